@@ -1,0 +1,259 @@
+#include "game_rules.h"
+
+namespace vortan {
+
+namespace {
+bool warns(std::int32_t v) { return v >= 1 && v <= 30; }
+}  // namespace
+
+void GameRules::playSound(const std::string& name) {
+    if (soundEffectsOn == 1) fx_.playSound(name);
+}
+
+void GameRules::startMusic() { fx_.startMusic(); }
+
+void GameRules::restartMusicIfEnded() {
+    if (musicOn == 1 && musicActive == 1 && !fx_.isMusicPlaying()) startMusic();
+}
+
+void GameRules::OnSoundMusic() {
+    musicOn = 1 - musicOn;
+    if (musicOn == 1)
+        startMusic();
+    else
+        fx_.stopMusic();
+}
+
+void GameRules::showMove(Direction direction) {
+    doc_.playBoard.refreshYourPosition();
+    fx_.showMove(direction);
+}
+
+void GameRules::redrawPanel() {
+    fx_.copyPanelBackground();
+    fx_.drawStatusPanel();
+}
+
+void GameRules::makeMove(Direction direction, Direction shown) {
+    doc_.playBoard.moveBoxes(direction);
+    showMove(shown);
+    afterMove();
+}
+
+void GameRules::OnKeyDown(int key) {
+    const Direction d = keyDirection(key);
+    if (doc_.gameState == GameState::Playing) {
+        if (d != Direction::None) makeMove(d, d);
+    } else if (doc_.gameState == GameState::DemoRecording) {
+        // The list has 151 entries; keys past its end still play but are
+        // not recorded.
+        if (d != Direction::None) {
+            doc_.SetDemoMove(recordIndex, static_cast<std::int32_t>(d));
+            makeMove(d, Direction::None);
+        }
+        if (recordIndex < kDemoMoveCount) ++recordIndex;
+    }
+}
+
+void GameRules::moveByClick(int x, int y) {
+    if (mouseControl != 1 || doc_.gameState != GameState::Playing) return;
+    const Direction d = clickZone(x, y);
+    if (d != Direction::None) makeMove(d, d);
+}
+
+void GameRules::afterMove() {
+    CZembrikDoc& d = doc_;
+    PlayBoard& b = d.playBoard;
+    redrawPanel();
+    d.countMove();
+    if (warns(d.movesLeft)) playSound("CLICK");
+
+    switch (b.eventCode()) {
+    case kCodeStar:
+        if (d.starBoxCount >= 0) {
+            --d.starBoxCount;
+            if (d.starBoxTimeLeft != kOff) d.starBoxTimeLeft += d.timeBoxTimeValue;
+            playSound("ESTAR");
+            fx_.playPickupAnimation(b.yourX(), b.yourY());
+        }
+        break;
+    case kCodeNumber:
+        if (d.numberBoxCount >= 0) {
+            --d.numberBoxCount;
+            if (d.numberBoxTimeLeft != kOff) d.numberBoxTimeLeft += d.timeBoxTimeValue;
+            playSound("ENUMBER");
+            fx_.playPickupAnimation(b.yourX(), b.yourY());
+        }
+        break;
+    case kCodeTime:
+        if (d.timeLeft != kOff) {
+            d.timeLeft += d.timeBoxTimeValue;
+            d.score += d.timeBoxTimeValue;
+        }
+        if (d.numberBoxTimeLeft != kOff) d.numberBoxTimeLeft += d.timeBoxTimeValue;
+        if (d.starBoxTimeLeft != kOff) d.starBoxTimeLeft += d.timeBoxTimeValue;
+        playSound("SDTIME");
+        break;
+    case kCodeMove:
+        if (d.movesLeft != kOff) d.movesLeft += d.moveBoxMoveValue;
+        playSound("SDMOVE");
+        fx_.playPickupAnimation(b.yourX(), b.yourY());
+        break;
+    case kCodeHot:
+        if (d.numberOfLives != kOff) --d.numberOfLives;
+        playSound("SDDIE");
+        fx_.playHitAnimation(b.yourX(), b.yourY());
+        fx_.drawRestingYourBox(b.yourX(), b.yourY());
+        break;
+    case kCodeRed:
+        if (d.numberOfLives != kOff) --d.numberOfLives;
+        playSound("SDDIE");
+        fx_.playHitAnimation(b.yourX(), b.yourY());
+        fx_.drawRestingYourBox(b.yourX(), b.yourY());
+        if (d.numberOfLives != 0) {
+            b.undoMove();
+            showMove(Direction::None);
+        }
+        break;
+    default:
+        if (b.eventKind() == kEventFreeze) playSound("SDFREEZE");
+        break;
+    }
+
+    // End checks: all three run, so a winning move that also spends the last
+    // life or move is a loss.
+    if (d.starBoxCount == 0 && d.numberBoxCount == 0) {
+        d.starBoxTimeLeft = kDone;
+        d.numberBoxTimeLeft = kDone;
+        if (d.gameState == GameState::DemoPlaying)
+            d.gameState = GameState::DemoOver;
+        else if (d.gameState == GameState::DemoRecording)
+            d.gameState = GameState::RecordingOver;
+        else
+            d.gameState = GameState::GameOver;
+        d.gameOutcome = GameOutcome::Won;
+    }
+    if (d.numberOfLives == 0) {
+        d.numberOfLives = kRanOut;
+        loseGame();
+    }
+    if (d.movesLeft == 0) {
+        d.movesLeft = kRanOut;
+        loseGame();
+        if (d.starBoxCount == 0) d.starBoxTimeLeft = kDone;
+        if (d.numberBoxCount == 0) d.numberBoxTimeLeft = kDone;
+    }
+
+    if (!(d.starBoxCount != 0 && d.numberBoxCount != 0 && d.numberOfLives != 0 && d.movesLeft != 0)) redrawPanel();
+
+    if (d.gameState == GameState::GameOver) {
+        if (d.gameOutcome == GameOutcome::Won)
+            winSequence();
+        else if (d.gameOutcome == GameOutcome::Lost)
+            lossSequenceAfterMove();
+    }
+    fx_.presentScreen();
+}
+
+void GameRules::loseGame() {
+    const PlayBoard& b = doc_.playBoard;
+    fx_.playHitAnimation(b.yourX(), b.yourY());
+    fx_.drawLostYourBox(b.yourX(), b.yourY());
+    switch (doc_.gameState) {
+    case GameState::Playing: doc_.gameState = GameState::GameOver; break;
+    case GameState::DemoPlaying: doc_.gameState = GameState::DemoOver; break;
+    case GameState::DemoRecording: doc_.gameState = GameState::RecordingOver; break;
+    default: break;
+    }
+    doc_.gameOutcome = GameOutcome::Lost;
+}
+
+void GameRules::winSequence() {
+    musicActive = 0;
+    fx_.stopMusic();
+    playSound("GEWON");
+    fx_.showGameWon();
+    // A board opened before any game was chosen has no place in the table.
+    if (doc_.playedSeries >= 0 && doc_.playedGame >= 0) fx_.fileHighScore();
+}
+
+void GameRules::lossSequenceAfterMove() {
+    musicActive = 0;
+    fx_.stopMusic();
+    playSound("SDDEATH");
+    fx_.showGameLost();
+}
+
+void GameRules::clockTick() {
+    CZembrikDoc& d = doc_;
+    fx_.copyPanelBackground();
+    fx_.drawGameName();
+    d.tickCountdowns();
+    if (warns(d.timeLeft) || warns(d.numberBoxTimeLeft) || warns(d.starBoxTimeLeft)) playSound("CLICK");
+    if (d.timeLeft == 0) {
+        d.timeLeft = kRanOut;
+        fx_.drawTimeLost();
+        loseGame();
+    }
+    if (d.numberBoxTimeLeft == 0) {
+        d.numberBoxTimeLeft = kRanOut;
+        loseGame();
+    }
+    if (d.starBoxTimeLeft == 0) {
+        d.starBoxTimeLeft = kRanOut;
+        loseGame();
+    }
+    fx_.drawStatusPanel();
+    if (d.gameState == GameState::GameOver && d.gameOutcome == GameOutcome::Lost) {
+        musicActive = 0;
+        fx_.stopMusic();
+        playSound("SDEATH");
+        fx_.showGameLost();
+    }
+    fx_.presentScreen();
+}
+
+void GameRules::OnTimer() {
+    CZembrikDoc& d = doc_;
+    switch (d.gameState) {
+    case GameState::Playing:
+    case GameState::DemoRecording:
+        clockTick();
+        restartMusicIfEnded();
+        showMove(Direction::None);
+        break;
+    case GameState::DemoPlaying: {
+        // Entries past the end of the list make no move.
+        const Direction dir = directionFromCode(d.GetDemoMove(recordIndex));
+        if (dir != Direction::None) makeMove(dir, dir);
+        if (recordIndex < kDemoMoveCount) ++recordIndex;
+        clockTick();
+        restartMusicIfEnded();
+        break;
+    }
+    case GameState::GameOver:
+        ++d.endTicks;
+        break;
+    case GameState::DemoOver:
+        if (++d.endTicks == 2) fx_.showDemoOver();
+        break;
+    case GameState::RecordingOver:
+        if (++d.endTicks == 2) fx_.finishRecording();
+        break;
+    case GameState::Paused:
+    case GameState::Idle:
+    case GameState::OpeningMessage:
+        break;
+    }
+    // Ticks keep arriving while the dialogs above are up, so the state is
+    // read again here.
+    if ((d.gameState == GameState::GameOver || d.gameState == GameState::DemoOver ||
+         d.gameState == GameState::RecordingOver) &&
+        d.endTicks == 30) {
+        d.gameState = GameState::Idle;
+        fx_.invalidate();
+    }
+    fx_.presentScreen();
+}
+
+}  // namespace vortan

@@ -1,0 +1,59 @@
+// The rules of a running game: what a move leads to, the one-second clock,
+// the state-by-state timer, and keys and clicks. Owns no drawing: every
+// sound, picture and dialog goes through GameEffects.
+#pragma once
+
+#include <cstdint>
+
+#include "effects.h"
+#include "game_state.h"
+#include "input.h"
+
+namespace vortan {
+
+class GameRules {
+public:
+    GameRules(CZembrikDoc& doc, GameEffects& effects) : doc_(doc), fx_(effects) {}
+
+    // Switches of the Sound and Control menus (1 on, 0 off).
+    std::int32_t soundEffectsOn = 1;
+    std::int32_t musicOn = 1;
+    std::int32_t musicActive = 1;
+    std::int32_t mouseControl = 1;
+    // Next demo entry to play or record.
+    std::int32_t recordIndex = 0;
+
+    // Key down with a virtual-key code; click with window coordinates.
+    void OnKeyDown(int key);
+    void moveByClick(int x, int y);
+    // One tick of the one-second timer.
+    void OnTimer();
+
+    // A move in `direction`, displayed as `shown`, then its consequences.
+    void makeMove(Direction direction, Direction shown);
+    void afterMove();
+    void loseGame();
+    void clockTick();
+
+    void playSound(const std::string& name);
+    void startMusic();
+    // Restarts the piece if it has ended while music belongs to the game.
+    void restartMusicIfEnded();
+
+    void OnSoundEffects() { soundEffectsOn = 1 - soundEffectsOn; }
+    void OnSoundMusic();
+    void OnMouseControl() { mouseControl = 1 - mouseControl; }
+
+    CZembrikDoc& doc() { return doc_; }
+
+private:
+    void showMove(Direction direction);
+    void redrawPanel();
+    void winSequence();
+    void lossSequenceAfterMove();
+
+    CZembrikDoc& doc_;
+    GameEffects& fx_;
+};
+
+}  // namespace vortan

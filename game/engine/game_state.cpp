@@ -1,0 +1,131 @@
+#include "game_state.h"
+
+#include <fstream>
+
+namespace vortan {
+
+const char* gameStateName(GameState s) {
+    switch (s) {
+    case GameState::Idle: return "Idle";
+    case GameState::Playing: return "Playing";
+    case GameState::GameOver: return "GameOver";
+    case GameState::Paused: return "Paused";
+    case GameState::DemoPlaying: return "DemoPlaying";
+    case GameState::DemoRecording: return "DemoRecording";
+    case GameState::DemoOver: return "DemoOver";
+    case GameState::RecordingOver: return "RecordingOver";
+    case GameState::OpeningMessage: return "OpeningMessage";
+    }
+    return "Unknown";
+}
+
+const char* gameOutcomeName(GameOutcome o) {
+    switch (o) {
+    case GameOutcome::Undecided: return "Undecided";
+    case GameOutcome::Won: return "Won";
+    case GameOutcome::Lost: return "Lost";
+    }
+    return "Unknown";
+}
+
+std::int32_t* CZembrikDoc::valuePointer(int index) {
+    std::int32_t* const values[BoardDefinition::kValueCount] = {
+        &boardWidth, &boardHeight, &reserved1, &reserved2, &timeLimit, &moveLimit,
+        &numberBoxTimeLimit, &starBoxTimeLimit, &numberOfLives, &timeBoxTimeValue,
+        &moveBoxMoveValue, &starBoxCount, &numberBoxCount};
+    return index >= 0 && index < BoardDefinition::kValueCount ? values[index] : nullptr;
+}
+
+void CZembrikDoc::applyRead(const BoardDefinition& read, const ReadResult& result) {
+    if (result.stringsRead >= 1) versionTag = read.versionTag;
+    if (result.stringsRead >= 2) gameName = read.gameName;
+    if (result.stringsRead >= 3) openingMessage = read.openingMessage;
+    for (int i = 0; i < result.valuesRead; ++i) {
+        std::int32_t v = static_cast<std::int32_t>(read.value(i));
+        // Limits (time, moves, both box times, lives) of 0 are switched off.
+        if (i >= 4 && i <= 8 && v == 0) v = kOff;
+        *valuePointer(i) = v;
+    }
+    if (result.valuesRead == BoardDefinition::kValueCount) playBoard.init(boardWidth, boardHeight);
+    for (int k = 0; k < result.cellsRead; ++k) {
+        const int x = k / kGridSize, y = k % kGridSize;
+        const BoardCell& c = read.cells[x][y];
+        playBoard.setCell(x, y, static_cast<std::int32_t>(c.region), static_cast<std::int32_t>(c.box),
+                          static_cast<std::int32_t>(c.number));
+    }
+}
+
+LoadResult CZembrikDoc::loadBoardStream(std::istream& in) {
+    playBoard.clear();
+    BoardDefinition read;
+    const ReadResult result = ReadBoard(in, read);
+    applyRead(read, result);
+    LoadResult outcome = LoadResult::Loaded;
+    switch (result.status) {
+    case ReadStatus::Ok: break;
+    case ReadStatus::WrongVersion: outcome = LoadResult::WrongVersion; break;
+    case ReadStatus::Truncated: outcome = LoadResult::Truncated; break;
+    case ReadStatus::Malformed: outcome = LoadResult::Malformed; break;
+    }
+    // A damaged file still leaves a consistent game: the countdowns start
+    // from whatever values were read.
+    startCountdowns();
+    playBoard.refreshYourPosition();
+    return outcome;
+}
+
+LoadResult CZembrikDoc::loadBoardFile() {
+    std::ifstream in(boardPath, std::ios::binary);
+    if (!in) return LoadResult::NotOpened;
+    return loadBoardStream(in);
+}
+
+LoadResult CZembrikDoc::openDocument(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return LoadResult::NotOpened;
+    {
+        BoardDefinition probe;
+        const ReadResult r = ReadBoard(in, probe);
+        if (r.status == ReadStatus::Truncated) return LoadResult::Truncated;
+        if (r.status == ReadStatus::Malformed) return LoadResult::Malformed;
+    }
+    in.clear();
+    in.seekg(0);
+    const LoadResult result = loadBoardStream(in);
+    gameState = GameState::Playing;
+    return result;
+}
+
+void CZembrikDoc::startCountdowns() {
+    gameOutcome = GameOutcome::Undecided;
+    endTicks = 0;
+    timeLeft = timeLimit;
+    movesLeft = moveLimit;
+    numberBoxTimeLeft = numberBoxTimeLimit;
+    starBoxTimeLeft = starBoxTimeLimit;
+    score = timeLimit;
+}
+
+void CZembrikDoc::tickCountdowns() {
+    for (std::int32_t* c : {&timeLeft, &numberBoxTimeLeft, &starBoxTimeLeft, &score})
+        if (*c > 0) --*c;
+}
+
+void CZembrikDoc::countMove() {
+    if (movesLeft > 0) --movesLeft;
+}
+
+void CZembrikDoc::ClearDemoMoves() {
+    for (auto& m : demoMoves_) m = 0;
+    demoMoves_[150] = 6;
+}
+
+std::int32_t CZembrikDoc::GetDemoMove(int i) const {
+    return i >= 0 && i < kDemoMoveCount ? demoMoves_[i] : 0;
+}
+
+void CZembrikDoc::SetDemoMove(int i, std::int32_t value) {
+    if (i >= 0 && i < kDemoMoveCount) demoMoves_[i] = value;
+}
+
+}  // namespace vortan

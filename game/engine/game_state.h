@@ -1,0 +1,104 @@
+// The game document: the play board, the game state and outcome, the loaded
+// board's texts and values, the countdowns and the demo move list.
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+#include <string>
+
+#include "board/board_file.h"
+#include "play_board.h"
+
+namespace vortan {
+
+enum class GameState : std::int32_t {
+    Idle = 0, Playing = 1, GameOver = 2, Paused = 3, DemoPlaying = 4,
+    DemoRecording = 5, DemoOver = 6, RecordingOver = 7, OpeningMessage = 8
+};
+enum class GameOutcome : std::int32_t { Undecided = 0, Won = 1, Lost = 2 };
+
+const char* gameStateName(GameState s);
+const char* gameOutcomeName(GameOutcome o);
+
+// Marker values held by counters in place of a number.
+constexpr std::int32_t kNotAvailable = -1;  // "N.A."
+constexpr std::int32_t kDone = -2;          // "DONE"
+constexpr std::int32_t kRanOut = -3;        // "LOST"
+constexpr std::int32_t kOff = -4;           // "OFF"
+
+constexpr int kDemoMoveCount = 151;
+
+// Outcome of reading a board file into the document.
+enum class LoadResult {
+    Loaded,        // read completely (or wrong version: see loadBoardFile)
+    WrongVersion,  // not a "Version 1" board: play board cleared, texts kept
+    NotOpened,     // the file could not be opened: nothing changed
+    Truncated,     // the file ended early
+    Malformed,     // a string prefix that cannot be valid
+};
+
+class CZembrikDoc {
+public:
+    CZembrikDoc() { ClearDemoMoves(); }
+
+    PlayBoard playBoard;
+    GameState gameState = GameState::Idle;
+    GameOutcome gameOutcome = GameOutcome::Undecided;
+
+    std::string versionTag;
+    std::string gameName;
+    std::string openingMessage;
+    std::int32_t boardWidth = 0;
+    std::int32_t boardHeight = 0;
+    std::int32_t reserved1 = 0;
+    std::int32_t reserved2 = 0;
+    std::int32_t timeLimit = 0;
+    std::int32_t moveLimit = 0;
+    std::int32_t numberBoxTimeLimit = 0;
+    std::int32_t starBoxTimeLimit = 0;
+    std::int32_t numberOfLives = kNotAvailable;
+    std::int32_t timeBoxTimeValue = 0;
+    std::int32_t moveBoxMoveValue = 0;
+    std::int32_t starBoxCount = 0;
+    std::int32_t numberBoxCount = 0;
+
+    std::int32_t timeLeft = kNotAvailable;
+    std::int32_t movesLeft = kNotAvailable;
+    std::int32_t numberBoxTimeLeft = kNotAvailable;
+    std::int32_t starBoxTimeLeft = kNotAvailable;
+    std::int32_t score = kNotAvailable;
+    std::int32_t endTicks = 0;
+
+    std::string boardPath;
+    std::int32_t playedGame = -1;
+    std::int32_t playedSeries = -1;
+
+    // Reads the board at boardPath into the play board and starts the
+    // countdowns. A file that cannot be opened changes nothing; one that ends
+    // early keeps what was read before its end.
+    LoadResult loadBoardFile();
+    LoadResult loadBoardStream(std::istream& in);
+
+    // The Open command: the whole file is checked first, so a damaged file
+    // leaves the running game untouched; a readable one starts Playing.
+    LoadResult openDocument(const std::string& path);
+
+    void startCountdowns();
+    void tickCountdowns();
+    void countMove();
+
+    void ClearDemoMoves();
+    // Out-of-range indexes read 0 and store nothing.
+    std::int32_t GetDemoMove(int i) const;
+    void SetDemoMove(int i, std::int32_t value);
+    const std::int32_t* demoMoves() const { return demoMoves_; }
+
+    // The values as the loaded board's value table (for tools and tests).
+    std::int32_t* valuePointer(int index);
+
+private:
+    void applyRead(const BoardDefinition& read, const ReadResult& result);
+    std::int32_t demoMoves_[kDemoMoveCount] = {};
+};
+
+}  // namespace vortan
