@@ -1,0 +1,105 @@
+#include "dialog_data.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+
+namespace vortan {
+
+const char* const kPositiveIntegerMessage = "Please enter a positive integer.";
+
+namespace {
+bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+}  // namespace
+
+bool parseUnsignedField(const QString& fullText, quint32& value) {
+    const QString text = fullText.left(31);
+    int begin = 0;
+    int end = text.size();
+    while (begin < end && isBlank(text[begin])) ++begin;
+    while (end > begin && isBlank(text[end - 1])) --end;
+    if (begin == end) return false;
+
+    const bool startsWithZero = text[begin] == QLatin1Char('0');
+    int i = begin;
+    if (text[i] == QLatin1Char('+')) ++i;
+    quint64 result = 0;
+    for (; i < end; ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < u'0' || c > u'9') return false;
+        result = result * 10 + (c - u'0');
+        if (result > 0xFFFFFFFFull) result = 0x100000000ull;  // keeps saturating without overflow
+    }
+    if (result == 0 && !startsWithZero) return false;
+    value = result > 0xFFFFFFFFull ? 0xFFFFFFFFu : static_cast<quint32>(result);
+    return true;
+}
+
+DialogDataExchange::DialogDataExchange(QWidget* dialog, QString caption)
+    : dialog_(dialog), caption_(std::move(caption)) {}
+
+void DialogDataExchange::addUnsigned(QLineEdit* field, quint32* member) {
+    fields_.push_back(Field{
+        field,
+        [field, member] { field->setText(QString::number(*member)); },
+        [field, member] {
+            quint32 v = 0;
+            if (!parseUnsignedField(field->text(), v)) return false;
+            *member = v;
+            return true;
+        },
+        [field] { field->selectAll(); },
+        QString::fromLatin1(kPositiveIntegerMessage)});
+}
+
+void DialogDataExchange::addText(QLineEdit* field, QString* member) {
+    fields_.push_back(Field{
+        field, [field, member] { field->setText(*member); },
+        [field, member] {
+            *member = field->text();
+            return true;
+        },
+        [field] { field->selectAll(); }, QString()});
+}
+
+void DialogDataExchange::addText(QPlainTextEdit* field, QString* member, const QString& lineBreak) {
+    fields_.push_back(Field{
+        field,
+        [field, member, lineBreak] {
+            QString shown = *member;
+            if (lineBreak != QLatin1String("\n")) shown.replace(lineBreak, QStringLiteral("\n"));
+            field->setPlainText(shown);
+        },
+        [field, member, lineBreak] {
+            QString text = field->toPlainText();
+            if (lineBreak != QLatin1String("\n")) text.replace(QLatin1Char('\n'), lineBreak);
+            *member = text;
+            return true;
+        },
+        [field] { field->selectAll(); }, QString()});
+}
+
+void DialogDataExchange::toFields() {
+    for (const Field& f : fields_) f.load();
+}
+
+bool DialogDataExchange::fromFields() {
+    for (const Field& f : fields_) {
+        if (!f.store()) {
+            refuse(f);
+            return false;
+        }
+    }
+    return true;
+}
+
+void DialogDataExchange::refuse(const Field& field) {
+    const QString caption = caption_.isEmpty() ? QApplication::applicationDisplayName() : caption_;
+    QMessageBox box(QMessageBox::Warning, caption, field.refusal, QMessageBox::Ok, dialog_);
+    box.exec();
+    field.widget->setFocus(Qt::OtherFocusReason);
+    field.select();
+}
+
+}  // namespace vortan

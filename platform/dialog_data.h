@@ -1,0 +1,60 @@
+// Dialog data exchange: members are copied into a dialog's fields when it
+// opens and read back, with validation, when the user confirms. Fields are
+// read in the order they were added; the first refused one stops the
+// reading, shows the refusal and gets the focus with its text selected.
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+#include <functional>
+#include <vector>
+
+class QLineEdit;
+class QPlainTextEdit;
+class QWidget;
+
+namespace vortan {
+
+extern const char* const kPositiveIntegerMessage;  // "Please enter a positive integer."
+
+// Reads an unsigned number field: only the first 31 characters count;
+// blanks and tabs around the number are skipped; then decimal digits with
+// an optional leading '+'. Too large saturates at 4294967295. Refused (false,
+// `value` untouched): nothing left, a sign other than '+', any other
+// character, or a 0 that does not start with the digit 0 ("+0", "+").
+bool parseUnsignedField(const QString& text, quint32& value);
+
+class DialogDataExchange {
+public:
+    // `dialog` owns the message box of a refusal; `caption` is its title
+    // (the application's display name when empty).
+    explicit DialogDataExchange(QWidget* dialog, QString caption = QString());
+
+    void addUnsigned(QLineEdit* field, quint32* member);
+    void addText(QLineEdit* field, QString* member);
+    // Multi-line text; `lineBreak` replaces each line break when reading back
+    // (and is turned into a plain line break when filling the field).
+    void addText(QPlainTextEdit* field, QString* member, const QString& lineBreak = QStringLiteral("\n"));
+
+    // Members into fields.
+    void toFields();
+    // Fields into members, in order. False when a field was refused; members
+    // read before it keep their new values.
+    bool fromFields();
+
+private:
+    struct Field {
+        QWidget* widget;
+        std::function<void()> load;
+        std::function<bool()> store;  // false: refused
+        std::function<void()> select;
+        QString refusal;
+    };
+    void refuse(const Field& field);
+
+    QWidget* dialog_;
+    QString caption_;
+    std::vector<Field> fields_;
+};
+
+}  // namespace vortan
