@@ -225,12 +225,19 @@ struct Motif {
     std::vector<int> stepsFirst, stepsSecond;
 };
 
+// Mostly steps, some skips; a leap is followed by a step back, as singers do.
 std::vector<int> contour(Rng& rng, std::size_t count)
 {
-    static const int choices[] = {-2, -1, -1, -1, 1, 1, 1, 2, 2, -3, 3, 0};
+    static const int choices[] = {-1, -1, -1, -1, -1, 1, 1, 1, 1, 1, -2, 2, 2, -2, 0, 3};
     std::vector<int> steps;
-    for (std::size_t i = 0; i < count; ++i)
-        steps.push_back(choices[rng.range(0, 11)]);
+    int previous = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        int s = choices[rng.range(0, 15)];
+        if (std::abs(previous) >= 2)
+            s = previous > 0 ? -1 : 1;
+        steps.push_back(s);
+        previous = s;
+    }
     return steps;
 }
 
