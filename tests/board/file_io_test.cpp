@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "board/board_file.h"
+#include "board/file_io.h"
+
+using namespace vortan;
+namespace fs = std::filesystem;
+
+namespace {
+fs::path tempFolder(const char* name) {
+    const char* home = std::getenv("VORTAN_HOME");
+    fs::path p = fs::path(home ? home : fs::temp_directory_path().string()) / name;
+    fs::remove_all(p);
+    fs::create_directories(p);
+    return p;
+}
+std::string slurp(const fs::path& p) {
+    std::string s;
+    readFileBytes(p.string(), s);
+    return s;
+}
+}  // namespace
+
+TEST(FileIo, MakeNumberedName) {
+    EXPECT_EQ(MakeNumberedName("HIScore", 0, ".dat"), "HIScore0.dat");
+    EXPECT_EQ(MakeNumberedName("alvor", 120, ".dat"), "alvor120.dat");
+    EXPECT_EQ(MakeNumberedName("x", -7, ""), "x-7");
+}
+
+TEST(FileIo, AtomicWriteReplacesOnlyWhenComplete) {
+    const fs::path dir = tempFolder("atomic");
+    const fs::path file = dir / "board.dat";
+    ASSERT_TRUE(writeFileAtomically(file.string(), "old contents"));
+    EXPECT_EQ(slurp(file), "old contents");
+
+    // A write that fails half-way leaves the old file and no temporary.
+    const std::string big(200000, 'n');
+    for (std::size_t failAt : {std::size_t{0}, std::size_t{65536}, big.size()}) {
+        setAtomicWriteFaultHook([failAt](std::size_t written) { return written < failAt; });
+        EXPECT_FALSE(writeFileAtomically(file.string(), big)) << failAt;
+        setAtomicWriteFaultHook(nullptr);
+        EXPECT_EQ(slurp(file), "old contents");
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator{}), 1);
+    }
+    ASSERT_TRUE(writeFileAtomically(file.string(), big));
+    EXPECT_EQ(slurp(file), big);
+    // A folder that does not exist cannot be written.
+    EXPECT_FALSE(writeFileAtomically((dir / "missing" / "x.dat").string(), "x"));
+}
+
+TEST(FileIo, BoardFilesThroughTheFileHelpers) {
+    const fs::path dir = tempFolder("boards");
+    BoardDefinition b;
+    b.gameName = "On disk";
+    ASSERT_TRUE(WriteBoardFile((dir / "a.dat").string(), b));
+    BoardDefinition back;
+    const FileReadResult r = ReadBoardFile((dir / "a.dat").string(), back);
+    EXPECT_TRUE(r.opened);
+    EXPECT_TRUE(r.read.ok());
+    EXPECT_EQ(back.gameName, "On disk");
+    EXPECT_FALSE(ReadBoardFile((dir / "none.dat").string(), back).opened);
+    EXPECT_TRUE(fileReadable((dir / "a.dat").string()));
+    EXPECT_FALSE(fileReadable((dir / "none.dat").string()));
+}

@@ -1,0 +1,153 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "board/file_io.h"
+#include "test_boards.h"
+
+using namespace vortan;
+using namespace vortan::test;
+namespace fs = std::filesystem;
+
+namespace {
+std::string folder() {
+    const char* home = std::getenv("VORTAN_HOME");
+    fs::path p = fs::path(home ? home : fs::temp_directory_path().string()) / "load";
+    fs::create_directories(p);
+    return p.string();
+}
+std::string writeBytes(const std::string& name, const std::string& bytes) {
+    const std::string path = folder() + "/" + name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+}
+}  // namespace
+
+TEST(Load, ANewDocumentShowsNothingAvailable) {
+    CZembrikDoc doc;
+    EXPECT_EQ(doc.gameState, GameState::Idle);
+    EXPECT_EQ(doc.numberOfLives, kNotAvailable);
+    EXPECT_EQ(doc.timeLeft, kNotAvailable);
+    EXPECT_EQ(doc.score, kNotAvailable);
+    EXPECT_EQ(doc.GetDemoMove(150), 6);
+    EXPECT_EQ(doc.GetDemoMove(0), 0);
+    EXPECT_EQ(doc.GetDemoMove(-1), 0);
+    EXPECT_EQ(doc.GetDemoMove(151), 0);
+}
+
+TEST(Load, ZeroLimitsAreSwitchedOffAndCountdownsStart) {
+    BoardDefinition b = openBoard();
+    b.gameName = "Zeroes";
+    b.timeLimit = 90;
+    b.timeBoxTimeValue = 0;
+    b.moveBoxMoveValue = 0;
+    put(b, 4, 4, BoxCode::Star);
+    CZembrikDoc doc;
+    doc.boardPath = writeBytes("zero.dat", EncodeBoard(b));
+    doc.gameOutcome = GameOutcome::Lost;
+    ASSERT_EQ(doc.loadBoardFile(), LoadResult::Loaded);
+    EXPECT_EQ(doc.gameName, "Zeroes");
+    EXPECT_EQ(doc.timeLimit, 90);
+    EXPECT_EQ(doc.timeLeft, 90);
+    EXPECT_EQ(doc.score, 90);
+    for (std::int32_t v : {doc.moveLimit, doc.numberBoxTimeLimit, doc.starBoxTimeLimit, doc.numberOfLives,
+                           doc.movesLeft, doc.numberBoxTimeLeft, doc.starBoxTimeLeft})
+        EXPECT_EQ(v, kOff);
+    EXPECT_EQ(doc.timeBoxTimeValue, 0);  // bonuses are taken as they are
+    EXPECT_EQ(doc.moveBoxMoveValue, 0);
+    EXPECT_EQ(doc.starBoxCount, 1);
+    EXPECT_EQ(doc.gameOutcome, GameOutcome::Undecided);
+    EXPECT_EQ(doc.playBoard.nextNumber(), 1);
+}
+
+TEST(Load, AMissingFileChangesNothing) {
+    CZembrikDoc doc;
+    load(doc, openBoard());
+    doc.gameName = "Still here";
+    doc.timeLeft = 42;
+    doc.boardPath = folder() + "/does-not-exist.dat";
+    EXPECT_EQ(doc.loadBoardFile(), LoadResult::NotOpened);
+    EXPECT_EQ(doc.gameName, "Still here");
+    EXPECT_EQ(doc.timeLeft, 42);
+}
+
+TEST(Load, AWrongVersionClearsTheBoardButKeepsTextsAndStartsTheClock) {
+    BoardDefinition first = openBoard();
+    first.gameName = "First";
+    first.timeLimit = 80;
+    put(first, 3, 3, BoxCode::Free);
+    CZembrikDoc doc;
+    load(doc, first);
+    doc.timeLeft = 10;
+    std::string bytes = EncodeBoard(first);
+    bytes[1] = 'v';
+    doc.boardPath = writeBytes("wrong.dat", bytes);
+    EXPECT_EQ(doc.loadBoardFile(), LoadResult::WrongVersion);
+    EXPECT_EQ(doc.gameName, "First");
+    EXPECT_EQ(doc.timeLeft, 80);
+    EXPECT_EQ(doc.playBoard.peek(3, 3).box, 0);
+    EXPECT_EQ(doc.playBoard.peek(0, 0).region, 0);  // cleared to Yellow, not Blue
+}
+
+TEST(Load, ATruncatedFileKeepsWhatWasRead) {
+    BoardDefinition b = openBoard();
+    b.gameName = "Cut short";
+    put(b, 1, 1, BoxCode::Your);
+    put(b, 20, 20, BoxCode::Star);
+    const std::string bytes = EncodeBoard(b);
+    CZembrikDoc doc;
+    doc.boardPath = writeBytes("cut.dat", bytes.substr(0, bytes.size() - 300));
+    EXPECT_EQ(doc.loadBoardFile(), LoadResult::Truncated);
+    EXPECT_EQ(doc.gameName, "Cut short");
+    EXPECT_EQ(doc.playBoard.peek(1, 1).box, code(BoxCode::Your));
+    EXPECT_EQ(doc.playBoard.peek(20, 20).box, 0);  // never reached
+}
+
+TEST(Load, OpenCommandChecksTheWholeFileBeforeTouchingTheGame) {
+    BoardDefinition running = openBoard();
+    running.gameName = "Running";
+    put(running, 6, 6, BoxCode::Your);
+    Game g(running);
+    g.key(Direction::Up);
+
+    BoardDefinition other = openBoard();
+    other.gameName = "Other";
+    const std::string bytes = EncodeBoard(other);
+    for (std::size_t len : {std::size_t{0}, std::size_t{5}, std::size_t{40}, bytes.size() - 1}) {
+        const std::string path = writeBytes("short.dat", bytes.substr(0, len));
+        EXPECT_EQ(g.doc.openDocument(path), LoadResult::Truncated) << len;
+        EXPECT_EQ(g.doc.gameName, "Running");
+        EXPECT_EQ(g.box(6, 5), code(BoxCode::Your));
+    }
+    EXPECT_EQ(g.doc.openDocument(folder() + "/nothing.dat"), LoadResult::NotOpened);
+
+    g.doc.gameState = GameState::Idle;
+    EXPECT_EQ(g.doc.openDocument(writeBytes("other.dat", bytes)), LoadResult::Loaded);
+    EXPECT_EQ(g.doc.gameName, "Other");
+    EXPECT_EQ(g.doc.gameState, GameState::Playing);
+}
+
+TEST(Load, HostileFilesNeverCrashTheGame) {
+    // Random bytes behind a valid version text, then moves and ticks.
+    std::uint32_t seed = 12345;
+    auto next = [&] { return seed = seed * 1664525u + 1013904223u; };
+    for (int round = 0; round < 200; ++round) {
+        std::string bytes("\x09Version 1", 10);
+        const int n = static_cast<int>(next() % 4000);
+        for (int i = 0; i < n; ++i) bytes.push_back(static_cast<char>(next() >> 24));
+        CZembrikDoc doc;
+        RecordingEffects fx;
+        GameRules rules(doc, fx);
+        std::istringstream in(bytes);
+        doc.loadBoardStream(in);
+        doc.gameState = GameState::Playing;
+        for (int k = 0; k < 20; ++k) {
+            rules.OnKeyDown(37 + static_cast<int>(next() % 4));
+            rules.OnTimer();
+        }
+        SUCCEED();
+    }
+}
