@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what the build and the tests need on Debian 12 (as root), then
+# configures and builds into build/. Extra arguments go to CMake.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(cmake g++ ninja-build pkg-config
+          qt6-base-dev qt6-qpa-plugins libgl-dev
+          libsdl2-mixer-dev timgm6mb-soundfont
+          fonts-liberation
+          libgtest-dev libgmock-dev googletest libbenchmark-dev)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update
+  apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+build_dir=${VORTAN_BUILD_DIR:-build}
+cmake -S . -B "$build_dir" -G Ninja "$@"
+cmake --build "$build_dir" -j "$(nproc)"
