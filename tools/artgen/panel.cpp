@@ -7,6 +7,7 @@
 #include "noise.h"
 
 #include <QPainter>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
@@ -93,14 +94,17 @@ void drawWhite(QPainter& p, const QPainterPath& path)
 void drawTitleLine(QPainter& p)
 {
     const QFont serif = pickFont({"P052", "C059", "URW Bookman", "DejaVu Serif"}, 48, QFont::Bold);
-    const QPainterPath name = fittedText("Vortan", serif, kLabelLeft, 71.0, 28.0);
+    QPainterPath name = fittedText("Vortan", serif, 0.0, 71.0, 28.0);
+    // Set a little narrow so the pack name has room beside it.
+    name = QTransform(0.84, 0, 0, 1, 0, 0).map(name);
+    name.translate(kLabelLeft - name.boundingRect().left(), 0.0);
     const double nameRight = name.boundingRect().right();
     const QFont italic = pickFont({"P052", "C059", "URW Bookman", "DejaVu Serif"}, 48, QFont::Normal, true);
     const double right = 226.0;
-    double height = 20.0;
+    double height = 19.0;
     QPainterPath pack = fittedText("Brenno", italic, 0.0, 71.0, height);
     // Shrink the pack name until it clears the product name.
-    while (pack.boundingRect().width() > right - nameRight - 22.0 && height > 10.0) {
+    while (pack.boundingRect().width() > right - nameRight - 24.0 && height > 10.0) {
         height -= 1.0;
         pack = fittedText("Brenno", italic, 0.0, 71.0, height);
     }
@@ -123,7 +127,9 @@ QImage renderPanel(double gain)
     QImage img(kWidth, kHeight, QImage::Format_RGB32);
     for (int y = 0; y < kHeight; ++y) {
         for (int x = 0; x < kWidth; ++x) {
-            const double v = std::clamp(kTargetGrey * gain * stoneShade(x, y, 0x9a4e1ULL, 34.0), 0.0, 255.0);
+            // Softened stone: the lettering and the game's values sit on it.
+            const double shade = 1.0 + 0.6 * (stoneShade(x, y, 0x9a4e1ULL, 30.0) - 1.0);
+            const double v = std::clamp(kTargetGrey * gain * shade, 0.0, 255.0);
             // A hint of warmth keeps the grey from looking flat.
             img.setPixel(x, y, qRgb(int(std::lround(std::min(255.0, v * 1.03))), int(std::lround(v)),
                                     int(std::lround(v * 0.96))));

@@ -115,7 +115,8 @@ QImage stoneFloor()
             const double dx = (x - 400.0) / 400.0;
             const double dy = (y - 260.0) / 340.0;
             const double vignette = 1.0 - 0.42 * std::min(1.0, dx * dx + dy * dy);
-            const double v = 118.0 * vignette * stoneShade(x, y, 0x717e5ULL, 56.0);
+            const double shade = 1.0 + 0.75 * (stoneShade(x, y, 0x717e5ULL, 60.0) - 1.0);
+            const double v = 120.0 * vignette * shade;
             img.setPixel(x, y, qRgb(std::clamp(int(v * 1.02), 0, 255), std::clamp(int(v), 0, 255),
                                     std::clamp(int(v * 0.97), 0, 255)));
         }
