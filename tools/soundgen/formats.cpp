@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <utility>
 
@@ -134,13 +135,17 @@ WavInfo inspectWav(const Bytes& data)
     info.frames = dataSize / std::size_t(blockAlign);
     info.seconds = double(info.frames) / info.sampleRate;
     const std::size_t count = dataSize / 2;
-    double sum = 0, sumSq = 0, peak = 0;
+    const std::size_t edge = std::size_t(info.channels);
+    double sum = 0, sumSq = 0, peak = 0, edgePeak = 0;
     for (std::size_t i = 0; i < count; ++i) {
         const double v = std::int16_t(le16(data, dataAt + 2 * i)) / 32768.0;
         sum += v;
         sumSq += v * v;
         peak = std::max(peak, std::fabs(v));
+        if (i < edge || i + edge >= count)
+            edgePeak = std::max(edgePeak, std::fabs(v));
     }
+    info.edgePeak = edgePeak;
     if (count > 0) {
         info.dcOffset = sum / double(count);
         info.rms = std::sqrt(sumSq / double(count));
@@ -209,6 +214,7 @@ MidiInfo inspectMidi(const Bytes& data)
 
     std::vector<std::pair<std::uint64_t, std::uint32_t>> tempos; // tick, microseconds per quarter
     std::vector<std::uint64_t> noteOffTicks;
+    std::uint64_t firstOn = std::numeric_limits<std::uint64_t>::max();
     std::uint64_t latestEnd = 0;
     std::map<int, int> sounding; // channel*128+key -> open note-ons
 
@@ -289,6 +295,7 @@ MidiInfo inspectMidi(const Bytes& data)
                 const int key = channel * 128 + bytes[0];
                 if (kind == 0x90 && bytes[1] > 0) {
                     ++info.noteOns;
+                    firstOn = std::min(firstOn, tick);
                     info.channelsWithNotes |= std::uint16_t(1u << channel);
                     ++sounding[key];
                 } else if (kind == 0x80 || kind == 0x90) {
@@ -328,6 +335,7 @@ MidiInfo inspectMidi(const Bytes& data)
     std::uint64_t lastOff = 0;
     for (std::uint64_t t : noteOffTicks)
         lastOff = std::max(lastOff, t);
+    info.firstNoteOnSeconds = info.noteOns > 0 ? seconds(firstOn) : 0.0;
     info.lastNoteOffSeconds = seconds(lastOff);
     info.endSeconds = seconds(latestEnd);
     info.ok = true;

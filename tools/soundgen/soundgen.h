@@ -60,6 +60,7 @@ struct WavInfo {
     double peak = 0;              // 0..1 of full scale, over all channels
     double dcOffset = 0;          // mean sample value, 0..1 of full scale
     double rms = 0;
+    double edgePeak = 0;          // loudest sample of the first and last frame
 };
 
 // Accepts 16-bit PCM only; skips unknown chunks; rejects chunk sizes that run
@@ -74,6 +75,7 @@ struct MidiInfo {
     int division = 0;             // ticks per quarter note
     std::uint16_t channelsWithNotes = 0; // bit n set: channel n (0-based) has a note-on
     std::size_t noteOns = 0;
+    double firstNoteOnSeconds = 0;
     double lastNoteOffSeconds = 0;
     double endSeconds = 0;        // time of the latest End of Track
     bool usesRunningStatus = false;
