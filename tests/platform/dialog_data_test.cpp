@@ -1,0 +1,121 @@
+// The dialogs' number-field reader and the validate-in-order exchange.
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include "platform/dialog_data.h"
+#include "tests/platform/modal_answerer.h"
+
+using vortan::DialogDataExchange;
+using vortan::parseUnsignedField;
+using vortan::testing::ModalAnswerer;
+
+TEST(NumberField, AcceptedInputs) {
+    struct Case {
+        const char* text;
+        quint32 value;
+    };
+    const Case cases[] = {
+        {"0", 0},
+        {"00", 0},
+        {" 7 ", 7},
+        {"\t42\t", 42},
+        {"+5", 5},
+        {"  +12  ", 12},
+        {"007", 7},
+        {"4294967295", 4294967295u},
+        {"4294967296", 4294967295u},
+        {"99999999999999999999999999", 4294967295u},
+        {"70000", 70000},
+        // Only the first 31 characters are read: what follows is ignored.
+        {"1234                           x", 1234},
+        {"                              8", 8},
+    };
+    for (const Case& c : cases) {
+        quint32 v = 12345;
+        EXPECT_TRUE(parseUnsignedField(QString::fromLatin1(c.text), v)) << c.text;
+        EXPECT_EQ(c.value, v) << c.text;
+    }
+}
+
+TEST(NumberField, RefusedInputsLeaveTheValueAlone) {
+    const char* const cases[] = {
+        "",       "   ",  "\t",  "-5", "-0", "+", "+0", "++1", "1 2", "12a", "abc", "0x10", "1.5", "5-",
+        "1e3",
+        // 31 blanks: the digit behind them is not read.
+        "                               9",
+    };
+    for (const char* text : cases) {
+        quint32 v = 12345;
+        EXPECT_FALSE(parseUnsignedField(QString::fromLatin1(text), v)) << '"' << text << '"';
+        EXPECT_EQ(12345u, v) << text;
+    }
+    quint32 v = 1;
+    EXPECT_FALSE(parseUnsignedField(QString::fromUtf8("\xd9\xa3"), v));  // a non-ASCII digit
+    EXPECT_FALSE(parseUnsignedField(QString::fromUtf8("\xef\xbc\x95"), v));
+}
+
+class Exchange : public ::testing::Test {
+protected:
+    void SetUp() override { vortan::testing::testApp(); }
+};
+
+TEST_F(Exchange, FirstRefusedFieldInOrderGetsTheMessageFocusAndSelection) {
+    QDialog dialog;
+    auto* a = new QLineEdit(&dialog);
+    auto* b = new QLineEdit(&dialog);
+    auto* c = new QLineEdit(&dialog);
+    quint32 va = 1, vb = 2, vc = 3;
+    DialogDataExchange dde(&dialog, QStringLiteral("Caption"));
+    // Read in the order b, a, c.
+    dde.addUnsigned(b, &vb);
+    dde.addUnsigned(a, &va);
+    dde.addUnsigned(c, &vc);
+    dde.toFields();
+    EXPECT_EQ(QStringLiteral("1"), a->text());
+    EXPECT_EQ(QStringLiteral("2"), b->text());
+    dialog.show();
+
+    a->setText(QStringLiteral("x"));
+    b->setText(QStringLiteral("20"));
+    c->setText(QStringLiteral("abc"));
+    ModalAnswerer answer;
+    answer.box();
+    EXPECT_FALSE(dde.fromFields());
+    ASSERT_EQ(1u, answer.shown.size());
+    EXPECT_EQ(QStringLiteral("Please enter a positive integer."), answer.shown[0].text);
+    EXPECT_EQ(QStringLiteral("Caption"), answer.shown[0].title);
+    EXPECT_EQ(QMessageBox::Warning, answer.shown[0].icon);
+    EXPECT_EQ(20u, vb);  // read before the refusal
+    EXPECT_EQ(1u, va);
+    EXPECT_EQ(3u, vc);
+    EXPECT_EQ(a, dialog.focusWidget());
+    EXPECT_EQ(QStringLiteral("x"), a->selectedText());
+    EXPECT_TRUE(answer.unexpected.empty());
+
+    a->setText(QStringLiteral(" 9 "));
+    c->setText(QStringLiteral("+4"));
+    EXPECT_TRUE(dde.fromFields());
+    EXPECT_EQ(9u, va);
+    EXPECT_EQ(4u, vc);
+}
+
+TEST_F(Exchange, TextFieldsAndLineBreaks) {
+    QDialog dialog;
+    auto* line = new QLineEdit(&dialog);
+    auto* multi = new QPlainTextEdit(&dialog);
+    QString name = QStringLiteral("Game");
+    QString message = QStringLiteral("one\r\ntwo");
+    DialogDataExchange dde(&dialog);
+    dde.addText(line, &name);
+    dde.addText(multi, &message, QStringLiteral("\r\n"));
+    dde.toFields();
+    EXPECT_EQ(QStringLiteral("one\ntwo"), multi->toPlainText());
+    multi->setPlainText(QStringLiteral("a\nb\nc"));
+    line->setText(QString());
+    EXPECT_TRUE(dde.fromFields());
+    EXPECT_EQ(QStringLiteral("a\r\nb\r\nc"), message);
+    EXPECT_TRUE(name.isEmpty());
+}

@@ -1,0 +1,40 @@
+// The HTML help window shared by both programs.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+
+#include "platform/help_window.h"
+#include "tests/platform/modal_answerer.h"
+
+using vortan::HelpWindow;
+
+TEST(HelpWindow, ShowsTheFileAndReusesOneWindowPerOwner) {
+    vortan::testing::testApp();
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/h.html";
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("<html><body><h1>Title</h1><p>Body text</p><h2 id='end'>End</h2></body></html>");
+    f.close();
+
+    QWidget owner;
+    HelpWindow* w = HelpWindow::showHelp(&owner, path, QStringLiteral("Some Help"));
+    ASSERT_NE(nullptr, w);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(QStringLiteral("Some Help"), w->windowTitle());
+    EXPECT_TRUE(w->browser()->toPlainText().contains(QStringLiteral("Body text")));
+    HelpWindow* again = HelpWindow::showHelp(&owner, path, QStringLiteral("Some Help"), QStringLiteral("end"));
+    EXPECT_EQ(w, again);
+    EXPECT_EQ(QStringLiteral("end"), again->browser()->source().fragment());
+}
+
+TEST(HelpWindow, MissingFileShowsANoteNamingIt) {
+    vortan::testing::testApp();
+    HelpWindow w;
+    EXPECT_FALSE(w.openFile(QStringLiteral("/nonexistent/folder/help.html")));
+    EXPECT_TRUE(w.browser()->toPlainText().contains(QStringLiteral("/nonexistent/folder/help.html")));
+    QTemporaryDir dir;
+    EXPECT_FALSE(w.openFile(dir.path()));  // a folder is not a help file
+}

@@ -1,0 +1,136 @@
+// Answers the modal dialogs and message boxes that code under test opens
+// with exec(): each new modal window is handed to the next queued handler.
+// A modal window nobody expected is recorded and rejected, so a test fails
+// instead of hanging.
+#pragma once
+
+#include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+namespace vortan::testing {
+
+struct ShownBox {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+};
+
+class ModalAnswerer : public QObject {
+public:
+    using Handler = std::function<void(QWidget*)>;
+
+    ModalAnswerer() {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout, this, [this] { poll(); });
+        timer_.start();
+    }
+
+    ModalAnswerer& then(Handler handler) {
+        queue_.push_back(std::move(handler));
+        return *this;
+    }
+
+    // Records a message box and presses one of its buttons.
+    ModalAnswerer& box(QMessageBox::StandardButton button = QMessageBox::Ok) {
+        return then([this, button](QWidget* w) {
+            auto* mb = qobject_cast<QMessageBox*>(w);
+            if (!mb) {
+                unexpected.push_back(QStringLiteral("not a message box: ") + w->metaObject()->className());
+                static_cast<QDialog*>(w)->reject();
+                return;
+            }
+            shown.push_back(ShownBox{mb->windowTitle(), mb->text(), mb->icon()});
+            if (QAbstractButton* b = mb->button(button)) b->click();
+            else mb->reject();
+        });
+    }
+
+    // Chooses `path` in a file dialog (or cancels it when `path` is empty).
+    ModalAnswerer& file(const QString& path) {
+        return then([this, path](QWidget* w) {
+            auto* fd = qobject_cast<QFileDialog*>(w);
+            if (!fd) {
+                unexpected.push_back(QStringLiteral("not a file dialog: ") + w->metaObject()->className());
+                static_cast<QDialog*>(w)->reject();
+                return;
+            }
+            fileDialogs.push_back(fd->windowTitle() + QStringLiteral(" | ") + fd->nameFilters().join(';'));
+            if (path.isEmpty()) {
+                fd->reject();
+                return;
+            }
+            fd->selectFile(path);
+            static_cast<QDialog*>(fd)->accept();  // QFileDialog::accept, through the public base
+        });
+    }
+
+    // Any dialog of type D, handled by `f`.
+    template <typename D>
+    ModalAnswerer& dialog(std::function<void(D*)> f) {
+        return then([this, f](QWidget* w) {
+            auto* d = qobject_cast<D*>(w);
+            if (!d) {
+                unexpected.push_back(QStringLiteral("unexpected dialog: ") + w->metaObject()->className());
+                if (auto* any = qobject_cast<QDialog*>(w)) any->reject();
+                return;
+            }
+            f(d);
+        });
+    }
+
+    bool done() const { return queue_.empty(); }
+
+    std::vector<ShownBox> shown;
+    std::vector<QString> fileDialogs;
+    std::vector<QString> unexpected;
+
+private:
+    void poll() {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w || !w->isVisible() || w == handled_) return;
+        handled_ = w;
+        Handler h;
+        if (!queue_.empty()) {
+            h = std::move(queue_.front());
+            queue_.pop_front();
+        } else {
+            h = [this](QWidget* m) {
+                QString what = QString::fromLatin1(m->metaObject()->className()) + QStringLiteral(" '") +
+                               m->windowTitle() + QStringLiteral("'");
+                if (auto* mb = qobject_cast<QMessageBox*>(m)) what += QStringLiteral(": ") + mb->text();
+                unexpected.push_back(what);
+                if (auto* d = qobject_cast<QDialog*>(m)) d->reject();
+                else m->close();
+            };
+        }
+        // Act outside the timer so that a modal window opened by the action
+        // is answered too.
+        QPointer<QWidget> target(w);
+        QMetaObject::invokeMethod(
+            this, [h, target] { if (target) h(target); }, Qt::QueuedConnection);
+    }
+
+    QTimer timer_;
+    QPointer<QWidget> handled_;
+    std::deque<Handler> queue_;
+};
+
+// One QApplication for all tests of a program.
+inline QApplication* testApp() {
+    static int argc = 1;
+    static char name[] = "test";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = new QApplication(argc, argv);
+    return app;
+}
+
+}  // namespace vortan::testing
