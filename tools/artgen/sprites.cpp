@@ -294,7 +294,7 @@ void paintHotBox(QImage& img, QPoint at, int frame)
     QPainter p(&img);
     p.setClipRect(QRect(at, QSize(15, 15)));
     // A warm glow inside the square, then its crisp yellow outline.
-    p.fillRect(QRect(at.x() + o, at.y() + o, side, side), QColor(255, 120, 20, 90));
+    p.fillRect(QRect(at.x() + o, at.y() + o, side, side), QColor(255, 130, 30, 55));
     p.setPen(QPen(QColor(255, 228, 40), 1.0));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRect(at.x() + o, at.y() + o, side - 1, side - 1));
