@@ -41,13 +41,25 @@ bool ArchiveReader::readBytes(void* dst, std::size_t n) {
         remaining_ = 0;
         return false;
     }
-    in_.read(static_cast<char*>(dst), static_cast<std::streamsize>(n));
-    if (in_.gcount() != static_cast<std::streamsize>(n)) {
+    // Straight from the buffer: a board is some 1500 small reads.
+    std::streambuf* buf = in_.rdbuf();
+    if (!buf || buf->sgetn(static_cast<char*>(dst), static_cast<std::streamsize>(n)) !=
+                    static_cast<std::streamsize>(n)) {
+        in_.setstate(std::ios::eofbit | std::ios::failbit);
         remaining_ = 0;
         return false;
     }
     if (remaining_ != UINT64_MAX) remaining_ -= n;
     return true;
+}
+
+std::size_t ArchiveReader::readUpTo(void* dst, std::size_t n) {
+    if (remaining_ != UINT64_MAX) n = static_cast<std::size_t>(std::min<std::uint64_t>(n, remaining_));
+    std::streambuf* buf = in_.rdbuf();
+    const std::streamsize got = buf ? buf->sgetn(static_cast<char*>(dst), static_cast<std::streamsize>(n)) : 0;
+    const std::size_t count = got > 0 ? static_cast<std::size_t>(got) : 0;
+    if (remaining_ != UINT64_MAX) remaining_ -= count;
+    return count;
 }
 
 bool ArchiveReader::readU8(std::uint8_t& v) { return readBytes(&v, 1); }
@@ -172,26 +184,28 @@ ReadResult ReadBoard(std::istream& in, BoardDefinition& board) {
         if (r.status != ReadStatus::Ok) return r;
         ++r.stringsRead;
     }
-    for (int i = 0; i < BoardDefinition::kValueCount; ++i) {
-        std::uint16_t v;
-        if (!ar.readU16(v)) {
-            r.status = ReadStatus::Truncated;
-            return r;
-        }
-        *board.valuePointer(i) = v;
+    // Values and cells are fixed-size blocks: read each in one go and take
+    // apart as much of it as arrived.
+    auto u16At = [](const unsigned char* p) { return static_cast<std::uint32_t>(p[0] | (p[1] << 8)); };
+    unsigned char values[2 * BoardDefinition::kValueCount];
+    const std::size_t gotValues = ar.readUpTo(values, sizeof values);
+    for (int i = 0; i < BoardDefinition::kValueCount && 2 * static_cast<std::size_t>(i) + 2 <= gotValues; ++i) {
+        *board.valuePointer(i) = u16At(values + 2 * i);
         ++r.valuesRead;
     }
-    for (int x = 0; x < kGridSize; ++x) {
-        for (int y = 0; y < kGridSize; ++y) {
-            std::uint16_t region, box, number;
-            if (!ar.readU16(region) || !ar.readU16(box) || !ar.readU16(number)) {
-                r.status = ReadStatus::Truncated;
-                return r;
-            }
-            board.cells[x][y] = BoardCell{static_cast<RegionCode>(region), static_cast<BoxCode>(box), number};
-            ++r.cellsRead;
-        }
+    if (r.valuesRead < BoardDefinition::kValueCount) {
+        r.status = ReadStatus::Truncated;
+        return r;
     }
+    unsigned char cells[6 * kCellCount];
+    const std::size_t gotCells = ar.readUpTo(cells, sizeof cells);
+    for (int k = 0; k < kCellCount && 6 * static_cast<std::size_t>(k) + 6 <= gotCells; ++k) {
+        const unsigned char* p = cells + 6 * k;
+        board.cells[k / kGridSize][k % kGridSize] =
+            BoardCell{static_cast<RegionCode>(u16At(p)), static_cast<BoxCode>(u16At(p + 2)), u16At(p + 4)};
+        ++r.cellsRead;
+    }
+    if (r.cellsRead < kCellCount) r.status = ReadStatus::Truncated;
     return r;
 }
 

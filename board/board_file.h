@@ -32,6 +32,9 @@ public:
     // converting a wide string to 8-bit text.
     ReadStatus readString(std::string& out);
 
+    // Reads as many of the n bytes as there are; returns how many.
+    std::size_t readUpTo(void* dst, std::size_t n);
+
     // Bytes left, or UINT64_MAX when the stream cannot tell.
     std::uint64_t remaining() const { return remaining_; }
 
