@@ -1,0 +1,197 @@
+#include "game_runner.h"
+
+#include "board/file_io.h"
+#include "demo_text.h"
+
+namespace vortan {
+
+const char* const kDemoEndedMessage =
+    "The Demo is now over.\nNote: There are a variety\nof other types of regions\nand boxes to discover\nin "
+    "Vortan.\nSee Help File for Details.";
+const char* const kRecordingStartMessage = "You can now make a demo";
+const char* const kRecordingEndedMessage = "You have now finished\n making the demo!";
+
+namespace {
+const char* const kOptionsFile = "Options.dat";
+const char* const kDemoGame = "demogame.dat";
+const char* const kDemoMoves = "demomoves.dat";
+
+std::int32_t inRange(std::int32_t v, std::int32_t count) { return v >= 0 && v < count ? v : 0; }
+}  // namespace
+
+std::string GameRunner::highScoreFileName(int version) { return MakeNumberedName("HIScore", version, ".dat"); }
+
+void GameRunner::LoadOptions() {
+    OptionsRecord rec;
+    if (OptionsFileExists(readPath(kOptionsFile)) && ReadOptions(readPath(kOptionsFile), rec)) {
+        graphicsStyle = rec.graphicsStyle;
+        musicStyle = rec.musicStyle;
+        soundStyle = rec.soundStyle;
+        // A damaged file must not select a game outside the catalogue.
+        selectedVersion = inRange(rec.version, kVersionCount);
+        selectedSeries = inRange(rec.series, kSeriesCount);
+        selectedGame = inRange(rec.game, kGamesPerSeries);
+    } else {
+        WriteOptions(writePath(kOptionsFile), OptionsRecord{});
+    }
+}
+
+void GameRunner::OnPlay() {
+    LoadOptions();
+    OptionsRecord asRead;  // the styles as the file holds them (zeros if it was missing)
+    ReadOptions(readPath(kOptionsFile), asRead);
+    playDialog_.FillSeriesLabels(selectedVersion);
+    playDialog_.version = selectedVersion;
+    playDialog_.series = selectedSeries;
+    playDialog_.game = selectedGame;
+    for (int v = 0; v < kVersionCount; ++v) {
+        highScores_.ensureAndRead(writePath(highScoreFileName(v)));
+        playDialog_.setScores(v, highScores_);
+    }
+
+    playDialog_.onOpen();
+    const bool play = win_.showPlayGame(playDialog_);
+
+    if (playDialog_.resetRequested) {
+        for (int v = 0; v < kVersionCount; ++v) {
+            const std::string name = writePath(highScoreFileName(v));
+            if (!HighScoreTable::HighScoreFileExists(name)) continue;
+            highScores_.ReadHighScores(name);
+            highScores_.ClearHighScores();
+            highScores_.WriteHighScores(name);
+        }
+    }
+    if (!play) return;
+
+    const std::int32_t version = inRange(playDialog_.version, kVersionCount);
+    const std::int32_t series = inRange(playDialog_.series, kSeriesCount);
+    const std::int32_t game = inRange(playDialog_.game, kGamesPerSeries);
+    selectedVersion = version;
+    WriteOptions(writePath(kOptionsFile),
+                 OptionsRecord{asRead.graphicsStyle, asRead.musicStyle, asRead.soundStyle, version, series, game});
+    doc_.playedSeries = series;
+    doc_.playedGame = game;
+    doc_.boardPath = readPath(boardFileName(version, series, game));
+
+    doc_.gameState = GameState::OpeningMessage;
+    doc_.loadBoardFile();
+    doc_.gameOutcome = GameOutcome::Undecided;
+    win_.invalidate();
+    rules_.playSound("SSTART");
+    win_.showMessage(doc_.openingMessage, "Opening Message");
+    rules_.playSound("SSTART");
+    rules_.musicActive = 1;
+    if (rules_.musicOn == 1) rules_.startMusic();
+    doc_.gameState = GameState::Playing;
+}
+
+void GameRunner::OnPause() {
+    const GameState before = doc_.gameState;
+    if (before == GameState::Idle) return;
+    doc_.gameState = GameState::Paused;
+    fx_.stopMusic();
+    rules_.musicActive = 0;
+    win_.showPause();
+    doc_.gameState = before;
+    rules_.musicActive = 1;
+    if (rules_.musicOn == 1 && !fx_.isMusicPlaying()) rules_.startMusic();
+}
+
+void GameRunner::OnEndGame() {
+    fx_.stopMusic();
+    rules_.playSound("SDDEATH");
+    rules_.musicActive = 0;
+    doc_.gameState = GameState::Idle;
+    win_.invalidate();
+}
+
+void GameRunner::demoMusic() {
+    rules_.musicActive = 1;
+    if (rules_.musicOn == 1 && !fx_.isMusicPlaying()) rules_.startMusic();
+}
+
+void GameRunner::startDemoRun() {
+    doc_.boardPath = readPath(kDemoGame);
+    doc_.gameState = GameState::OpeningMessage;
+    doc_.loadBoardFile();
+    doc_.gameOutcome = GameOutcome::Undecided;
+}
+
+void GameRunner::OnDemo() {
+    LoadOptions();
+    rules_.recordIndex = 0;
+    startDemoRun();
+    std::int32_t moves[kDemoMoveCount];
+    if (ReadDemoMovesFile(readPath(kDemoMoves), moves)) {
+        for (int i = 0; i < kDemoMoveCount; ++i) doc_.SetDemoMove(i, moves[i]);
+    } else {
+        // A missing list is created from a cleared one, so the demo only waits.
+        doc_.ClearDemoMoves();
+        WriteDemoMovesFile(writePath(kDemoMoves), doc_.demoMoves());
+        if (ReadDemoMovesFile(readPath(kDemoMoves), moves))
+            for (int i = 0; i < kDemoMoveCount; ++i) doc_.SetDemoMove(i, moves[i]);
+    }
+    win_.invalidate();
+    rules_.playSound("GSTART");
+    win_.showMessage(doc_.openingMessage, "Opening Message");
+    rules_.playSound("GSTART");
+    demoMusic();
+    win_.showMessage(kDemoAboutToPlayMessage, "Demo Message");
+    doc_.gameState = GameState::DemoPlaying;
+}
+
+void GameRunner::OnMakeDemo() {
+    rules_.recordIndex = 0;
+    doc_.ClearDemoMoves();
+    startDemoRun();
+    win_.invalidate();
+    rules_.playSound("GSTART");
+    win_.showMessage(doc_.openingMessage, "Opening Message");
+    rules_.playSound("GSTART");
+    demoMusic();
+    win_.showMessage(kRecordingStartMessage, "Demo Message");
+    doc_.gameState = GameState::DemoRecording;
+}
+
+void GameRunner::OnOptions() {
+    OptionsRecord rec;
+    if (OptionsFileExists(readPath(kOptionsFile)) && ReadOptions(readPath(kOptionsFile), rec)) {
+        optionsFields_[0] = rec.graphicsStyle;
+        optionsFields_[1] = rec.musicStyle;
+        optionsFields_[2] = rec.soundStyle;
+        selectedVersion = inRange(rec.version, kVersionCount);
+        selectedSeries = inRange(rec.series, kSeriesCount);
+        selectedGame = inRange(rec.game, kGamesPerSeries);
+    } else {
+        rec = OptionsRecord{};
+        WriteOptions(writePath(kOptionsFile), rec);
+    }
+    if (!win_.showOptions(optionsFields_)) return;
+    WriteOptions(writePath(kOptionsFile), OptionsRecord{optionsFields_[0], optionsFields_[1], optionsFields_[2],
+                                                        rec.version, rec.series, rec.game});
+    graphicsStyle = optionsFields_[0];
+    musicStyle = optionsFields_[1];
+    soundStyle = optionsFields_[2];
+    win_.stylesChanged();
+    win_.reopenMusic(rules_.musicOn == 1 && rules_.musicActive == 1);
+}
+
+void GameRunner::fileHighScore() {
+    // Only a played game chosen from the catalogue has a place in the table.
+    if (doc_.playedSeries < 0 || doc_.playedGame < 0) return;
+    const std::string name = writePath(highScoreFileName(selectedVersion));
+    highScores_.ensureAndRead(name);
+    if (doc_.score < highScores_.GetHighScore(doc_.playedSeries, doc_.playedGame)) return;
+    const std::string initials = win_.enterHighScore(doc_.score);
+    highScores_.SetHighScore(doc_.playedSeries, doc_.playedGame, doc_.score, initials);
+    highScores_.WriteHighScores(name);
+}
+
+void GameRunner::showDemoOver() { win_.showMessage(kDemoEndedMessage, "Demo Message"); }
+
+void GameRunner::finishRecording() {
+    win_.showMessage(kRecordingEndedMessage, "Demo. Message");
+    WriteDemoMovesFile(writePath(kDemoMoves), doc_.demoMoves());
+}
+
+}  // namespace vortan

@@ -1,0 +1,94 @@
+// Starting, pausing and ending game runs, the demo and its recording, the
+// Options command and filing high scores. Plain C++: every window it needs
+// goes through RunWindows, so the order of steps is tested without one.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "catalogue.h"
+#include "game/engine/game_rules.h"
+#include "records.h"
+
+namespace vortan {
+
+class RunWindows {
+public:
+    virtual ~RunWindows() = default;
+    // The Play Game dialog on the model; true when closed with "PLAY".
+    virtual bool showPlayGame(PlayGameModel& model) = 0;
+    // A modal message box with one OK button.
+    virtual void showMessage(const std::string& text, const std::string& caption) = 0;
+    virtual void showPause() = 0;
+    // The Options dialog on its three fields (-1 for no choice); true on OK.
+    virtual bool showOptions(std::int32_t (&fields)[3]) = 0;
+    // The Enter High Score dialog: initials typed, empty when cancelled.
+    virtual std::string enterHighScore(std::int32_t score) = 0;
+    virtual void invalidate() = 0;
+    // The styles changed: redraw in the new graphics style, take sounds from
+    // the new sound style.
+    virtual void stylesChanged() = 0;
+    // Stop, open the music of the current style (an open piece stays open),
+    // rewind, and play when asked.
+    virtual void reopenMusic(bool play) = 0;
+};
+
+class GameRunner {
+public:
+    // `path(name, forWriting)` maps a file name of the installation folder
+    // ("Options.dat", "alvor1.dat") to a real path.
+    using PathMapper = std::function<std::string(const std::string& name, bool forWriting)>;
+
+    GameRunner(CZembrikDoc& doc, GameRules& rules, GameEffects& effects, RunWindows& windows, PathMapper path)
+        : doc_(doc), rules_(rules), fx_(effects), win_(windows), path_(std::move(path)) {}
+
+    // The view's working copies of the options.
+    std::int32_t graphicsStyle = 0;
+    std::int32_t musicStyle = 0;
+    std::int32_t soundStyle = 0;
+    std::int32_t selectedVersion = 0;
+    std::int32_t selectedSeries = 0;
+    std::int32_t selectedGame = 0;
+
+    void LoadOptions();
+    void OnPlay();
+    void OnPause();
+    void OnEndGame();
+    void OnDemo();
+    void OnMakeDemo();
+    void OnOptions();
+
+    // Called from the end-of-game effects.
+    void fileHighScore();
+    void showDemoOver();
+    void finishRecording();
+
+    PlayGameModel& playDialog() { return playDialog_; }
+    HighScoreTable& highScores() { return highScores_; }
+    const std::int32_t* optionsDialogFields() const { return optionsFields_; }
+
+    static std::string highScoreFileName(int version);
+
+private:
+    std::string readPath(const std::string& name) const { return path_(name, false); }
+    std::string writePath(const std::string& name) const { return path_(name, true); }
+    void startDemoRun();
+    void demoMusic();
+
+    CZembrikDoc& doc_;
+    GameRules& rules_;
+    GameEffects& fx_;
+    RunWindows& win_;
+    PathMapper path_;
+
+    PlayGameModel playDialog_;
+    HighScoreTable highScores_;
+    std::int32_t optionsFields_[3] = {-1, -1, -1};
+};
+
+extern const char* const kDemoEndedMessage;
+extern const char* const kRecordingStartMessage;
+extern const char* const kRecordingEndedMessage;
+
+}  // namespace vortan

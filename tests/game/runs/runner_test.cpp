@@ -1,0 +1,329 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "board/board_file.h"
+#include "board/file_io.h"
+#include "game/engine/recording_effects.h"
+#include "demo_text.h"
+#include "game_runner.h"
+
+using namespace vortan;
+using ::testing::ElementsAre;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Scripted windows: every dialog is written into the same log as the effects.
+struct FakeWindows : RunWindows {
+    std::vector<std::string>& log;
+    explicit FakeWindows(std::vector<std::string>& l) : log(l) {}
+    std::function<bool(PlayGameModel&)> playGame = [](PlayGameModel&) { return true; };
+    std::function<void()> whileUp;  // runs inside every dialog (timer ticks)
+    bool optionsOk = true;
+    std::int32_t optionsChoice[3] = {-1, -1, -1};
+    bool setOptions = false;
+    std::string initials = "ABC";
+
+    void up() {
+        if (whileUp) whileUp();
+    }
+    bool showPlayGame(PlayGameModel& m) override {
+        log.push_back("dialog play");
+        up();
+        return playGame(m);
+    }
+    void showMessage(const std::string& text, const std::string& caption) override {
+        log.push_back("message " + caption + ": " + text);
+        up();
+    }
+    void showPause() override {
+        log.push_back("dialog pause");
+        up();
+    }
+    bool showOptions(std::int32_t (&fields)[3]) override {
+        log.push_back("dialog options " + std::to_string(fields[0]) + " " + std::to_string(fields[1]) + " " +
+                      std::to_string(fields[2]));
+        if (setOptions)
+            for (int i = 0; i < 3; ++i) fields[i] = optionsChoice[i];
+        return optionsOk;
+    }
+    std::string enterHighScore(std::int32_t score) override {
+        log.push_back("dialog high score " + std::to_string(score));
+        return initials;
+    }
+    void invalidate() override { log.push_back("invalidate"); }
+    void stylesChanged() override { log.push_back("styles"); }
+    void reopenMusic(bool play) override { log.push_back(play ? "music reopen play" : "music reopen"); }
+};
+
+struct Run : ::testing::Test {
+    fs::path dir;
+    CZembrikDoc doc;
+    RecordingEffects fx;
+    GameRules rules{doc, fx};
+    FakeWindows win{fx.log};
+    GameRunner runner{doc, rules, fx, win, [this](const std::string& name, bool) { return (dir / name).string(); }};
+
+    void SetUp() override {
+        const char* home = std::getenv("VORTAN_HOME");
+        dir = fs::path(home ? home : fs::temp_directory_path().string()) /
+              ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        fx.onDialog = [this](const std::string&) { win.up(); };
+    }
+    std::string at(const std::string& name) const { return (dir / name).string(); }
+    std::string slurp(const std::string& name) const {
+        std::string s;
+        readFileBytes(at(name), s);
+        return s;
+    }
+    // A board whose first Up takes its only Star box.
+    void writeBoard(const std::string& name, const std::string& message, std::uint32_t timeLimit = 100) {
+        BoardDefinition b;
+        b.openingMessage = message;
+        b.timeLimit = timeLimit;
+        b.Cell(10, 8).region = RegionCode::Blue;
+        b.Cell(10, 9) = {RegionCode::Yellow, BoxCode::Star, 0};
+        b.Cell(10, 10) = {RegionCode::Yellow, BoxCode::Your, 0};
+        ASSERT_TRUE(WriteBoardFile(at(name), b));
+    }
+    std::vector<std::string> events() const {
+        std::vector<std::string> out;
+        for (const auto& e : fx.events())
+            if (e != "invalidate") out.push_back(e);
+        return out;
+    }
+};
+
+}  // namespace
+
+TEST_F(Run, PlayRunsItsStepsInOrder) {
+    writeBoard("alvor13.dat", "Good luck");
+    win.playGame = [](PlayGameModel& m) {
+        m.onSeries(1);
+        m.onGame(2);
+        return true;
+    };
+    runner.OnPlay();
+    EXPECT_THAT(events(), ElementsAre("dialog play", "sound SSTART", "message Opening Message: Good luck",
+                                      "sound SSTART", "music start"));
+    EXPECT_EQ(doc.gameState, GameState::Playing);
+    EXPECT_EQ(doc.playedSeries, 1);
+    EXPECT_EQ(doc.playedGame, 2);
+    EXPECT_EQ(doc.timeLeft, 100);
+    // Options remember the game; six high-score files exist.
+    EXPECT_EQ(slurp("Options.dat"), std::string("\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\x01\0\0\0\x02\0\0\0", 24));
+    for (int v = 0; v < 6; ++v) EXPECT_EQ(slurp(GameRunner::highScoreFileName(v)), std::string(360, '\0'));
+}
+
+TEST_F(Run, PlayKeepsTheStylesAndWritesTheChosenGame) {
+    ASSERT_TRUE(WriteOptions(at("Options.dat"), OptionsRecord{2, 1, 1, 0, 0, 0}));
+    writeBoard("brenno37.dat", "x");
+    win.playGame = [](PlayGameModel& m) {
+        EXPECT_EQ(m.version, 0);
+        m.onVersion(1);
+        m.onSeries(3);  // "Supergraphic"
+        m.onGame(6);    // "Game 7"
+        return true;
+    };
+    runner.OnPlay();
+    OptionsRecord r;
+    ASSERT_TRUE(ReadOptions(at("Options.dat"), r));
+    EXPECT_EQ(r, (OptionsRecord{2, 1, 1, 1, 3, 6}));
+    EXPECT_EQ(runner.selectedVersion, 1);
+    EXPECT_EQ(runner.graphicsStyle, 2);
+}
+
+TEST_F(Run, CancelLeavesTheRunningGameAndItsClock) {
+    writeBoard("alvor1.dat", "x", 2);
+    runner.OnPlay();
+    fx.log.clear();
+    // The game is lost by its clock while the Play Game dialog is up.
+    win.whileUp = [this] {
+        win.whileUp = nullptr;
+        rules.OnTimer();
+        rules.OnTimer();
+    };
+    win.playGame = [](PlayGameModel&) { return false; };
+    runner.OnPlay();
+    EXPECT_EQ(doc.gameState, GameState::GameOver);
+    EXPECT_EQ(doc.gameOutcome, GameOutcome::Lost);
+    EXPECT_THAT(events(), ElementsAre("dialog play", "sound CLICK", "hit 10 10", "lost 10 10", "music stop",
+                                      "sound SDEATH", "dialog lost"));
+}
+
+TEST_F(Run, ResetClearsOnlyExistingFilesWhicheverButtonCloses) {
+    HighScoreTable t;
+    t.SetHighScore(0, 0, 50, "AAA");
+    ASSERT_TRUE(t.WriteHighScores(at("HIScore0.dat")));
+    win.playGame = [this](PlayGameModel& m) {
+        EXPECT_EQ(m.shownScore, 50);
+        EXPECT_EQ(m.shownInitials, "AAA");
+        fs::remove(at("HIScore3.dat"));  // deleted while the dialog is up
+        m.onResetHighScores();
+        return false;
+    };
+    runner.OnPlay();
+    EXPECT_EQ(slurp("HIScore0.dat"), std::string(360, '\0'));
+    EXPECT_FALSE(fs::exists(at("HIScore3.dat")));
+    EXPECT_EQ(doc.gameState, GameState::Idle);
+}
+
+TEST_F(Run, AMissingBoardStartsThePreviousOne) {
+    writeBoard("alvor1.dat", "First board");
+    runner.OnPlay();
+    doc.gameState = GameState::Idle;
+    fx.log.clear();
+    win.playGame = [](PlayGameModel& m) {
+        m.onGame(4);  // alvor5.dat does not exist
+        return true;
+    };
+    runner.OnPlay();
+    EXPECT_EQ(doc.gameState, GameState::Playing);
+    EXPECT_THAT(events(), ::testing::Contains("message Opening Message: First board"));
+}
+
+TEST_F(Run, WinningFilesTheScoreAfterTheDialog) {
+    writeBoard("alvor1.dat", "x", 100);
+    runner.OnPlay();
+    fx.log.clear();
+    rules.OnTimer();  // 99 left
+    rules.OnKeyDown(kKeyUp);
+    EXPECT_THAT(events(), ElementsAre("sound ESTAR", "pickup 10 9", "music stop", "sound GEWON", "dialog won",
+                                      "high score"));
+    runner.fileHighScore();
+    EXPECT_EQ(fx.log.back(), "dialog high score 99");
+    HighScoreTable t;
+    ASSERT_TRUE(t.ReadHighScores(at("HIScore0.dat")));
+    EXPECT_EQ(t.GetHighScore(0, 0), 99);
+    EXPECT_EQ(t.GetInitials(0, 0), "ABC");
+
+    // A lower score does not qualify; an equal one replaces, even cancelled.
+    doc.score = 98;
+    fx.log.clear();
+    runner.fileHighScore();
+    EXPECT_TRUE(fx.log.empty());
+    doc.score = 99;
+    win.initials = "";
+    runner.fileHighScore();
+    ASSERT_TRUE(t.ReadHighScores(at("HIScore0.dat")));
+    EXPECT_EQ(t.GetInitials(0, 0), "");
+    // A board without a time limit scores -4 and never qualifies.
+    doc.score = kOff;
+    fx.log.clear();
+    runner.fileHighScore();
+    EXPECT_TRUE(fx.log.empty());
+}
+
+TEST_F(Run, PauseSuspendsAndRestoresTheState) {
+    runner.OnPause();  // Idle: nothing shown
+    EXPECT_TRUE(fx.log.empty());
+    writeBoard("alvor1.dat", "x", 50);
+    runner.OnPlay();
+    fx.log.clear();
+    win.whileUp = [this] {
+        EXPECT_EQ(doc.gameState, GameState::Paused);
+        rules.OnTimer();  // the clock stands
+        rules.OnKeyDown(kKeyUp);
+    };
+    runner.OnPause();
+    EXPECT_EQ(doc.gameState, GameState::Playing);
+    EXPECT_EQ(doc.timeLeft, 50);
+    EXPECT_EQ(rules.musicActive, 1);
+    EXPECT_THAT(events(), ElementsAre("music stop", "dialog pause", "music start"));
+}
+
+TEST_F(Run, EndGameReturnsToIdleFromAnyState) {
+    runner.OnEndGame();
+    EXPECT_THAT(events(), ElementsAre("music stop", "sound SDDEATH"));
+    EXPECT_EQ(doc.gameState, GameState::Idle);
+    EXPECT_EQ(rules.musicActive, 0);
+}
+
+TEST_F(Run, DemoCreatesAMissingMoveListAndPlaysIt) {
+    writeBoard("demogame.dat", "Demo board");
+    runner.OnDemo();
+    EXPECT_EQ(slurp("demomoves.dat"), std::string(300, '\0') + std::string("\x06\x00", 2));
+    EXPECT_EQ(doc.gameState, GameState::DemoPlaying);
+    EXPECT_THAT(events(), ElementsAre("sound GSTART", "message Opening Message: Demo board", "sound GSTART",
+                                      "music start", std::string("message Demo Message: ") + kDemoAboutToPlayMessage));
+
+    std::int32_t moves[151] = {};
+    moves[0] = 1;
+    moves[150] = 6;
+    ASSERT_TRUE(WriteDemoMovesFile(at("demomoves.dat"), moves));
+    runner.OnDemo();
+    fx.log.clear();
+    rules.OnTimer();
+    EXPECT_EQ(doc.gameState, GameState::DemoOver);
+    rules.OnTimer();
+    rules.OnTimer();
+    EXPECT_THAT(events(), ::testing::Contains(std::string("dialog demo over")));
+}
+
+TEST_F(Run, RecordingWritesTheMovesTwoTicksAfterTheEnd) {
+    writeBoard("demogame.dat", "Demo board");
+    runner.OnMakeDemo();
+    EXPECT_EQ(doc.gameState, GameState::DemoRecording);
+    EXPECT_EQ(fx.log.back(), "message Demo Message: You can now make a demo");
+    rules.OnKeyDown(kKeyRight);  // the Star is not taken sideways
+    rules.OnKeyDown(32);
+    rules.OnKeyDown(kKeyLeft);
+    rules.OnKeyDown(kKeyUp);
+    EXPECT_EQ(doc.gameState, GameState::RecordingOver);
+    EXPECT_FALSE(fs::exists(at("demomoves.dat")));
+    rules.OnTimer();
+    rules.OnTimer();
+    runner.finishRecording();
+    const std::string bytes = slurp("demomoves.dat");
+    ASSERT_EQ(bytes.size(), 302u);
+    EXPECT_EQ(bytes.substr(0, 8), std::string("\x04\x00\x00\x00\x03\x00\x01\x00", 8));
+    EXPECT_EQ(bytes.substr(300), std::string("\x06\x00", 2));
+}
+
+TEST_F(Run, OptionsDialogWritesTheStylesAndKeepsTheGame) {
+    // Missing file: zeros first, the dialog opens with nothing checked.
+    win.optionsOk = false;
+    runner.OnOptions();
+    EXPECT_EQ(fx.log.back(), "dialog options -1 -1 -1");
+    EXPECT_EQ(slurp("Options.dat"), std::string(24, '\0'));
+
+    ASSERT_TRUE(WriteOptions(at("Options.dat"), OptionsRecord{0, 0, 0, 1, 3, 6}));
+    win.optionsOk = true;
+    win.setOptions = true;
+    win.optionsChoice[0] = 2;
+    win.optionsChoice[1] = 0;
+    win.optionsChoice[2] = -1;
+    runner.OnOptions();
+    OptionsRecord r;
+    ASSERT_TRUE(ReadOptions(at("Options.dat"), r));
+    EXPECT_EQ(r, (OptionsRecord{2, 0, -1, 1, 3, 6}));
+    EXPECT_EQ(runner.graphicsStyle, 2);
+    EXPECT_THAT(fx.log, ::testing::IsSupersetOf({"styles", "music reopen play"}));
+    // Cancel writes nothing.
+    win.optionsOk = false;
+    const std::string before = slurp("Options.dat");
+    runner.OnOptions();
+    EXPECT_EQ(slurp("Options.dat"), before);
+}
+
+TEST_F(Run, OutOfRangeOptionsAreClampedToTheCatalogue) {
+    ASSERT_TRUE(WriteOptions(at("Options.dat"), OptionsRecord{1, 0, 0, 9, -3, 77}));
+    runner.LoadOptions();
+    EXPECT_EQ(runner.graphicsStyle, 1);
+    EXPECT_EQ(runner.selectedVersion, 0);
+    EXPECT_EQ(runner.selectedSeries, 0);
+    EXPECT_EQ(runner.selectedGame, 0);
+    ASSERT_TRUE(WriteOptions(at("Options.dat"), OptionsRecord{0, 0, 0, 3, 2, 1}));
+    win.playGame = [](PlayGameModel& m) {
+        EXPECT_EQ(m.version, 3);
+        EXPECT_EQ(m.seriesLabels[0], "Dovrin 1");
+        return false;
+    };
+    runner.OnPlay();
+}
