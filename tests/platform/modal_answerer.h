@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -68,7 +70,13 @@ public:
                 fd->reject();
                 return;
             }
-            fd->selectFile(path);
+            // Typed into the name field, as a user would; selectFile alone
+            // does not replace a name the dialog proposed.
+            fd->setDirectory(QFileInfo(path).absolutePath());
+            if (auto* name = fd->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                name->setText(QFileInfo(path).fileName());
+            else
+                fd->selectFile(path);
             static_cast<QDialog*>(fd)->accept();  // QFileDialog::accept, through the public base
         });
     }

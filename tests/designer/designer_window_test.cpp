@@ -1,0 +1,647 @@
+// The real designer window driven with QTest: clicks at pixels, menu
+// commands, the dialogs, the save question and the file commands.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+
+#include <fstream>
+#include <sstream>
+
+#include "board/board_file.h"
+#include "board/file_io.h"
+#include "designer/dialogs.h"
+#include "designer/document.h"
+#include "designer/main_frame.h"
+#include "designer/view.h"
+#include "platform/help_window.h"
+#include "tests/platform/modal_answerer.h"
+
+using namespace vortan;
+using namespace vortan::designer;
+using vortan::testing::ModalAnswerer;
+
+namespace {
+
+QPoint cellPixel(int x, int y) { return QPoint(1 + 20 * x + 10, 1 + 20 * y + 10); }
+
+std::string readBytes(const QString& path) {
+    std::string bytes;
+    readFileBytes(QFile::encodeName(path).toStdString(), bytes);
+    return bytes;
+}
+
+void writeBytes(const QString& path, const std::string& bytes) {
+    std::ofstream out(QFile::encodeName(path).toStdString(), std::ios::binary);
+    out << bytes;
+}
+
+class DesignerWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        vortan::testing::testApp();
+        frame = std::make_unique<CMainFrame>();
+        frame->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    }
+    void TearDown() override {
+        doc()->SetModifiedFlag(false);
+        frame.reset();
+    }
+
+    CQuorvel1Doc* doc() { return frame->document(); }
+    CQuorvel1View* view() { return frame->view(); }
+    BoardDefinition& board() { return doc()->board(); }
+
+    void command(int id) {
+        QAction* a = frame->action(id);
+        ASSERT_NE(nullptr, a) << id;
+        a->trigger();
+    }
+    void leftClick(QPoint p) { QTest::mouseClick(view(), Qt::LeftButton, Qt::NoModifier, p); }
+    void leftClickCell(int x, int y) { leftClick(cellPixel(x, y)); }
+    void tools(int region, int box) {
+        command(32772 + region);  // -1 maps to 32771 "Turned Off"
+        command(32779 + box);
+    }
+    // Answers the Box Number dialog with `text`, or cancels it.
+    static void boxNumber(ModalAnswerer& a, const QString& text, bool ok = true) {
+        a.dialog<CBoxNumberDlg>([text, ok](CBoxNumberDlg* d) {
+            auto* e = d->findChild<QLineEdit*>(QStringLiteral("edit1000"));
+            EXPECT_EQ(QStringLiteral("1"), e->text());
+            e->setText(text);
+            d->findChild<QPushButton*>(ok ? QStringLiteral("button1") : QStringLiteral("button2"))->click();
+        });
+    }
+    QStringList checkedItems(const QString& menuTitle) {
+        QStringList checked;
+        for (QAction* m : frame->menuBar()->actions())
+            if (m->text() == menuTitle)
+                for (QAction* a : m->menu()->actions())
+                    if (a->isChecked()) checked << a->text();
+        return checked;
+    }
+
+    std::unique_ptr<CMainFrame> frame;
+    QTemporaryDir dir;
+};
+
+}  // namespace
+
+TEST_F(DesignerWindow, StartsWithANewBoardAndTheWholeGridVisible) {
+    EXPECT_EQ(QStringLiteral("Vortan Designer"), frame->windowTitle());
+    EXPECT_GE(view()->width(), kGridPixels);
+    EXPECT_GE(view()->height(), kGridPixels);
+    EXPECT_EQ(frame->minimumSize(), frame->maximumSize());  // not resizable
+    QStringList menus;
+    for (QAction* m : frame->menuBar()->actions()) menus << m->text();
+    EXPECT_EQ((QStringList{"&File", "&Regions", "&Boxes", "Data", "&Help"}), menus);
+
+    EXPECT_EQ(QStringLiteral("untitled.dat"), doc()->fileName());
+    EXPECT_FALSE(doc()->IsModified());
+    EXPECT_EQ("Game", board().gameName);
+    EXPECT_EQ("Have Fun!", board().openingMessage);
+    EXPECT_EQ(RegionCode::Blue, board().Cell(0, 7).region);
+    EXPECT_EQ(RegionCode::White, board().Cell(7, 7).region);
+    EXPECT_EQ(0, board().CountBoxes(BoxCode::Empty) - kCellCount);
+
+    // Off-screen picture: white, grid lines, tiles between them.
+    const QImage& img = view()->image();
+    EXPECT_EQ(QSize(640, 480), img.size());
+    EXPECT_EQ(qRgb(255, 255, 255), img.pixel(0, 0));
+    EXPECT_EQ(qRgb(0, 0, 0), img.pixel(1, 100));
+    EXPECT_EQ(qRgb(0, 0, 0), img.pixel(441, 100));
+    EXPECT_EQ(qRgb(0, 0, 0), img.pixel(100, 441));
+    EXPECT_EQ(qRgb(255, 255, 255), img.pixel(500, 300));
+    const QImage blue = QImage(QStringLiteral(":/designer/106-region-blue.png")).convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(blue.pixel(3, 4), img.pixel(1 + 3, 1 + 4));
+}
+
+TEST_F(DesignerWindow, ToolMenusHaveExactlyOneCheckMark) {
+    EXPECT_EQ(QStringList{"Turned Off"}, checkedItems("&Regions"));
+    EXPECT_EQ(QStringList{"Turned Off"}, checkedItems("&Boxes"));
+    command(32782);  // Boxes > Number
+    EXPECT_EQ(QStringList{"Number"}, checkedItems("&Boxes"));
+    EXPECT_EQ(QStringList{"Turned Off"}, checkedItems("&Regions"));
+    EXPECT_EQ(3, view()->boxTool());
+    command(32779);
+    EXPECT_EQ(QStringList{"Emply"}, checkedItems("&Boxes"));
+    command(32777);
+    EXPECT_EQ(QStringList{"Orange"}, checkedItems("&Regions"));
+    EXPECT_EQ(5, view()->regionTool());
+    command(32777);  // choosing it again keeps it checked
+    EXPECT_EQ(QStringList{"Orange"}, checkedItems("&Regions"));
+    EXPECT_FALSE(doc()->IsModified());
+}
+
+TEST_F(DesignerWindow, PixelToCellArithmetic) {
+    tools(static_cast<int>(RegionCode::Yellow), kToolOff);
+    ModalAnswerer answer;
+    // Outside the active area: nothing at all, not even the modified flag.
+    for (QPoint p : {QPoint(1, 100), QPoint(100, 1), QPoint(441, 100), QPoint(100, 441), QPoint(600, 300)})
+        leftClick(p);
+    QTest::qWait(30);
+    EXPECT_TRUE(answer.unexpected.empty());
+    EXPECT_FALSE(doc()->IsModified());
+
+    answer.box();
+    leftClick(QPoint(2, 2));  // cell (0, 0): the border
+    QTest::qWait(30);
+    ASSERT_EQ(1u, answer.shown.size());
+    EXPECT_EQ(QStringLiteral("This Region can't be modified!"), answer.shown[0].text);
+    EXPECT_EQ(QStringLiteral("Invalid placement"), answer.shown[0].title);
+    EXPECT_EQ(QMessageBox::Warning, answer.shown[0].icon);
+    EXPECT_TRUE(doc()->IsModified());
+
+    leftClick(QPoint(21, 21));  // cell (1, 1)
+    EXPECT_EQ(RegionCode::Yellow, board().Cell(1, 1).region);
+    leftClick(QPoint(40, 60));  // cell (1, 2)
+    EXPECT_EQ(RegionCode::Yellow, board().Cell(1, 2).region);
+    answer.box();
+    leftClick(QPoint(420, 2));  // cell (20, 0): border again
+    QTest::qWait(30);
+    EXPECT_EQ(RegionCode::White, board().Cell(2, 2).region);
+    EXPECT_TRUE(answer.unexpected.empty());
+
+    // The placed tile is in the picture at once.
+    const QImage yellow =
+        QImage(QStringLiteral(":/designer/105-region-yellow.png")).convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(yellow, view()->image().copy(21, 21, 20, 20));
+}
+
+TEST_F(DesignerWindow, TwoMessagesOfOneClickInOrder) {
+    board().Cell(3, 3) = BoardCell{RegionCode::White, BoxCode::Star, 0};
+    tools(static_cast<int>(RegionCode::Blue), static_cast<int>(BoxCode::Exception));
+    ModalAnswerer answer;
+    answer.box().box();
+    leftClickCell(3, 3);
+    QTest::qWait(30);
+    ASSERT_EQ(2u, answer.shown.size());
+    EXPECT_EQ(QStringLiteral("The Blue Region will delete\n any box in this spot"), answer.shown[0].text);
+    EXPECT_EQ(QStringLiteral("placement message"), answer.shown[0].title);
+    EXPECT_EQ(QStringLiteral("This Box can't be placed in this region"), answer.shown[1].text);
+    EXPECT_EQ((BoardCell{RegionCode::Blue, BoxCode::Empty, 0}), board().Cell(3, 3));
+    EXPECT_TRUE(answer.unexpected.empty());
+}
+
+TEST_F(DesignerWindow, NumberBoxThroughTheDialog) {
+    tools(static_cast<int>(RegionCode::Red), static_cast<int>(BoxCode::Number));
+    ModalAnswerer answer;
+    boxNumber(answer, QStringLiteral(" 7 "));
+    leftClickCell(5, 6);
+    EXPECT_EQ((BoardCell{RegionCode::Red, BoxCode::Number, 7}), board().Cell(5, 6));
+    const QImage seven = QImage(QStringLiteral(":/designer/127-digit-7.png")).convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(seven, view()->image().copy(5 + 100, 5 + 120, 12, 12));
+
+    // The right-click report of that cell, and no change to the flag.
+    doc()->SetModifiedFlag(false);
+    answer.box();
+    QTest::mouseClick(view(), Qt::RightButton, Qt::NoModifier, cellPixel(5, 6));
+    QTest::qWait(30);
+    ASSERT_EQ(1u, answer.shown.size());
+    EXPECT_EQ(QStringLiteral("Region:\tRed\nBox:\tNumber\nNumber:\tSeven"), answer.shown[0].text);
+    EXPECT_EQ(QStringLiteral("Item"), answer.shown[0].title);
+    EXPECT_EQ(QMessageBox::NoIcon, answer.shown[0].icon);
+    EXPECT_FALSE(doc()->IsModified());
+
+    // 0 is read as a number and refused by the placement; 7 again is taken.
+    boxNumber(answer, QStringLiteral("0"));
+    answer.box();
+    boxNumber(answer, QStringLiteral("7"));
+    answer.box();
+    leftClickCell(6, 6);
+    leftClickCell(6, 6);
+    QTest::qWait(30);
+    ASSERT_EQ(3u, answer.shown.size());
+    EXPECT_EQ(QStringLiteral("The number is out of range"), answer.shown[1].text);
+    EXPECT_EQ(QStringLiteral("Invalid Number"), answer.shown[1].title);
+    EXPECT_EQ(QStringLiteral("Invalid Placement"), answer.shown[2].title);
+    EXPECT_EQ(BoxCode::Empty, board().Cell(6, 6).box);
+
+    // A text that is not a number is refused by the dialog itself, which stays open.
+    answer.dialog<CBoxNumberDlg>([](CBoxNumberDlg* d) {
+        d->findChild<QLineEdit*>(QStringLiteral("edit1000"))->setText(QStringLiteral("abc"));
+        d->findChild<QPushButton*>(QStringLiteral("button1"))->click();  // refusal box answered below
+        EXPECT_TRUE(d->isVisible());
+        EXPECT_EQ(d->findChild<QLineEdit*>(QStringLiteral("edit1000")), d->focusWidget());
+        d->findChild<QPushButton*>(QStringLiteral("button2"))->click();
+    });
+    answer.box();
+    doc()->SetModifiedFlag(false);
+    leftClickCell(6, 6);
+    QTest::qWait(30);
+    ASSERT_EQ(4u, answer.shown.size());
+    EXPECT_EQ(QStringLiteral("Please enter a positive integer."), answer.shown[3].text);
+    EXPECT_EQ(BoxCode::Empty, board().Cell(6, 6).box);
+    EXPECT_TRUE(doc()->IsModified());  // a cancelled Number dialog still marks the board
+    EXPECT_TRUE(answer.unexpected.empty());
+}
+
+TEST_F(DesignerWindow, InitializeDialog) {
+    ModalAnswerer answer;
+    answer.dialog<CInitializeDlg>([](CInitializeDlg* d) {
+        EXPECT_EQ(QStringLiteral("Initialize"), d->windowTitle());
+        auto* name = d->findChild<QLineEdit*>(QStringLiteral("edit1018"));
+        auto* message = d->findChild<QPlainTextEdit*>(QStringLiteral("edit1002"));
+        EXPECT_EQ(QStringLiteral("Game"), name->text());
+        EXPECT_EQ(QStringLiteral("Have Fun!"), message->toPlainText());
+        name->setText(QStringLiteral("Changed"));
+        d->findChild<QPushButton*>(QStringLiteral("button1013"))->click();
+        EXPECT_EQ(QStringLiteral("Game"), name->text());
+        EXPECT_EQ(QStringLiteral("Good Luck!"), message->toPlainText());
+        d->findChild<QPushButton*>(QStringLiteral("button2"))->click();
+    });
+    command(32789);
+    EXPECT_EQ("Have Fun!", board().openingMessage);
+    EXPECT_FALSE(doc()->IsModified());
+
+    answer.dialog<CInitializeDlg>([](CInitializeDlg* d) {
+        d->findChild<QLineEdit*>(QStringLiteral("edit1018"))->setText(QStringLiteral("Maze \xe9"));
+        auto* message = d->findChild<QPlainTextEdit*>(QStringLiteral("edit1002"));
+        message->setPlainText(QStringLiteral("Line one"));
+        message->moveCursor(QTextCursor::End);
+        QTest::keyClick(message, Qt::Key_Return, Qt::ControlModifier);  // new line
+        message->insertPlainText(QStringLiteral("Line two"));
+        QTest::keyClick(message, Qt::Key_Return);  // Enter confirms
+    });
+    command(32789);
+    EXPECT_EQ("Maze \xe9", board().gameName);
+    EXPECT_EQ("Line one\r\nLine two", board().openingMessage);
+    EXPECT_TRUE(doc()->IsModified());
+    EXPECT_TRUE(answer.unexpected.empty());
+}
+
+TEST_F(DesignerWindow, LimitsDialog) {
+    const int ids[7] = {1005, 1006, 1007, 1008, 1009, 1010, 1011};
+    auto field = [](QDialog* d, int id) { return d->findChild<QLineEdit*>(QStringLiteral("edit%1").arg(id)); };
+    auto texts = [&](QDialog* d) {
+        QStringList t;
+        for (int id : ids) t << field(d, id)->text();
+        return t;
+    };
+    ModalAnswerer answer;
+    answer.dialog<CLimitsDlg>([&](CLimitsDlg* d) {
+        EXPECT_EQ((QStringList{"150", "250", "60", "60", "1", "50", "60"}), texts(d));
+        // Two bad fields: one message, for Move Limit, which is read first.
+        field(d, 1006)->setText(QStringLiteral("abc"));
+        field(d, 1005)->setText(QStringLiteral("x"));
+        d->findChild<QPushButton*>(QStringLiteral("button1"))->click();
+        EXPECT_TRUE(d->isVisible());
+        EXPECT_EQ(field(d, 1006), d->focusWidget());
+        EXPECT_EQ(QStringLiteral("abc"), field(d, 1006)->selectedText());
+        // Default with a bad field: the message, then the defaults anyway.
+        field(d, 1006)->setText(QStringLiteral("-5"));
+        d->findChild<QPushButton*>(QStringLiteral("button1012"))->click();
+        EXPECT_EQ((QStringList{"200", "200", "50", "50", "1", "40", "50"}), texts(d));
+        field(d, 1005)->setText(QStringLiteral("70000"));
+        field(d, 1011)->setText(QStringLiteral("+0"));  // a 0 not written as 0
+        d->findChild<QPushButton*>(QStringLiteral("button1"))->click();
+        EXPECT_EQ(field(d, 1011), d->focusWidget());
+        field(d, 1011)->setText(QStringLiteral(" 0 "));
+        d->findChild<QPushButton*>(QStringLiteral("button1"))->click();
+    });
+    answer.box().box().box();
+    command(32790);
+    QTest::qWait(30);
+    ASSERT_EQ(3u, answer.shown.size());
+    for (const auto& s : answer.shown) EXPECT_EQ(QStringLiteral("Please enter a positive integer."), s.text);
+    EXPECT_EQ(70000u, board().timeLimit);
+    EXPECT_EQ(200u, board().moveLimit);
+    EXPECT_EQ(50u, board().numberBoxTimeLimit);
+    EXPECT_EQ(50u, board().starBoxTimeLimit);
+    EXPECT_EQ(1u, board().numberOfLives);
+    EXPECT_EQ(40u, board().timeBoxTimeValue);
+    EXPECT_EQ(0u, board().moveBoxMoveValue);
+    EXPECT_TRUE(doc()->IsModified());
+
+    // OK without changes marks the board too; Cancel never does.
+    doc()->SetModifiedFlag(false);
+    answer.dialog<CLimitsDlg>([](CLimitsDlg* d) { d->findChild<QPushButton*>("button2")->click(); });
+    command(32790);
+    EXPECT_FALSE(doc()->IsModified());
+    answer.dialog<CLimitsDlg>([](CLimitsDlg* d) { d->findChild<QPushButton*>("button1")->click(); });
+    command(32790);
+    EXPECT_TRUE(doc()->IsModified());
+    EXPECT_TRUE(answer.unexpected.empty());
+}
+
+TEST_F(DesignerWindow, SaveQuestionAtNewAndExit) {
+    ModalAnswerer answer;
+    answer.box();
+    leftClick(QPoint(5, 5));  // border click: changes nothing but marks the board
+    QTest::qWait(30);
+    board().gameName = "Kept";
+
+    answer.box(QMessageBox::Cancel);
+    command(57600);
+    QTest::qWait(30);
+    ASSERT_EQ(2u, answer.shown.size());
+    EXPECT_EQ(QStringLiteral("Save changes to Untitled?"), answer.shown[1].text);
+    EXPECT_EQ(QStringLiteral("Vortan Designer"), answer.shown[1].title);
+    EXPECT_EQ("Kept", board().gameName);
+
+    answer.box(QMessageBox::Cancel);
+    EXPECT_FALSE(frame->close());  // Exit cancelled: the window stays
+    EXPECT_TRUE(frame->isVisible());
+
+    answer.box(QMessageBox::No);
+    command(57600);
+    EXPECT_EQ("Game", board().gameName);
+    EXPECT_FALSE(doc()->IsModified());
+
+    // Yes saves through a Save As dialog proposing "Untitled", then goes on.
+    board().gameName = "Saved";
+    doc()->SetModifiedFlag(true);
+    const QString path = dir.path() + "/fromquestion";
+    answer.box(QMessageBox::Yes).file(path);
+    command(57600);
+    QTest::qWait(30);
+    ASSERT_EQ(1u, answer.fileDialogs.size());
+    EXPECT_EQ(QStringLiteral("Save As | All Files (*.*)"), answer.fileDialogs[0]);
+    BoardDefinition saved;
+    EXPECT_TRUE(QFileInfo::exists(path)) << QDir(dir.path()).entryList().join(',').toStdString();
+    std::istringstream in(readBytes(path));
+    EXPECT_TRUE(ReadBoard(in, saved).ok());
+    EXPECT_EQ("Saved", saved.gameName);
+    EXPECT_EQ("Game", board().gameName);  // New went on
+
+    // A cancelled save dialog abandons the command.
+    board().gameName = "Again";
+    doc()->SetModifiedFlag(true);
+    answer.box(QMessageBox::Yes).file(QString());
+    command(57600);
+    QTest::qWait(30);
+    EXPECT_EQ("Again", board().gameName);
+
+    answer.box(QMessageBox::No);
+    EXPECT_TRUE(frame->close());
+    EXPECT_TRUE(answer.unexpected.empty());
+}
+
+TEST_F(DesignerWindow, SaveAsThenSaveWithoutDialog) {
+    ModalAnswerer answer;
+    const QString path = dir.path() + "/noextension";
+    answer.file(path);
+    command(57603);  // Save on a new board asks for a name
+    QTest::qWait(30);
+    ASSERT_EQ(1u, answer.fileDialogs.size());
+    EXPECT_EQ(QStringLiteral("Save As | Board (*.dat)"), answer.fileDialogs[0]);
+    EXPECT_TRUE(QFileInfo::exists(path));  // no ".dat" added
+    EXPECT_FALSE(QFileInfo::exists(path + ".dat"));
+    EXPECT_EQ(2955u, readBytes(path).size());
+    EXPECT_EQ(path, doc()->fileName());
+    EXPECT_FALSE(doc()->IsModified());
+    EXPECT_FALSE(QFileInfo::exists(dir.path() + "/untitled.dat"));
+
+    board().gameName = "Second";
+    doc()->SetModifiedFlag(true);
+    command(57603);  // now straight to the file
+    QTest::qWait(30);
+    EXPECT_EQ(1u, answer.fileDialogs.size());
+    EXPECT_NE(std::string::npos, readBytes(path).find("Second"));
+    EXPECT_FALSE(doc()->IsModified());
+    EXPECT_TRUE(answer.unexpected.empty());
+}
+
+TEST_F(DesignerWindow, FailedSaveKeepsTheOldFileAndTheModifiedFlag) {
+    const QString path = dir.path() + "/keep.dat";
+    ASSERT_TRUE(doc()->savePath(path, frame.get()));
+    const std::string before = readBytes(path);
+    board().gameName = "Changed";
+    doc()->SetModifiedFlag(true);
+
+    setAtomicWriteFaultHook([](std::size_t written) { return written < 100; });
+    ModalAnswerer answer;
+    answer.box();
+    EXPECT_FALSE(doc()->savePath(path, frame.get()));
+    setAtomicWriteFaultHook(nullptr);
+    ASSERT_EQ(1u, answer.shown.size());
+    EXPECT_TRUE(answer.shown[0].text.startsWith(QStringLiteral("Failed to save document.")));
+    EXPECT_EQ(before, readBytes(path));
+    EXPECT_TRUE(doc()->IsModified());
+    EXPECT_EQ(1, static_cast<int>(QDir(dir.path()).entryList(QDir::Files).size()));  // no temporary left
+
+    answer.box();
+    EXPECT_FALSE(doc()->savePath(dir.path() + "/missing/folder/x.dat", frame.get()));
+    answer.box();
+    EXPECT_FALSE(doc()->savePath(dir.path(), frame.get()));
+    QTest::qWait(30);
+    EXPECT_EQ(3u, answer.shown.size());
+    EXPECT_TRUE(answer.unexpected.empty());
+}
+
+TEST_F(DesignerWindow, OpenGoodBadAndEmptyFiles) {
+    // A good file, made here, read through the Open command.
+    BoardDefinition made;
+    made.gameName = "Opened";
+    made.Cell(4, 5) = BoardCell{RegionCode::Green, BoxCode::Your, 0};
+    made.Cell(6, 5) = BoardCell{RegionCode::Yellow, BoxCode::Number, 2};
+    const std::string good = EncodeBoard(made);
+    const QString goodPath = dir.path() + "/good.dat";
+    writeBytes(goodPath, good);
+
+    ModalAnswerer answer;
+    answer.file(goodPath);
+    command(57601);
+    QTest::qWait(30);
+    EXPECT_EQ(QStringLiteral("Open | Board (*.dat)"), answer.fileDialogs.at(0));
+    EXPECT_EQ("Opened", board().gameName);
+    EXPECT_EQ(BoxCode::Your, board().Cell(4, 5).box);
+    EXPECT_FALSE(doc()->IsModified());
+    EXPECT_EQ(goodPath, doc()->fileName());
+    const QImage your = QImage(QStringLiteral(":/designer/111-box-your.png")).convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(your, view()->image().copy(3 + 80, 3 + 100, 16, 16));
+
+    // Saving it back gives the same bytes.
+    command(57603);
+    EXPECT_EQ(good, readBytes(goodPath));
+
+    // A file that ends early: message, cleared cells, still modified, and
+    // Save asks for a name instead of overwriting what is left of it.
+    const QString cutPath = dir.path() + "/cut.dat";
+    writeBytes(cutPath, good.substr(0, 1500));
+    answer.box();
+    EXPECT_FALSE(doc()->openPath(cutPath, frame.get()));
+    QTest::qWait(30);
+    ASSERT_EQ(1u, answer.shown.size());
+    EXPECT_EQ(QStringLiteral("Unexpected file format."), answer.shown[0].text);
+    EXPECT_TRUE(doc()->IsModified());
+    EXPECT_EQ(RegionCode::White, board().Cell(0, 0).region);
+    EXPECT_EQ(0, board().CountBoxes(BoxCode::Your));
+    EXPECT_EQ(QStringLiteral("untitled.dat"), doc()->fileName());
+    EXPECT_EQ(good.substr(0, 1500), readBytes(cutPath));
+
+    // Wrong version: cleared cells, texts kept, no message, not modified.
+    board().gameName = "Before";
+    std::string wrong = good;
+    wrong[1] = 'v';
+    const QString wrongPath = dir.path() + "/wrong.dat";
+    writeBytes(wrongPath, wrong);
+    EXPECT_TRUE(doc()->openPath(wrongPath, frame.get()));
+    EXPECT_EQ("Before", board().gameName);
+    EXPECT_FALSE(doc()->IsModified());
+    EXPECT_EQ(RegionCode::White, board().Cell(0, 0).region);
+    answer.box();
+    QTest::mouseClick(view(), Qt::RightButton, Qt::NoModifier, cellPixel(0, 0));
+    QTest::qWait(30);
+    EXPECT_EQ(QStringLiteral("Region:\tWhite\nBox:\tEmpty\nNumber:\tNA"), answer.shown.back().text);
+
+    // Empty file: cleared board, no message.
+    const QString emptyPath = dir.path() + "/empty.dat";
+    writeBytes(emptyPath, std::string());
+    EXPECT_TRUE(doc()->openPath(emptyPath, frame.get()));
+    EXPECT_EQ(RegionCode::White, board().Cell(21, 21).region);
+
+    // A file that cannot be opened leaves board and file name alone.
+    board().gameName = "Untouched";
+    const QString nameBefore = doc()->fileName();
+    answer.box();
+    EXPECT_FALSE(doc()->openPath(dir.path() + "/does-not-exist.dat", frame.get()));
+    QTest::qWait(30);
+    EXPECT_EQ("Untouched", board().gameName);
+    EXPECT_EQ(nameBefore, doc()->fileName());
+
+    // Hostile: a huge string length and codes outside the tables.
+    std::string hostile = std::string("\x09Version 1", 10) + "\xff\xff\xff\xff\xff\xff\x7f";
+    writeBytes(dir.path() + "/hostile.dat", hostile);
+    answer.box();
+    EXPECT_FALSE(doc()->openPath(dir.path() + "/hostile.dat", frame.get()));
+    BoardDefinition odd;
+    odd.Cell(3, 3) = BoardCell{static_cast<RegionCode>(200), static_cast<BoxCode>(77), 42};
+    odd.Cell(4, 3) = BoardCell{RegionCode::White, BoxCode::Number, 12};
+    writeBytes(dir.path() + "/odd.dat", EncodeBoard(odd));
+    EXPECT_TRUE(doc()->openPath(dir.path() + "/odd.dat", frame.get()));
+    answer.box();
+    QTest::mouseClick(view(), Qt::RightButton, Qt::NoModifier, cellPixel(3, 3));
+    QTest::qWait(30);
+    EXPECT_EQ(QStringLiteral("Region:\t\nBox:\t\nNumber:\t"), answer.shown.back().text);
+    EXPECT_TRUE(answer.unexpected.empty());
+}
+
+TEST_F(DesignerWindow, OpenAsksBeforeDroppingEdits) {
+    const QString path = dir.path() + "/other.dat";
+    BoardDefinition other;
+    other.gameName = "Other";
+    writeBytes(path, EncodeBoard(other));
+    board().gameName = "Edited";
+    doc()->SetModifiedFlag(true);
+    ModalAnswerer answer;
+    answer.box(QMessageBox::Cancel);
+    command(57601);
+    QTest::qWait(30);
+    EXPECT_EQ("Edited", board().gameName);
+    EXPECT_TRUE(answer.fileDialogs.empty());
+    answer.box(QMessageBox::No).file(path);
+    command(57601);
+    QTest::qWait(30);
+    EXPECT_EQ("Other", board().gameName);
+    EXPECT_TRUE(answer.unexpected.empty());
+}
+
+TEST_F(DesignerWindow, BoardMadeByClicksSavesAndReadsBack) {
+    ModalAnswerer answer;
+    auto R = [](RegionCode r) { return static_cast<int>(r); };
+    auto B = [](BoxCode b) { return static_cast<int>(b); };
+    // A wall, a green strip with the Your box, stars and numbers 1 to 3.
+    tools(R(RegionCode::Blue), kToolOff);
+    for (int y = 5; y <= 15; ++y) leftClickCell(10, y);
+    tools(R(RegionCode::Green), B(BoxCode::Your));
+    leftClickCell(3, 3);
+    tools(R(RegionCode::Yellow), B(BoxCode::Star));
+    leftClickCell(5, 8);
+    leftClickCell(15, 8);
+    tools(kToolOff, B(BoxCode::Number));
+    for (int n = 1; n <= 3; ++n) {
+        boxNumber(answer, QString::number(n));
+        leftClickCell(12 + n, 14);
+    }
+    tools(R(RegionCode::Orange), B(BoxCode::Hot));
+    leftClickCell(18, 18);
+    tools(R(RegionCode::Red), B(BoxCode::Time));
+    leftClickCell(4, 18);
+    tools(kToolOff, B(BoxCode::Your));  // a second Your box is refused
+    answer.box();
+    leftClickCell(6, 6);
+    QTest::qWait(30);
+    ASSERT_EQ(1u, answer.shown.size());
+    EXPECT_EQ(QStringLiteral("A Your box already exists"), answer.shown[0].text);
+
+    const QString path = dir.path() + "/clicked.dat";
+    answer.file(path);
+    command(57604);
+    QTest::qWait(30);
+    EXPECT_FALSE(doc()->IsModified());
+
+    BoardDefinition read;
+    read.ClearCells();
+    std::istringstream in(readBytes(path));
+    ASSERT_TRUE(ReadBoard(in, read).ok());
+    EXPECT_EQ("Version 1", read.versionTag);
+    EXPECT_EQ(2u, read.starBoxCount);
+    EXPECT_EQ(3u, read.numberBoxCount);
+    int yourBoxes = 0;
+    bool numbers[10] = {};
+    for (int x = 0; x < kGridSize; ++x)
+        for (int y = 0; y < kGridSize; ++y) {
+            const BoardCell& c = read.Cell(x, y);
+            if (BoardDefinition::isBorder(x, y)) {
+                EXPECT_EQ((BoardCell{RegionCode::Blue, BoxCode::Empty, 0}), c);
+            }
+            EXPECT_TRUE(regionAdmits(c.region, c.box)) << x << "," << y;
+            if (c.box == BoxCode::Your) ++yourBoxes;
+            if (c.box == BoxCode::Number) {
+                ASSERT_GE(c.number, 1u);
+                ASSERT_LE(c.number, 9u);
+                EXPECT_FALSE(numbers[c.number]);
+                numbers[c.number] = true;
+            } else {
+                EXPECT_EQ(0u, c.number);
+            }
+        }
+    EXPECT_EQ(1, yourBoxes);
+    EXPECT_EQ((BoardCell{RegionCode::Green, BoxCode::Your, 0}), read.Cell(3, 3));
+    EXPECT_EQ(RegionCode::Blue, read.Cell(10, 9).region);
+    EXPECT_TRUE(answer.unexpected.empty());
+}
+
+TEST_F(DesignerWindow, AboutHelpAndPrint) {
+    ModalAnswerer answer;
+    answer.dialog<CAboutDlg>([](CAboutDlg* d) {
+        EXPECT_EQ(QStringLiteral("About Vortan Designer"), d->windowTitle());
+        bool found = false;
+        for (QLabel* l : d->findChildren<QLabel*>()) found |= l->text() == "Vortan Designer, Version 1.0";
+        EXPECT_TRUE(found);
+        d->findChild<QPushButton*>(QStringLiteral("button1"))->click();
+    });
+    command(57664);
+    EXPECT_TRUE(answer.unexpected.empty());
+
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    QTest::keyClick(frame.get(), Qt::Key_F1);
+    auto* help = frame->findChild<HelpWindow*>();
+    ASSERT_NE(nullptr, help);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_TRUE(QFileInfo(help->currentFile()).isFile()) << help->currentFile().toStdString();
+    EXPECT_TRUE(help->browser()->toPlainText().contains(QStringLiteral("Regions")));
+    help->close();
+    QTest::keyClick(frame.get(), Qt::Key_F1, Qt::ShiftModifier);
+    EXPECT_TRUE(help->isVisible());
+
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.path() + "/board.pdf");
+    view()->printBoard(&printer);
+    EXPECT_GT(QFileInfo(dir.path() + "/board.pdf").size(), 1000);
+}
