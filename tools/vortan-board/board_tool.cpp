@@ -1,5 +1,6 @@
 #include "board_tool.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <ostream>
 
@@ -9,6 +10,7 @@
 #include "game/engine/game_rules.h"
 #include "game/engine/recording_effects.h"
 #include "json_writer.h"
+#include "solver.h"
 
 namespace vortan {
 
@@ -17,7 +19,10 @@ namespace {
 const char* const kUsage =
     "usage: vortan-board new FILE          write the file of a new board\n"
     "       vortan-board info FILE         print the board and its problems as JSON\n"
-    "       vortan-board play FILE MOVES   play MOVES (U D L R = arrow keys, T = one timer tick)\n";
+    "       vortan-board play FILE MOVES   play MOVES (U D L R = arrow keys, T = one timer tick)\n"
+    "       vortan-board solve FILE [--budget N]\n"
+    "                                      print a shortest winning MOVES, one move per tick\n"
+    "                                      (exit 3 when no win is found within N states)\n";
 
 int usage(std::ostream& err) {
     err << kUsage;
@@ -146,6 +151,51 @@ int cmdPlay(const std::string& path, const std::string& moves, std::ostream& out
     return 0;
 }
 
+// Exit code 3: the board was read but no win was found.
+int cmdSolve(const std::string& path, const std::vector<std::string>& options, std::ostream& out,
+             std::ostream& err) {
+    SolveOptions so;
+    for (std::size_t i = 0; i < options.size(); ++i) {
+        if (options[i] == "--budget" && i + 1 < options.size()) {
+            const std::string& v = options[++i];
+            char* end = nullptr;
+            const unsigned long long n = std::strtoull(v.c_str(), &end, 10);
+            if (v.empty() || v[0] == '-' || *end != '\0' || n == 0) {
+                err << "vortan-board: --budget wants a positive number of states, not '" << v << "'\n";
+                return usage(err);
+            }
+            so.budget = n;
+        } else {
+            return usage(err);
+        }
+    }
+    BoardDefinition check;
+    if (!readForTool(path, check, err)) return 1;
+    CZembrikDoc doc;
+    doc.boardPath = path;
+    doc.gameState = GameState::OpeningMessage;
+    if (doc.loadBoardFile() != LoadResult::Loaded) {
+        err << "vortan-board: cannot read " << path << "\n";
+        return 1;
+    }
+    const SolveResult r = SolveDocument(doc, so);
+    switch (r.status) {
+    case SolveStatus::Won:
+        out << r.moves << "\n";
+        err << "won in " << r.length << " moves; " << r.states << " states searched in " << r.seconds << " s\n";
+        return 0;
+    case SolveStatus::NoWin:
+        out << "no win found: " << r.states << " states searched, none left\n";
+        return 3;
+    case SolveStatus::BudgetHit:
+        out << "no win found: budget of " << so.budget << " states hit (" << r.states << " states searched)\n";
+        return 3;
+    case SolveStatus::Unusable: break;
+    }
+    err << "vortan-board: cannot solve " << path << ": " << r.error << "\n";
+    return 1;
+}
+
 }  // namespace
 
 int boardToolMain(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -154,6 +204,8 @@ int boardToolMain(const std::vector<std::string>& args, std::ostream& out, std::
     if (cmd == "new" && args.size() == 2) return cmdNew(args[1], out, err);
     if (cmd == "info" && args.size() == 2) return cmdInfo(args[1], out, err);
     if (cmd == "play" && args.size() == 3) return cmdPlay(args[1], args[2], out, err);
+    if (cmd == "solve" && args.size() >= 2)
+        return cmdSolve(args[1], std::vector<std::string>(args.begin() + 2, args.end()), out, err);
     return usage(err);
 }
 
