@@ -134,6 +134,8 @@ private:
 
 // One QApplication for all tests of a program.
 inline QApplication* testApp() {
+    // Headless unless the caller chose a platform.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char name[] = "test";
     static char* argv[] = {name, nullptr};

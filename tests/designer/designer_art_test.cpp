@@ -1,0 +1,32 @@
+// The checked-in bitmaps are exactly what the art tool draws, at the sizes
+// the view copies them at.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+TEST(DesignerArt, ToolRedrawsTheCheckedInBitmaps) {
+    QTemporaryDir out;
+    QProcess tool;
+    tool.start(QStringLiteral(VORTAN_BIN_DIR "/designer-art"), {out.path()});
+    ASSERT_TRUE(tool.waitForFinished(30000));
+    ASSERT_EQ(0, tool.exitCode());
+
+    const QDir checkedIn(QStringLiteral(VORTAN_SOURCE_DIR "/resources/designer"));
+    const QStringList names = checkedIn.entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name);
+    ASSERT_EQ(26, names.size());
+    EXPECT_EQ(names, QDir(out.path()).entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name));
+    for (const QString& name : names) {
+        const QImage mine(checkedIn.filePath(name));
+        const QImage fresh(QDir(out.path()).filePath(name));
+        ASSERT_FALSE(mine.isNull()) << name.toStdString();
+        const int id = name.left(3).toInt();
+        const int size = id <= 110 || id == 120 ? 20 : id == 111 ? 16 : 12;
+        EXPECT_EQ(QSize(size, size), mine.size()) << name.toStdString();
+        EXPECT_LE(mine.colorCount(), 16) << name.toStdString();
+        EXPECT_EQ(mine.convertToFormat(QImage::Format_RGB32), fresh.convertToFormat(QImage::Format_RGB32))
+            << name.toStdString();
+    }
+}
