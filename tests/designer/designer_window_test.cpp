@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -644,4 +645,34 @@ TEST_F(DesignerWindow, AboutHelpAndPrint) {
     printer.setOutputFileName(dir.path() + "/board.pdf");
     view()->printBoard(&printer);
     EXPECT_GT(QFileInfo(dir.path() + "/board.pdf").size(), 1000);
+}
+
+TEST_F(DesignerWindow, BoardMadeByClicksIsPlayableAndWon) {
+    const QString tool = QStringLiteral(VORTAN_BIN_DIR "/vortan-board");
+    if (!QFileInfo(tool).isExecutable()) GTEST_SKIP() << "vortan-board is not built";
+    // The Your box two cells left of a Star that rests against the wall on
+    // a Yellow cell, where it can be taken.
+    tools(kToolOff, static_cast<int>(BoxCode::Your));
+    leftClickCell(18, 10);
+    tools(static_cast<int>(RegionCode::Yellow), static_cast<int>(BoxCode::Star));
+    leftClickCell(20, 10);
+    const QString path = dir.path() + "/playable.dat";
+    ModalAnswerer answer;
+    answer.file(path);
+    command(57603);
+    QTest::qWait(30);
+    ASSERT_TRUE(QFileInfo::exists(path));
+
+    QProcess info;
+    info.start(tool, {QStringLiteral("info"), path});
+    ASSERT_TRUE(info.waitForFinished(30000));
+    const QByteArray infoOut = info.readAllStandardOutput();
+    EXPECT_TRUE(infoOut.contains("\"problems\":[]")) << infoOut.toStdString();
+
+    QProcess play;
+    play.start(tool, {QStringLiteral("play"), path, QStringLiteral("RR")});
+    ASSERT_TRUE(play.waitForFinished(30000));
+    const QByteArray playOut = play.readAllStandardOutput();
+    EXPECT_TRUE(playOut.contains("\"outcome\":\"Won\"")) << playOut.toStdString();
+    EXPECT_TRUE(answer.unexpected.empty());
 }
