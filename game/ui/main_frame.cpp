@@ -1,0 +1,168 @@
+#include "main_frame.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QIcon>
+#include <QLayout>
+#include <QMenuBar>
+#include <QProcess>
+
+#include "game_dialogs.h"
+#include "platform/help_window.h"
+#include "zembrik_view.h"
+
+namespace vortan {
+
+namespace {
+const char* const kHelpFileName = "zembrik.html";
+const char* const kHelpTitle = "Vortan Help";
+}  // namespace
+
+CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), view_(new CZembrikView(doc_, this)) {
+    setObjectName("mainFrame");
+    setWindowTitle(QStringLiteral("Vortan Version 2.3"));
+    setWindowIcon(QIcon(QStringLiteral(":/game/zembrik.png")));
+    // No sizing border and no maximize button: the picture has one size.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setCentralWidget(view_);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    QMenu* game = menuBar()->addMenu(QStringLiteral("&Game"));
+    // Play, Pause, End Game and Demo are served by the game-run commands.
+    addCommand(game, QStringLiteral("Play"), kCmdPlay);
+    addCommand(game, QStringLiteral("Pause"), kCmdPause);
+    addCommand(game, QStringLiteral("End Game"), kCmdEndGame);
+    addCommand(game, QStringLiteral("Demo"), kCmdDemo);
+    connect(addCommand(game, QStringLiteral("E&xit"), kCmdAppExit), &QAction::triggered, this, &QWidget::close);
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    addCommand(options, QStringLiteral("&Options"), kCmdOptions);
+
+    QMenu* sound = menuBar()->addMenu(QStringLiteral("&Sound"));
+    connect(addCommand(sound, QStringLiteral("E&ffects"), kCmdSoundEffects, true), &QAction::triggered, this,
+            [this] { view_->OnSoundEffects(); updateCheckMarks(); });
+    connect(addCommand(sound, QStringLiteral("&Music"), kCmdSoundMusic, true), &QAction::triggered, this,
+            [this] { view_->OnSoundMusic(); updateCheckMarks(); });
+
+    QMenu* animation = menuBar()->addMenu(QStringLiteral("&Animation"));
+    connect(addCommand(animation, QStringLiteral("A&nimation"), kCmdAnimation, true), &QAction::triggered, this,
+            [this] { view_->OnAnimation(); updateCheckMarks(); });
+
+    QMenu* control = menuBar()->addMenu(QStringLiteral("&Control"));
+    connect(addCommand(control, QStringLiteral("&Mouse"), kCmdMouseControl, true), &QAction::triggered, this,
+            [this] { view_->OnMouseControl(); updateCheckMarks(); });
+
+    QMenu* designer = menuBar()->addMenu(QStringLiteral("&Designer"));
+    connect(addCommand(designer, QStringLiteral("&Designer"), kCmdDesigner), &QAction::triggered, this,
+            &CMainFrame::OnDesigner);
+
+    QMenu* web = menuBar()->addMenu(QStringLiteral("&Web Link"));
+    connect(addCommand(web, QStringLiteral("Web &Link"), kCmdWebLink), &QAction::triggered, this,
+            &CMainFrame::OnWebLink);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    connect(addCommand(help, QStringLiteral("&Help File"), kCmdHelpIndex), &QAction::triggered, this,
+            &CMainFrame::OnHelpFile);
+    connect(addCommand(help, QStringLiteral("&Using Help"), kCmdHelpUsing), &QAction::triggered, this,
+            &CMainFrame::OnUsingHelp);
+    help->addSeparator();
+    connect(addCommand(help, QStringLiteral("&About Vortan..."), kCmdAppAbout), &QAction::triggered, this,
+            &CMainFrame::OnAppAbout);
+
+    // Commands without a menu item: the accelerators and the recording
+    // command, which only a command message reaches.
+    struct Accel {
+        int id;
+        QKeySequence keys;
+    };
+    for (const Accel& a : {Accel{kCmdFileNew, QKeySequence(Qt::CTRL | Qt::Key_N)},
+                           Accel{kCmdFileOpen, QKeySequence(Qt::CTRL | Qt::Key_O)},
+                           Accel{kCmdFileSave, QKeySequence(Qt::CTRL | Qt::Key_S)},
+                           Accel{kCmdHelp, QKeySequence(Qt::Key_F1)},
+                           Accel{kCmdContextHelp, QKeySequence(Qt::SHIFT | Qt::Key_F1)},
+                           Accel{kCmdDefaultHelp, QKeySequence()}, Accel{kCmdMakeDemo, QKeySequence()}}) {
+        QAction* act = addCommand(nullptr, QString(), a.id);
+        act->setShortcut(a.keys);
+        act->setShortcutContext(Qt::WindowShortcut);
+        addAction(act);
+    }
+    connect(commandAction(kCmdFileNew), &QAction::triggered, this, &CMainFrame::OnFileNew);
+    connect(commandAction(kCmdFileOpen), &QAction::triggered, this, &CMainFrame::OnFileOpen);
+    // Saving writes no board data, so it must not touch the file: nothing.
+    for (int id : {kCmdHelp, kCmdContextHelp, kCmdDefaultHelp})
+        connect(commandAction(id), &QAction::triggered, this, &CMainFrame::OnHelpFile);
+
+    // The check marks follow the flags whenever a menu opens.
+    for (QMenu* m : {sound, animation, control}) connect(m, &QMenu::aboutToShow, this, &CMainFrame::updateCheckMarks);
+    updateCheckMarks();
+    move(0, 0);
+    view_->setFocus();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+QAction* CMainFrame::addCommand(QMenu* menu, const QString& text, int id, bool checkable) {
+    auto* act = new QAction(text, this);
+    act->setData(id);
+    act->setObjectName(QStringLiteral("command%1").arg(id));
+    act->setCheckable(checkable);
+    if (menu) menu->addAction(act);
+    return act;
+}
+
+QAction* CMainFrame::commandAction(int id) const {
+    return findChild<QAction*>(QStringLiteral("command%1").arg(id));
+}
+
+void CMainFrame::updateCheckMarks() {
+    commandAction(kCmdSoundEffects)->setChecked(view_->rules().soundEffectsOn == 1);
+    commandAction(kCmdSoundMusic)->setChecked(view_->rules().musicOn == 1);
+    commandAction(kCmdAnimation)->setChecked(view_->animationOn == 1);
+    commandAction(kCmdMouseControl)->setChecked(view_->rules().mouseControl == 1);
+}
+
+void CMainFrame::OnFileNew() {
+    // A new document on the same document object keeps everything.
+    view_->invalidate();
+}
+
+void CMainFrame::OnFileOpen() {
+    const QString path =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Open"), QString(), QStringLiteral("Board (*.dat)"));
+    if (path.isEmpty()) return;
+    view_->openBoardFile(path);
+}
+
+QString CMainFrame::designerProgram() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/designer");
+}
+
+void CMainFrame::OnDesigner() {
+    // A missing designer is not reported.
+    const QString program = designerProgram();
+    if (QFileInfo(program).isExecutable()) QProcess::startDetached(program, {});
+}
+
+void CMainFrame::OnWebLink() {
+    CWebLinkDlg dlg(this);
+    dlg.exec();
+}
+
+void CMainFrame::OnAppAbout() {
+    CAboutDlg dlg(this);
+    dlg.exec();
+}
+
+void CMainFrame::OnHelpFile() {
+    HelpWindow::showHelp(this, findHelpFile(QString::fromLatin1(kHelpFileName)), QString::fromLatin1(kHelpTitle));
+}
+
+void CMainFrame::OnUsingHelp() {
+    HelpWindow::showHelp(this, findHelpFile(QString::fromLatin1(kHelpFileName)), QString::fromLatin1(kHelpTitle),
+                         QStringLiteral("using-help"));
+}
+
+}  // namespace vortan

@@ -1,0 +1,73 @@
+// The game's main window: the menu bar, the accelerators and the commands
+// that are the frame's own (Designer, Web Link, About, help, file commands).
+#pragma once
+
+#include <QMainWindow>
+
+#include "game/engine/game_state.h"
+
+class QAction;
+class QMenu;
+
+namespace vortan {
+
+class CZembrikView;
+
+// Command ids of the menus and accelerators.
+enum Command : int {
+    kCmdSoundEffects = 32771,
+    kCmdSoundMusic = 32772,
+    kCmdPlay = 32773,
+    kCmdPause = 32774,
+    kCmdEndGame = 32776,
+    kCmdMakeDemo = 32777,
+    kCmdDemo = 32778,
+    kCmdWebLink = 32780,
+    kCmdAnimation = 32781,
+    kCmdMouseControl = 32784,
+    kCmdOptions = 32787,
+    kCmdDesigner = 32788,
+    kCmdFileNew = 57600,
+    kCmdFileOpen = 57601,
+    kCmdFileSave = 57603,
+    kCmdAppAbout = 57664,
+    kCmdAppExit = 57665,
+    kCmdHelpIndex = 57666,
+    kCmdHelpUsing = 57668,
+    kCmdContextHelp = 57669,
+    kCmdHelp = 57670,
+    kCmdDefaultHelp = 57671,
+};
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit CMainFrame(QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    CZembrikView* view() const { return view_; }
+    CZembrikDoc& doc() { return doc_; }
+    // The action serving a command id, or nullptr.
+    QAction* commandAction(int id) const;
+    // Sets every check mark from its flag, as the menus do when they open.
+    void updateCheckMarks();
+
+    void OnFileNew();
+    void OnFileOpen();
+    void OnDesigner();
+    void OnWebLink();
+    void OnAppAbout();
+    void OnHelpFile();
+    void OnUsingHelp();
+
+    // Where the Designer command looks for the designer program.
+    static QString designerProgram();
+
+private:
+    QAction* addCommand(QMenu* menu, const QString& text, int id, bool checkable = false);
+
+    CZembrikDoc doc_;
+    CZembrikView* view_;
+};
+
+}  // namespace vortan

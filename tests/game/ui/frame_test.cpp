@@ -1,0 +1,171 @@
+// The main window: its size, menus, check marks, accelerators and the
+// commands that are the frame's own.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+
+#include "game/ui/main_frame.h"
+#include "game/ui/zembrik_view.h"
+#include "platform/help_window.h"
+#include "ui_test_support.h"
+
+using namespace vortan;
+
+namespace {
+
+class FrameTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        uitest::ensureApp();
+        frame = std::make_unique<CMainFrame>();
+        uitest::prepareView(*frame->view());
+        frame->show();
+        QCoreApplication::processEvents();
+    }
+    QStringList menuTexts(const QString& title) const {
+        for (QAction* a : frame->menuBar()->actions())
+            if (a->text() == title) {
+                QStringList out;
+                for (QAction* item : a->menu()->actions()) out << (item->isSeparator() ? "-" : item->text());
+                return out;
+            }
+        return {};
+    }
+    std::unique_ptr<CMainFrame> frame;
+};
+
+TEST_F(FrameTest, WindowHasTitleAndAFixedPicture) {
+    EXPECT_EQ(frame->windowTitle(), "Vortan Version 2.3");
+    EXPECT_EQ(frame->view()->size(), QSize(800, 600));
+    EXPECT_EQ(frame->view()->geometry().top(), frame->menuBar()->geometry().bottom() + 1);
+    EXPECT_EQ(frame->minimumSize(), frame->maximumSize());
+    EXPECT_EQ(frame->width(), 800);
+}
+
+TEST_F(FrameTest, MenusInOrderWithTheirItems) {
+    QStringList bar;
+    for (QAction* a : frame->menuBar()->actions()) bar << a->text();
+    EXPECT_EQ(bar, QStringList({"&Game", "&Options", "&Sound", "&Animation", "&Control", "&Designer", "&Web Link",
+                                "&Help"}));
+    EXPECT_EQ(menuTexts("&Game"), QStringList({"Play", "Pause", "End Game", "Demo", "E&xit"}));
+    EXPECT_EQ(menuTexts("&Options"), QStringList({"&Options"}));
+    EXPECT_EQ(menuTexts("&Sound"), QStringList({"E&ffects", "&Music"}));
+    EXPECT_EQ(menuTexts("&Animation"), QStringList({"A&nimation"}));
+    EXPECT_EQ(menuTexts("&Control"), QStringList({"&Mouse"}));
+    EXPECT_EQ(menuTexts("&Designer"), QStringList({"&Designer"}));
+    EXPECT_EQ(menuTexts("&Web Link"), QStringList({"Web &Link"}));
+    EXPECT_EQ(menuTexts("&Help"), QStringList({"&Help File", "&Using Help", "-", "&About Vortan..."}));
+}
+
+TEST_F(FrameTest, AcceleratorsAndTheHiddenRecordingCommand) {
+    EXPECT_EQ(frame->commandAction(kCmdFileNew)->shortcut(), QKeySequence("Ctrl+N"));
+    EXPECT_EQ(frame->commandAction(kCmdFileOpen)->shortcut(), QKeySequence("Ctrl+O"));
+    EXPECT_EQ(frame->commandAction(kCmdFileSave)->shortcut(), QKeySequence("Ctrl+S"));
+    EXPECT_EQ(frame->commandAction(kCmdHelp)->shortcut(), QKeySequence("F1"));
+    EXPECT_EQ(frame->commandAction(kCmdContextHelp)->shortcut(), QKeySequence("Shift+F1"));
+    QAction* record = frame->commandAction(kCmdMakeDemo);
+    ASSERT_NE(record, nullptr);
+    EXPECT_TRUE(record->shortcut().isEmpty());
+    for (QAction* a : frame->menuBar()->actions())
+        EXPECT_FALSE(a->menu()->actions().contains(record));
+    // No menu item is ever disabled.
+    for (QAction* a : frame->findChildren<QAction*>()) EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
+}
+
+TEST_F(FrameTest, CheckMarksFollowTheSwitches) {
+    for (int id : {kCmdSoundEffects, kCmdSoundMusic, kCmdAnimation, kCmdMouseControl})
+        EXPECT_TRUE(frame->commandAction(id)->isChecked()) << id;
+    frame->commandAction(kCmdMouseControl)->trigger();
+    EXPECT_EQ(frame->view()->rules().mouseControl, 0);
+    EXPECT_FALSE(frame->commandAction(kCmdMouseControl)->isChecked());
+    frame->commandAction(kCmdMouseControl)->trigger();
+    EXPECT_EQ(frame->view()->rules().mouseControl, 1);
+    EXPECT_TRUE(frame->commandAction(kCmdMouseControl)->isChecked());
+
+    frame->commandAction(kCmdAnimation)->trigger();
+    EXPECT_EQ(frame->view()->animationOn, 0);
+    frame->commandAction(kCmdSoundEffects)->trigger();
+    EXPECT_EQ(frame->view()->rules().soundEffectsOn, 0);
+    frame->commandAction(kCmdSoundMusic)->trigger();
+    EXPECT_EQ(frame->view()->rules().musicOn, 0);
+    // A flag changed elsewhere shows when the menu is next updated.
+    frame->view()->animationOn = 1;
+    frame->updateCheckMarks();
+    EXPECT_TRUE(frame->commandAction(kCmdAnimation)->isChecked());
+    EXPECT_FALSE(frame->commandAction(kCmdSoundMusic)->isChecked());
+}
+
+TEST_F(FrameTest, NewAndSaveChangeNothing) {
+    BoardDefinition b = uitest::plainBoard(10, 10);
+    const QString path = uitest::writeBoard("keep.dat", b);
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray before = f.readAll();
+    f.close();
+    ASSERT_EQ(frame->view()->openBoardFile(path), LoadResult::Loaded);
+    QTest::keyClick(frame->view(), Qt::Key_Right);
+    const int moves = frame->doc().movesLeft;
+
+    QTest::keyClick(frame->view(), Qt::Key_N, Qt::ControlModifier);
+    QTest::keyClick(frame->view(), Qt::Key_S, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(frame->doc().gameState, GameState::Playing);
+    EXPECT_EQ(frame->doc().movesLeft, moves);
+    EXPECT_EQ(frame->doc().playBoard.peek(11, 10).box, 1);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), before);
+}
+
+TEST_F(FrameTest, AboutBoxNamesTheVersion) {
+    QString text, name;
+    uitest::acceptNextModal(&text, &name);
+    frame->commandAction(kCmdAppAbout)->trigger();
+    EXPECT_EQ(name, "aboutDialog");
+    EXPECT_TRUE(text.contains("Vortan, Version 2.3"));
+}
+
+TEST_F(FrameTest, WebLinkDialogShowsTheTextsAndTheAddress) {
+    QString texts, button;
+    uitest::answerNextModal([&](QWidget* w) {
+        for (QLabel* l : w->findChildren<QLabel*>()) texts += l->text() + "|";
+        if (auto* b = w->findChild<QPushButton*>("webLinkButton")) button = b->text();
+        w->close();
+    });
+    frame->commandAction(kCmdWebLink)->trigger();
+    EXPECT_TRUE(texts.contains("Please connect to the Internet before using the web link below"));
+    EXPECT_TRUE(texts.contains("Note, the web link only works with Internet Explorer"));
+    EXPECT_EQ(button, "https://vortan.example.org/");
+}
+
+TEST_F(FrameTest, HelpOpensTheGamesOwnHelpPage) {
+    QTest::keyClick(frame->view(), Qt::Key_F1);
+    auto* help = frame->findChild<HelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_TRUE(help->currentFile().endsWith("zembrik.html")) << help->currentFile().toStdString();
+    help->close();
+    frame->commandAction(kCmdHelpUsing)->trigger();
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(frame->findChildren<HelpWindow*>().size(), 1);
+}
+
+TEST_F(FrameTest, MissingDesignerIsSilent) {
+    ASSERT_FALSE(QFile::exists(CMainFrame::designerProgram()));
+    frame->commandAction(kCmdDesigner)->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(FrameTest, ItemsOfLaterCommandsDoNothingYet) {
+    for (int id : {kCmdPlay, kCmdPause, kCmdEndGame, kCmdDemo, kCmdOptions, kCmdMakeDemo}) {
+        frame->commandAction(id)->trigger();
+        EXPECT_EQ(frame->doc().gameState, GameState::Idle) << id;
+    }
+}
+
+}  // namespace

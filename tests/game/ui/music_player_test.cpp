@@ -1,0 +1,125 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "game/ui/music_player.h"
+
+using namespace vortan;
+using ::testing::ElementsAre;
+
+namespace {
+// A sequencer that writes down every command it gets.
+struct FakeDevice : MidiDevice {
+    std::vector<std::string> log;
+    bool fileThere = true;
+    MidiMode current = MidiMode::Stopped;
+    std::uint32_t pos = 0;
+
+    bool open(const std::string& path) override {
+        log.push_back("open " + path);
+        return fileThere;
+    }
+    void close() override { log.push_back("close"); }
+    bool play(std::uint32_t from) override {
+        log.push_back("play " + std::to_string(from));
+        current = MidiMode::Playing;
+        return true;
+    }
+    bool stop() override {
+        log.push_back("stop");
+        current = MidiMode::Stopped;
+        return true;
+    }
+    bool pause() override {
+        log.push_back("pause");
+        current = MidiMode::Paused;
+        return true;
+    }
+    bool seek(std::uint32_t to) override {
+        log.push_back("seek " + std::to_string(to));
+        pos = to;
+        return true;
+    }
+    bool position(std::uint32_t& ms) override {
+        ms = pos;
+        return true;
+    }
+    bool mode(MidiMode& m) override {
+        m = current;
+        return true;
+    }
+};
+}  // namespace
+
+TEST(MusicPlayer, StartStopAndTheEndOfAPiece) {
+    FakeDevice dev;
+    CMusicPlayer p(dev);
+    // The game's startMusic: open, stop, seek to 0:00, play.
+    ASSERT_TRUE(p.open("G0.MID"));
+    p.stop();
+    ASSERT_TRUE(p.seek(0, 0));
+    ASSERT_TRUE(p.play());
+    EXPECT_THAT(dev.log, ElementsAre("open G0.MID", "seek 0", "seek 0", "play 0"));
+    EXPECT_EQ(p.isPlayingFlag(), 1);
+
+    dev.log.clear();
+    p.stop();
+    EXPECT_THAT(dev.log, ElementsAre("stop", "seek 0"));
+    EXPECT_FALSE(p.isPlaying());
+
+    p.play();
+    dev.current = MidiMode::Stopped;  // the piece reached its end
+    EXPECT_EQ(p.isPlayingFlag(), 1);  // noticed only when asked
+    EXPECT_FALSE(p.isPlaying());
+    EXPECT_EQ(p.isPlayingFlag(), 0);
+}
+
+TEST(MusicPlayer, AnOpenPieceStaysOpen) {
+    FakeDevice dev;
+    CMusicPlayer p(dev);
+    ASSERT_TRUE(p.open("G0.MID"));
+    dev.log.clear();
+    EXPECT_TRUE(p.open("G2.MID"));
+    EXPECT_TRUE(dev.log.empty());
+}
+
+TEST(MusicPlayer, AMissingFileLeavesItClosedAndEveryCommandDoesNothing) {
+    FakeDevice dev;
+    dev.fileThere = false;
+    CMusicPlayer p(dev);
+    EXPECT_FALSE(p.open("G0.MID"));
+    EXPECT_FALSE(p.play());
+    EXPECT_FALSE(p.seek(0, 0));
+    p.stop();
+    EXPECT_FALSE(p.isPlaying());
+    EXPECT_THAT(dev.log, ElementsAre("open G0.MID"));
+    dev.fileThere = true;  // the next occasion tries again
+    EXPECT_TRUE(p.open("G0.MID"));
+}
+
+TEST(MusicPlayer, SeekWhilePlayingPausesSeeksAndPlaysAgain) {
+    FakeDevice dev;
+    CMusicPlayer p(dev);
+    p.open("G1.MID");
+    p.play();
+    dev.pos = 75300;  // 1:15.3 into the piece
+    dev.log.clear();
+    p.seek(0, 0);
+    EXPECT_THAT(dev.log, ElementsAre("pause", "seek 0", "play 0"));
+    dev.pos = 75300;
+    dev.log.clear();
+    dev.current = MidiMode::Stopped;
+    p.isPlaying();
+    p.play();  // from whole seconds
+    EXPECT_THAT(dev.log, ElementsAre("play 75000"));
+}
+
+TEST(MusicPlayer, DestroyingItClosesTheDevice) {
+    FakeDevice dev;
+    {
+        CMusicPlayer p(dev);
+        p.open("G0.MID");
+        p.play();
+        dev.log.clear();
+    }
+    EXPECT_THAT(dev.log, ElementsAre("stop", "close"));
+}

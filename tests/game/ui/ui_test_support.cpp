@@ -1,0 +1,118 @@
+#include "ui_test_support.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
+#include <memory>
+
+#include "board/board_file.h"
+#include "game/ui/zembrik_view.h"
+
+namespace uitest {
+
+void ensureApp() {
+    if (QApplication::instance()) return;
+    static int argc = 1;
+    static char name[] = "game_ui_test";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("vortan"));
+}
+
+QImage codedSheet() {
+    QImage img(800, 600, QImage::Format_RGB32);
+    for (int y = 0; y < 600; ++y)
+        for (int x = 0; x < 800; ++x)
+            img.setPixel(x, y, qRgb(x & 0xff, y & 0xff, 0x40 | ((x >> 8) & 3) | (((y >> 8) & 3) << 2)));
+    return img;
+}
+
+QImage flatTitle() {
+    QImage img(800, 600, QImage::Format_RGB32);
+    img.fill(kTitleColour);
+    return img;
+}
+
+QPoint sheetPointAt(const QImage& img, int x, int y) {
+    const QRgb c = img.pixel(x, y);
+    const int b = qBlue(c);
+    if ((b & 0xf0) != 0x40) return {-1, -1};
+    return {qRed(c) | ((b & 3) << 8), qGreen(c) | (((b >> 2) & 3) << 8)};
+}
+
+QString testHome() {
+    const QByteArray home = qgetenv("VORTAN_HOME");
+    return home.isEmpty() ? QDir::tempPath() : QString::fromLocal8Bit(home);
+}
+
+vortan::BoardDefinition plainBoard(int yx, int yy) {
+    using namespace vortan;
+    BoardDefinition b;
+    for (int x = 1; x < kGridSize - 1; ++x)
+        for (int y = 1; y < kGridSize - 1; ++y) b.Cell(x, y) = BoardCell{RegionCode::Yellow, BoxCode::Empty, 0};
+    b.Cell(yx, yy).box = BoxCode::Your;
+    // A Star box walled in at the corner keeps the game from being won by
+    // the first move.
+    b.Cell(20, 20).box = BoxCode::Star;
+    b.Cell(19, 20).region = RegionCode::Blue;
+    b.Cell(20, 19).region = RegionCode::Blue;
+    b.gameName = "Trial";
+    b.timeLimit = 100;
+    b.moveLimit = 200;
+    b.numberBoxTimeLimit = 0;
+    b.starBoxTimeLimit = 0;
+    b.numberOfLives = 3;
+    return b;
+}
+
+QString writeBoard(const QString& name, vortan::BoardDefinition& board) {
+    board.RecountBoxes();
+    const QString path = QDir(testHome()).filePath(name);
+    vortan::WriteBoardFile(QFile::encodeName(path).toStdString(), board);
+    return path;
+}
+
+void prepareView(vortan::CZembrikView& view) {
+    view.setArtwork(codedSheet(), flatTitle());
+    view.setAnimationWaits(false);
+    // Ticks come from the tests, not from the clock.
+    view.clock().stop();
+}
+
+void answerNextModal(std::function<void(QWidget*)> answer) {
+    auto* poll = new QTimer;
+    auto shared = std::make_shared<std::function<void(QWidget*)>>(std::move(answer));
+    QObject::connect(poll, &QTimer::timeout, [poll, shared] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) return;
+        poll->stop();
+        poll->deleteLater();
+        (*shared)(modal);
+    });
+    poll->start(20);
+}
+
+void acceptNextModal(QString* text, QString* objectName) {
+    answerNextModal([text, objectName](QWidget* w) {
+        if (objectName) *objectName = w->objectName();
+        if (text) {
+            if (auto* box = qobject_cast<QMessageBox*>(w)) {
+                *text = box->text();
+            } else {
+                QStringList lines;
+                for (QLabel* l : w->findChildren<QLabel*>()) lines << l->text();
+                *text = lines.join('|');
+            }
+        }
+        if (auto* dlg = qobject_cast<QDialog*>(w)) dlg->accept();
+        else w->close();
+    });
+}
+
+bool isWhite(QRgb c) { return qRed(c) == 255 && qGreen(c) == 255 && qBlue(c) == 255; }
+bool isBlue(QRgb c) { return qRed(c) == 0 && qGreen(c) == 0 && qBlue(c) == 255; }
+
+}  // namespace uitest

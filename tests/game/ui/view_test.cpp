@@ -1,0 +1,504 @@
+// The game view driven through its public face: boards opened as Ctrl+O
+// opens them, keys and clicks sent as events, the composed picture read back.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTest>
+#include <algorithm>
+
+#include "game/ui/zembrik_view.h"
+#include "ui_test_support.h"
+
+using namespace vortan;
+using uitest::sheetPointAt;
+
+namespace {
+
+class ViewTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        uitest::ensureApp();
+        view = std::make_unique<CZembrikView>(doc);
+        uitest::prepareView(*view);
+        view->setTrace(&trace);
+        view->show();
+    }
+
+    // Opens a board the way the Open command does, minus the file dialog.
+    // The zone figures cross many cells, so picture checks of tiles and
+    // sprites open with mouse control off.
+    void openWithoutZones(BoardDefinition board) {
+        view->OnMouseControl();
+        open(std::move(board));
+    }
+    void open(BoardDefinition board, const char* name = "board.dat") {
+        const QString path = uitest::writeBoard(name, board);
+        ASSERT_EQ(view->openBoardFile(path), LoadResult::Loaded);
+        view->composeScreen();
+    }
+
+    QPoint cellPixel(int x, int y, int dx, int dy) const {
+        return {250 + 25 * x + dx, 25 * y + dy};
+    }
+    // The sheet pixel shown at (dx, dy) inside board cell (x, y).
+    QPoint shownAt(int x, int y, int dx, int dy) const {
+        const QPoint p = cellPixel(x, y, dx, dy);
+        return sheetPointAt(view->composedImage(), p.x(), p.y());
+    }
+    int whitePixels(const QRect& r) const {
+        int n = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x) n += uitest::isWhite(view->composedImage().pixel(x, y));
+        return n;
+    }
+    int countOf(const std::string& what) const { return static_cast<int>(std::count(trace.begin(), trace.end(), what)); }
+    int indexOf(const std::string& what) const {
+        auto it = std::find(trace.begin(), trace.end(), what);
+        return it == trace.end() ? -1 : static_cast<int>(it - trace.begin());
+    }
+
+    CZembrikDoc doc;
+    std::unique_ptr<CZembrikView> view;
+    std::vector<std::string> trace;
+};
+
+// ---- picture ---------------------------------------------------------------
+
+TEST_F(ViewTest, IdleShowsTheTitlePictureOnly) {
+    view->composeScreen();
+    const QImage& img = view->composedImage();
+    ASSERT_EQ(img.size(), QSize(800, 600));
+    for (QPoint p : {QPoint(0, 0), QPoint(120, 180), QPoint(400, 300), QPoint(799, 599)})
+        EXPECT_EQ(img.pixel(p) | 0xff000000, uitest::kTitleColour) << p.x() << "," << p.y();
+}
+
+TEST_F(ViewTest, ReturnsToTitleAfterAGameWhateverWasPlayed) {
+    open(uitest::plainBoard());
+    doc.gameState = GameState::Idle;
+    view->composeScreen();
+    EXPECT_EQ(view->composedImage().pixel(400, 300) | 0xff000000, uitest::kTitleColour);
+}
+
+TEST_F(ViewTest, RegionTilesFollowTheGraphicsStyle) {
+    BoardDefinition b = uitest::plainBoard(15, 15);
+    const RegionCode regions[6] = {RegionCode::Yellow, RegionCode::Blue, RegionCode::White,
+                                   RegionCode::Red, RegionCode::Green, RegionCode::Orange};
+    for (int i = 0; i < 6; ++i) b.Cell(2 + i, 5).region = regions[i];
+    openWithoutZones(b);
+    const QPoint expected[3][6] = {
+        {{0, 275}, {25, 0}, {0, 300}, {0, 200}, {0, 150}, {0, 250}},
+        {{0, 250}, {25, 75}, {0, 275}, {0, 25}, {0, 150}, {0, 0}},
+        {{0, 50}, {25, 100}, {0, 75}, {0, 25}, {0, 150}, {0, 250}},
+    };
+    for (int style = 0; style < 3; ++style) {
+        view->graphicsStyle = style;
+        view->composeScreen();
+        for (int i = 0; i < 6; ++i) {
+            // Both corners of the cell come from the same tile.
+            EXPECT_EQ(shownAt(2 + i, 5, 0, 0), expected[style][i]) << "style " << style << " region " << i;
+            EXPECT_EQ(shownAt(2 + i, 5, 24, 24), expected[style][i] + QPoint(24, 24));
+        }
+    }
+}
+
+TEST_F(ViewTest, UnknownStyleOrRegionPaintsNoTile) {
+    openWithoutZones(uitest::plainBoard(15, 15));
+    // A region code outside the table keeps what the surface held there.
+    doc.playBoard.setCell(3, 3, 9, 0, 0);
+    view->graphicsStyle = 1;
+    view->composeScreen();
+    EXPECT_EQ(shownAt(3, 3, 5, 5), QPoint(5, 280));  // still the Traditional Yellow of the last paint
+    EXPECT_EQ(shownAt(4, 3, 5, 5), QPoint(5, 255));  // Yellow under Mixed
+    view->graphicsStyle = 7;
+    view->drawBoard();
+    EXPECT_EQ(shownAt(4, 3, 5, 5), QPoint(5, 255));  // unchanged
+}
+
+TEST_F(ViewTest, BoxSpritesSitAtTheirPlaces) {
+    BoardDefinition b = uitest::plainBoard(2, 2);
+    const BoxCode boxes[] = {BoxCode::Free, BoxCode::Star, BoxCode::Hot, BoxCode::Freeze,
+                             BoxCode::Time, BoxCode::Move, BoxCode::Exception};
+    for (int i = 0; i < 7; ++i) b.Cell(4 + 2 * i, 8).box = boxes[i];
+    for (int n = 1; n <= 9; ++n) b.Cell(2 + 2 * n, 12) = BoardCell{RegionCode::Yellow, BoxCode::Number, std::uint32_t(n)};
+    b.Cell(4, 14) = BoardCell{RegionCode::Yellow, BoxCode::Number, 0};
+    b.Cell(6, 14) = BoardCell{RegionCode::Yellow, BoxCode::Number, 10};
+    openWithoutZones(b);
+    EXPECT_EQ(shownAt(2, 2, 2, 2), QPoint(274, 329));  // Your box resting, 21 x 21 at +2
+    EXPECT_EQ(shownAt(2, 2, 22, 22), QPoint(294, 349));
+    const QPoint sprites[7] = {{150, 75}, {274, 40}, {274, 20}, {274, 60}, {274, 80}, {274, 100}, {150, 25}};
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(shownAt(4 + 2 * i, 8, 4, 4), sprites[i]) << i;
+        EXPECT_EQ(shownAt(4 + 2 * i, 8, 18, 18), sprites[i] + QPoint(14, 14)) << i;
+        EXPECT_EQ(shownAt(4 + 2 * i, 8, 3, 3), QPoint(3, 278)) << "tile around sprite " << i;
+    }
+    const int rows[3] = {0, 120, 140};
+    for (int n = 1; n <= 9; ++n)
+        EXPECT_EQ(shownAt(2 + 2 * n, 12, 4, 4), QPoint(274 + 30 * ((n - 1) % 3), rows[(n - 1) / 3])) << n;
+    // Numbers outside 1..9 are bare tiles.
+    EXPECT_EQ(shownAt(4, 14, 8, 8), QPoint(8, 283));
+    EXPECT_EQ(shownAt(6, 14, 8, 8), QPoint(8, 283));
+}
+
+TEST_F(ViewTest, AnimationFramesAdvancePerMoveAndStopWhenOff) {
+    BoardDefinition b = uitest::plainBoard(2, 2);
+    b.Cell(5, 20).box = BoxCode::Star;  // against the bottom wall: never moves down
+    b.Cell(7, 20) = BoardCell{RegionCode::Yellow, BoxCode::Number, 4};
+    openWithoutZones(b);
+    EXPECT_EQ(shownAt(5, 20, 4, 4), QPoint(274, 40));
+    view->showMove(Direction::None);
+    view->drawBoard();
+    EXPECT_EQ(view->animFrame, 1);
+    EXPECT_EQ(shownAt(5, 20, 4, 4), QPoint(289, 40));  // frame 1
+    EXPECT_EQ(shownAt(7, 20, 4, 4), QPoint(289, 120)); // dim 4
+    for (int i = 0; i < 5; ++i) view->showMove(Direction::None);
+    EXPECT_EQ(view->animFrame, 0);  // wraps after frame 5
+    view->OnAnimation();
+    view->showMove(Direction::None);
+    view->showMove(Direction::None);
+    view->drawBoard();
+    EXPECT_EQ(view->animFrame, 0);
+    EXPECT_EQ(view->blinkPhase, 0);
+    EXPECT_EQ(shownAt(5, 20, 4, 4), QPoint(274, 40));
+    EXPECT_EQ(shownAt(7, 20, 4, 4), QPoint(274, 120));
+}
+
+// ---- status panel ----------------------------------------------------------
+
+TEST_F(ViewTest, PanelMarkersReadAsWords) {
+    EXPECT_EQ(CZembrikView::panelValueText(-1), "N.A.    ");
+    EXPECT_EQ(CZembrikView::panelValueText(-2), "DONE    ");
+    EXPECT_EQ(CZembrikView::panelValueText(-3), "LOST    ");
+    EXPECT_EQ(CZembrikView::panelValueText(-4), "OFF     ");
+    EXPECT_EQ(CZembrikView::panelValueText(0), "0       ");
+    EXPECT_EQ(CZembrikView::panelValueText(-5), "-5       ");
+    EXPECT_EQ(CZembrikView::panelValueText(150), "150       ");
+}
+
+TEST_F(ViewTest, PanelShowsValuesAndMouseLinesOnlyWhilePlaying) {
+    open(uitest::plainBoard());
+    const QRect lives(110, 171, 60, 25), time(175, 321, 60, 25), mouse(50, 471, 150, 55);
+    EXPECT_GT(whitePixels(lives), 5);
+    EXPECT_GT(whitePixels(time), 5);
+    EXPECT_GT(whitePixels(mouse), 100);
+    // The panel background is sheet x 550.. copied to x 0..
+    EXPECT_EQ(sheetPointAt(view->composedImage(), 5, 5), QPoint(555, 5));
+
+    view->OnMouseControl();
+    view->composeScreen();
+    EXPECT_EQ(whitePixels(mouse), 0);
+    EXPECT_GT(whitePixels(lives), 5);
+
+    // The panel text is drawn in the same glyphs as a text of its own.
+    view->copyPanelBackground();
+    view->drawPanelValue(-4, 110, 171);
+    const QImage off = view->composedImage().copy(lives);
+    view->copyPanelBackground();
+    view->drawPanelText("OFF", 110, 171);
+    EXPECT_EQ(view->composedImage().copy(lives), off);
+    view->copyPanelBackground();
+    view->drawPanelText("LOST", 110, 171);
+    EXPECT_NE(view->composedImage().copy(lives), off);
+}
+
+TEST_F(ViewTest, KeyAndButtonReleaseRedrawThePanel) {
+    open(uitest::plainBoard());
+    view->copyPanelBackground();
+    const QRect lives(110, 171, 60, 25);
+    ASSERT_EQ(whitePixels(lives), 0);
+    QTest::keyRelease(view.get(), Qt::Key_A);
+    EXPECT_GT(whitePixels(lives), 5);
+    view->copyPanelBackground();
+    QTest::mouseRelease(view.get(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
+    EXPECT_GT(whitePixels(lives), 5);
+}
+
+// ---- zones -----------------------------------------------------------------
+
+TEST_F(ViewTest, LastMoveZoneIsWhiteTheOthersBlue) {
+    open(uitest::plainBoard());
+    const QImage* img = &view->composedImage();
+    auto px = [&](int x, int y) { return img->pixel(x, y); };
+    EXPECT_TRUE(uitest::isBlue(px(287, 300)));  // left edge of the outer rectangle
+    EXPECT_TRUE(uitest::isBlue(px(762, 300)));
+    EXPECT_TRUE(uitest::isBlue(px(500, 37)));
+    EXPECT_TRUE(uitest::isBlue(px(487, 270)));  // inner square
+
+    QTest::keyPress(view.get(), Qt::Key_Left);
+    EXPECT_TRUE(uitest::isWhite(px(287, 300)));
+    EXPECT_TRUE(uitest::isWhite(px(487, 270)));
+    EXPECT_TRUE(uitest::isBlue(px(762, 300)));
+    EXPECT_TRUE(uitest::isBlue(px(500, 37)));
+
+    QTest::keyPress(view.get(), Qt::Key_Up);
+    EXPECT_TRUE(uitest::isWhite(px(500, 37)));
+    EXPECT_TRUE(uitest::isBlue(px(287, 300)));
+    // The panel redraws of the move and of the key release keep it white
+    // until the board is painted again.
+    QTest::keyRelease(view.get(), Qt::Key_Up);
+    EXPECT_TRUE(uitest::isWhite(px(500, 37)));
+    view->showMove(Direction::None);
+    EXPECT_TRUE(uitest::isBlue(px(500, 37)));
+
+    // Without mouse control the board shows no figure at all.
+    view->OnMouseControl();
+    view->showMove(Direction::Down);
+    for (QPoint p : {QPoint(287, 300), QPoint(500, 37), QPoint(500, 512), QPoint(487, 270)})
+        EXPECT_NE(sheetPointAt(*img, p.x(), p.y()), QPoint(-1, -1)) << p.x() << "," << p.y();
+}
+
+// ---- input -----------------------------------------------------------------
+
+TEST_F(ViewTest, ArrowKeysMoveAndOtherKeysDoNot) {
+    open(uitest::plainBoard(10, 10));
+    QTest::keyClick(view.get(), Qt::Key_Right);
+    EXPECT_EQ(doc.playBoard.yourX(), 11);
+    QTest::keyClick(view.get(), Qt::Key_Down);
+    EXPECT_EQ(doc.playBoard.yourY(), 11);
+    QTest::keyClick(view.get(), Qt::Key_Left);
+    QTest::keyClick(view.get(), Qt::Key_Up);
+    EXPECT_EQ(doc.playBoard.yourX(), 10);
+    EXPECT_EQ(doc.playBoard.yourY(), 10);
+    const int moves = doc.movesLeft;
+    for (Qt::Key k : {Qt::Key_Percent, Qt::Key_Ampersand, Qt::Key_Apostrophe, Qt::Key_ParenLeft, Qt::Key_A})
+        QTest::keyClick(view.get(), k);
+    EXPECT_EQ(doc.movesLeft, moves);
+    EXPECT_EQ(doc.playBoard.yourX(), 10);
+}
+
+TEST_F(ViewTest, KeyCodesReachTheRulesAsVirtualKeys) {
+    EXPECT_EQ(virtualKeyCode(Qt::Key_Left), 37);
+    EXPECT_EQ(virtualKeyCode(Qt::Key_Up), 38);
+    EXPECT_EQ(virtualKeyCode(Qt::Key_Right), 39);
+    EXPECT_EQ(virtualKeyCode(Qt::Key_Down), 40);
+    EXPECT_EQ(virtualKeyCode(Qt::Key_A), 'A');
+    EXPECT_EQ(virtualKeyCode(Qt::Key_Space), 32);
+    EXPECT_EQ(virtualKeyCode(Qt::Key_Return), 13);
+    for (int k : {Qt::Key_Percent, Qt::Key_Ampersand, Qt::Key_Apostrophe, Qt::Key_ParenLeft}) {
+        EXPECT_FALSE(virtualKeyCode(k) >= 37 && virtualKeyCode(k) <= 40) << k;
+    }
+}
+
+TEST_F(ViewTest, AutoRepeatedKeysEachMove) {
+    open(uitest::plainBoard(5, 10));
+    for (int i = 0; i < 4; ++i) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), i > 0);
+        QCoreApplication::sendEvent(view.get(), &press);
+    }
+    EXPECT_EQ(doc.playBoard.yourX(), 9);
+    EXPECT_EQ(doc.movesLeft, 196);
+}
+
+TEST_F(ViewTest, ClicksMoveByZone) {
+    open(uitest::plainBoard(10, 10));
+    struct Case {
+        QPoint at;
+        int dx, dy;
+    };
+    const Case cases[] = {{{400, 275}, -1, 0}, {{650, 275}, 1, 0}, {{525, 100}, 0, -1}, {{525, 450}, 0, 1},
+                          {{525, 275}, 0, 0},  {{260, 275}, 0, 0}, {{100, 100}, 0, 0},  {{400, 20}, 0, 0},
+                          {{487, 275}, 0, 0},  {{486, 275}, -1, 0}};
+    for (const Case& c : cases) {
+        const int x = doc.playBoard.yourX(), y = doc.playBoard.yourY();
+        QTest::mouseClick(view.get(), Qt::LeftButton, Qt::NoModifier, c.at);
+        EXPECT_EQ(doc.playBoard.yourX(), x + c.dx) << c.at.x() << "," << c.at.y();
+        EXPECT_EQ(doc.playBoard.yourY(), y + c.dy) << c.at.x() << "," << c.at.y();
+    }
+    // Only the left button moves.
+    const int x = doc.playBoard.yourX();
+    QTest::mouseClick(view.get(), Qt::RightButton, Qt::NoModifier, QPoint(400, 275));
+    EXPECT_EQ(doc.playBoard.yourX(), x);
+}
+
+TEST_F(ViewTest, DoubleClickMessageMovesOnceMore) {
+    open(uitest::plainBoard(10, 10));
+    QTest::mousePress(view.get(), Qt::LeftButton, Qt::NoModifier, QPoint(650, 275));
+    QTest::mouseRelease(view.get(), Qt::LeftButton, Qt::NoModifier, QPoint(650, 275));
+    QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(650, 275), view->mapToGlobal(QPointF(650, 275)),
+                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(view.get(), &dbl);
+    EXPECT_EQ(doc.playBoard.yourX(), 12);
+}
+
+TEST_F(ViewTest, MouseControlOffLeavesClicksDeadButKeysAlive) {
+    open(uitest::plainBoard(10, 10));
+    view->OnMouseControl();
+    QTest::mouseClick(view.get(), Qt::LeftButton, Qt::NoModifier, QPoint(650, 275));
+    EXPECT_EQ(doc.playBoard.yourX(), 10);
+    QTest::keyClick(view.get(), Qt::Key_Right);
+    EXPECT_EQ(doc.playBoard.yourX(), 11);
+}
+
+TEST_F(ViewTest, InputDoesNothingWhileIdle) {
+    view->composeScreen();
+    QTest::keyClick(view.get(), Qt::Key_Right);
+    QTest::mouseClick(view.get(), Qt::LeftButton, Qt::NoModifier, QPoint(650, 275));
+    EXPECT_EQ(doc.gameState, GameState::Idle);
+    EXPECT_EQ(view->composedImage().pixel(400, 300) | 0xff000000, uitest::kTitleColour);
+}
+
+// ---- ends of games ---------------------------------------------------------
+
+TEST_F(ViewTest, WinningMoveShowsWonDialogAndReturnsToTitleAfterThirtyTicks) {
+    BoardDefinition b = uitest::plainBoard(19, 10);
+    b.Cell(20, 10).box = BoxCode::Star;
+    b.Cell(20, 20).box = BoxCode::Empty;
+    open(b);
+    QString text, name;
+    uitest::acceptNextModal(&text, &name);
+    trace.clear();
+    QTest::keyPress(view.get(), Qt::Key_Right);
+    EXPECT_EQ(name, "gameWonDialog");
+    EXPECT_TRUE(text.contains("GAME  OVER")) << text.toStdString();
+    EXPECT_TRUE(text.contains("YOU WON")) << text.toStdString();
+    EXPECT_EQ(doc.gameState, GameState::GameOver);
+    EXPECT_EQ(doc.gameOutcome, GameOutcome::Won);
+    // Pickup, then the win: music off, the fanfare, the dialog.
+    const int pickup = indexOf("pickup 20 10"), stop = indexOf("music stop"), fanfare = indexOf("sound GEWON"),
+              dialog = indexOf("dialog won");
+    EXPECT_GE(pickup, 0);
+    EXPECT_LT(pickup, stop);
+    EXPECT_LT(stop, fanfare);
+    EXPECT_LT(fanfare, dialog);
+    EXPECT_EQ(trace.back(), "present");
+    EXPECT_EQ(view->rules().musicActive, 0);
+    // The status panel shows DONE for both box counters: drawn, not blank.
+    EXPECT_EQ(doc.starBoxTimeLeft, kDone);
+
+    for (int i = 0; i < 29; ++i) view->rules().OnTimer();
+    EXPECT_EQ(doc.gameState, GameState::GameOver);
+    view->rules().OnTimer();
+    EXPECT_EQ(doc.gameState, GameState::Idle);
+    EXPECT_GE(indexOf("invalidate"), 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(view->composedImage().pixel(400, 300) | 0xff000000, uitest::kTitleColour);
+}
+
+TEST_F(ViewTest, LosingTheLastLifeShowsLostDialogAndTheLostSprite) {
+    BoardDefinition b = uitest::plainBoard(19, 10);
+    b.Cell(20, 10).box = BoxCode::Hot;
+    b.numberOfLives = 1;
+    open(b);
+    QString text, name;
+    uitest::acceptNextModal(&text, &name);
+    trace.clear();
+    QTest::keyClick(view.get(), Qt::Key_Right);
+    EXPECT_EQ(name, "gameLostDialog");
+    EXPECT_TRUE(text.contains("GAME OVER"));
+    EXPECT_TRUE(text.contains("YOU LOST"));
+    EXPECT_EQ(doc.gameState, GameState::GameOver);
+    EXPECT_EQ(doc.gameOutcome, GameOutcome::Lost);
+    const int hit = indexOf("hit 20 10"), lost = indexOf("lost 20 10"), death = indexOf("sound SDDEATH"),
+              dialog = indexOf("dialog lost");
+    EXPECT_GE(hit, 0);
+    EXPECT_LT(hit, lost);
+    EXPECT_LT(lost, death);
+    EXPECT_LT(death, dialog);
+    // Every repaint now shows the lost sprite.
+    view->composeScreen();
+    EXPECT_EQ(shownAt(20, 10, 2, 2), QPoint(274, 287));
+    EXPECT_EQ(doc.numberOfLives, kRanOut);
+}
+
+TEST_F(ViewTest, HitAnimationShowsEachFrame) {
+    BoardDefinition b = uitest::plainBoard(19, 10);
+    b.Cell(20, 10).box = BoxCode::Hot;
+    open(b);
+    trace.clear();
+    QTest::keyClick(view.get(), Qt::Key_Right);
+    // Six frames, each presented; then the resting sprite on the hot cell.
+    const int hit = indexOf("hit 20 10");
+    ASSERT_GE(hit, 0);
+    for (int k = 1; k <= 6; ++k) EXPECT_EQ(trace[hit + k], "present");
+    EXPECT_EQ(trace[hit + 7], "resting 20 10");
+    EXPECT_EQ(shownAt(20, 10, 2, 2), QPoint(274, 329));
+    EXPECT_EQ(doc.numberOfLives, 2);
+    EXPECT_EQ(doc.gameState, GameState::Playing);
+}
+
+TEST_F(ViewTest, ClockTickCountsDownAndLosesOnTime) {
+    BoardDefinition b = uitest::plainBoard();
+    b.timeLimit = 2;
+    open(b);
+    view->rules().OnTimer();
+    EXPECT_EQ(doc.timeLeft, 1);
+    QString name;
+    uitest::acceptNextModal(nullptr, &name);
+    view->rules().OnTimer();
+    EXPECT_EQ(name, "gameLostDialog");
+    EXPECT_EQ(doc.timeLeft, kRanOut);
+    EXPECT_EQ(doc.score, 0);
+}
+
+// ---- the Open command ------------------------------------------------------
+
+TEST_F(ViewTest, DamagedFileIsRefusedAndTheGameGoesOn) {
+    open(uitest::plainBoard(10, 10));
+    QTest::keyClick(view.get(), Qt::Key_Right);
+    const int moves = doc.movesLeft;
+
+    BoardDefinition other = uitest::plainBoard(3, 3);
+    const QString good = uitest::writeBoard("other.dat", other);
+    QFile f(good);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    f.close();
+    const QString cut = QFileInfo(good).dir().filePath("cut.dat");
+    QFile c(cut);
+    ASSERT_TRUE(c.open(QIODevice::WriteOnly));
+    c.write(bytes.left(bytes.size() / 2));
+    c.close();
+
+    QString text;
+    uitest::acceptNextModal(&text);
+    EXPECT_EQ(view->openBoardFile(cut), LoadResult::Truncated);
+    EXPECT_EQ(text, "Unexpected file format.");
+    EXPECT_EQ(doc.gameState, GameState::Playing);
+    EXPECT_EQ(doc.movesLeft, moves);
+    EXPECT_EQ(doc.playBoard.peek(11, 10).box, 1);
+
+    uitest::acceptNextModal(&text);
+    EXPECT_EQ(view->openBoardFile(QFileInfo(good).dir().filePath("missing.dat")), LoadResult::NotOpened);
+    EXPECT_TRUE(text.startsWith("Cannot open")) << text.toStdString();
+    EXPECT_EQ(doc.movesLeft, moves);
+    // The file itself was only read.
+    QFile again(good);
+    ASSERT_TRUE(again.open(QIODevice::ReadOnly));
+    EXPECT_EQ(again.readAll(), bytes);
+}
+
+TEST_F(ViewTest, OpeningABoardStartsPlayAndRedraws) {
+    EXPECT_EQ(doc.gameState, GameState::Idle);
+    BoardDefinition b = uitest::plainBoard(4, 6);
+    const QString path = uitest::writeBoard("start.dat", b);
+    trace.clear();
+    EXPECT_EQ(view->openBoardFile(path), LoadResult::Loaded);
+    EXPECT_EQ(doc.gameState, GameState::Playing);
+    EXPECT_EQ(doc.gameName, "Trial");
+    EXPECT_GE(indexOf("invalidate"), 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(shownAt(4, 6, 2, 2), QPoint(274, 329));
+}
+
+TEST_F(ViewTest, TimerRunsEverySecond) {
+    CZembrikDoc d;
+    CZembrikView v(d);
+    EXPECT_TRUE(v.clock().isActive());
+    EXPECT_EQ(v.clock().interval(), 1000);
+}
+
+TEST_F(ViewTest, EmbeddedArtworkLoads) {
+    CZembrikDoc d;
+    CZembrikView v(d);
+    const QImage sheet(":/game/sprites.png");
+    if (sheet.isNull()) GTEST_SKIP() << "built without the game artwork";
+    EXPECT_EQ(sheet.size(), QSize(800, 600));
+    v.composeScreen();
+    const QImage title = QImage(":/game/title.png").convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(v.composedImage(), title);
+}
+
+}  // namespace
