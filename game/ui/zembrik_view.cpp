@@ -452,8 +452,17 @@ void CZembrikView::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void CZembrikView::keyReleaseEvent(QKeyEvent* event) {
+void CZembrikView::redrawPanelOnRelease() {
+    // Values drawn straight over older ones would run into each other (a
+    // lost life shows "1" and "LOST" on top of each other), so the panel
+    // background goes first. Shown with the next present.
+    if (doc_.gameState == GameState::Idle) return;
+    copyPanelBackground();
     drawStatusPanel();
+}
+
+void CZembrikView::keyReleaseEvent(QKeyEvent* event) {
+    redrawPanelOnRelease();
     QWidget::keyReleaseEvent(event);
 }
 
@@ -475,7 +484,7 @@ void CZembrikView::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void CZembrikView::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) drawStatusPanel();
+    if (event->button() == Qt::LeftButton) redrawPanelOnRelease();
     QWidget::mouseReleaseEvent(event);
 }
 

@@ -107,6 +107,7 @@ protected:
 
 private:
     void onTimer();
+    void redrawPanelOnRelease();
     void trace(const std::string& what);
     void blitSprite(int sx, int sy, int w, int h, int dx, int dy);
     void outlineZone(Direction direction);

@@ -206,14 +206,25 @@ TEST_F(ViewTest, PanelShowsValuesAndMouseLinesOnlyWhilePlaying) {
 
 TEST_F(ViewTest, KeyAndButtonReleaseRedrawThePanel) {
     open(uitest::plainBoard());
-    view->copyPanelBackground();
     const QRect lives(110, 171, 60, 25);
+    view->composeScreen();
+    const QImage clean = view->composedImage().copy(0, 0, 250, 600);
+    view->copyPanelBackground();
     ASSERT_EQ(whitePixels(lives), 0);
     QTest::keyRelease(view.get(), Qt::Key_A);
-    EXPECT_GT(whitePixels(lives), 5);
-    view->copyPanelBackground();
+    EXPECT_EQ(view->composedImage().copy(0, 0, 250, 600), clean);
+    // A stale value under the new one is wiped, not overdrawn.
+    view->drawPanelText("LOST", 110, 171);
+    ASSERT_NE(view->composedImage().copy(0, 0, 250, 600), clean);
     QTest::mouseRelease(view.get(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
-    EXPECT_GT(whitePixels(lives), 5);
+    EXPECT_EQ(view->composedImage().copy(0, 0, 250, 600), clean);
+}
+
+TEST_F(ViewTest, ReleaseWhileIdleLeavesTheTitle) {
+    view->composeScreen();
+    QTest::keyRelease(view.get(), Qt::Key_A);
+    QTest::mouseRelease(view.get(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
+    EXPECT_EQ(view->composedImage().pixel(100, 100) | 0xff000000, uitest::kTitleColour);
 }
 
 // ---- zones -----------------------------------------------------------------
