@@ -1,15 +1,15 @@
-// The message shown before the demo plays.
+// The message shown before the demonstration game plays.
 #pragma once
 
 namespace vortan {
 
 constexpr const char* kDemoAboutToPlayMessage =
-    "Watch the Your box: the large circular green box.\n"
-    "It takes the Star boxes, and then the Number boxes\n"
-    "in ascending order, one, two, three, to win the game.\n"
-    "\n"
-    "Note: all boxes move together as a group\n"
-    "when they are moved in a direction,\n"
+    "Watch the Your box, the large circular green box,\n"
+    "as it takes the Star boxes\n"
+    "and the Number boxes in ascending order\n"
+    "(1, 2, 3 ...) to win the game.\n"
+    "Note: when the boxes are moved in a direction,\n"
+    "all boxes move together as a group\n"
     "until a wall or another box stops them.";
 
 }  // namespace vortan

@@ -1,0 +1,473 @@
+#include "catalogue.h"
+
+#include <algorithm>
+#include <chrono>
+#include <fstream>
+#include <sstream>
+
+#include "board_check.h"
+#include "layouts.h"
+#include "solver.h"
+
+namespace vortan {
+
+namespace {
+
+// What a series asks of its boards: how long the shortest win is, which
+// boxes it uses, and its limits.
+struct SeriesPlan {
+    int lenLo, lenHi;
+    int starsLo, starsHi, numbersLo, numbersHi, freeLo, freeHi;
+    int hot = 0, freeze = 0, timeBoxes = 0, moveBoxes = 0, exceptions = 0, red = 0;
+    int lives = 1;
+    bool boxTimers = false;
+    bool mirrored = false;
+};
+
+const char* const kLabels[2][12] = {
+    {"Easy", "Traditional", "Chambered", "Maze", "Patterns", "Geometry", "Shapes", "Themes", "Complex",
+     "Assorted", "Extra", "Bonus"},
+    {"Simple", "Circle", "Kaleidoscope", "Supergraphic", "Cadrel 1", "Cadrel 2", "Cadrel 3", "Reserved",
+     "Transparent", "Symbol", "Traps", "Mirrors"},
+};
+
+// Game names, easiest first; at most 14 characters to fit the panel.
+const char* const kNames[2][12][10] = {
+    {{"First Steps", "Warm Up", "Two Stars", "Corner Star", "Side Step", "Easy Does It", "Small Room",
+      "Gentle Slide", "Star Walk", "Easy Finish"},
+     {"Old School", "Classic", "Bricks", "The Yard", "Square Deal", "Plain Sailing", "Home Ground",
+      "Good Old Days", "Heritage", "Tradition"},
+     {"Two Rooms", "Doorways", "Side Rooms", "Chambers", "Halls", "Cellars", "Vaults", "Suites", "Apartments",
+      "The Castle"},
+     {"Little Maze", "Corridors", "Dead Ends", "Twists", "Labyrinth", "Lost Ways", "Crossroads", "Winding",
+      "Knot", "Minotaur"},
+     {"Dots", "Grid Lines", "Checkers", "Studs", "Tiles", "Weave", "Lattice", "Mosaic", "Trellis", "Tapestry"},
+     {"Diamond", "Triangle", "Octagon", "Cross", "Angles", "Polygon", "Rhombus", "Pyramid", "Prism",
+      "Tesseract"},
+     {"Plus", "Ell", "Tee", "Horseshoe", "Shapes", "Outline", "Silhouette", "Profile", "Contour", "Figure"},
+     {"The House", "The Tree", "The Boat", "The Fish", "Garden", "Harbour", "Orchard", "Village", "Seaside",
+      "Countryside"},
+     {"Mixed Bag", "Tangle", "Medley", "Compound", "Intricate", "Many Parts", "Mechanism", "Clockwork",
+      "Engine Room", "Complexity"},
+     {"Assorted", "Potpourri", "Variety", "Sampler", "Grab Bag", "Odds & Ends", "Miscellany", "Patchwork",
+      "Collection", "Anthology"},
+     {"Extra Time", "Overtime", "Encore", "Bonus Round", "Added Value", "Surplus", "Spare Moves",
+      "Beyond", "More To Do", "Extra Mile"},
+     {"Bonus One", "Jackpot", "Reward", "Prize", "Windfall", "Treasure", "Trophy", "Crown", "Summit",
+      "Grand Bonus"}},
+    {{"Simple Start", "Open Floor", "Quiet Room", "Few Walls", "Plain Field", "Clear Run", "Simple Math",
+      "Open Plan", "Broad Hall", "Simply Done"},
+     {"Round", "Ring", "Halo", "Orbit", "Rotunda", "Wheel", "Circuit", "Target", "Eclipse", "Full Circle"},
+     {"Prism", "Facets", "Crystal", "Snowflake", "Rosette", "Star Burst", "Mandala", "Reflections",
+      "Glass Beads", "Kaleidoscope"},
+     {"Stripes", "Bands", "Rainbow", "Arcs", "Chevrons", "Broad Strokes", "Poster", "Billboard", "Mural",
+      "Supergraphic"},
+     {"Frame", "Picture", "Border", "Mount", "Passepartout", "Window", "Portal", "Gallery", "Exhibit",
+      "Masterpiece"},
+     {"Two Frames", "Nested", "Inside Out", "Box In Box", "Layers", "Shells", "Matryoshka", "Onion",
+      "Deep Frame", "Double Cadre"},
+     {"Three Frames", "Triple", "Concentric", "Core", "Depths", "Inner Sanctum", "Keep", "Citadel", "Vault",
+      "Heart Of It"},
+     {"Reserved", "Private Lane", "Members Only", "No Entry", "Booked", "VIP Lounge", "Staff Only",
+      "Restricted", "Keep Out", "Sanctuary"},
+     {"Glass", "See Through", "Clear View", "Window Pane", "Crystal Walls", "Ghost Walls", "Veils",
+      "Invisible", "Mirage", "Transparency"},
+     {"Plus Sign", "Arrow", "Heart", "Cross", "Diamond", "Victory", "Emblem", "Insignia", "Sigil", "Glyph"},
+     {"Hot Spot", "Pitfalls", "Minefield", "Snares", "Ambush", "Danger Zone", "Lava Field", "Deep Freeze",
+      "Gauntlet", "Death Trap"},
+     {"Mirror", "Reflection", "Twins", "Symmetry", "Looking Glass", "Double Take", "Echo", "Parallel",
+      "Counterpart", "Hall Of Mirrors"}},
+};
+
+// Length windows rise with the series, and Brenno starts where Alvor ends.
+SeriesPlan planFor(int version, int series) {
+    SeriesPlan p{};
+    if (version == 0) {
+        p.lenLo = 4 + series;
+        p.lenHi = 10 + 2 * series;
+    } else {
+        p.lenLo = 10 + series + series / 2;
+        p.lenHi = 18 + 2 * series + series / 2;
+    }
+    const int v = version;
+    p.starsLo = 1 + v;
+    p.starsHi = 2 + v + series / 6;
+    p.numbersLo = series < 2 && v == 0 ? 0 : 1;
+    p.numbersHi = 1 + v + series / 4;
+    p.freeLo = 0;
+    p.freeHi = 1 + v + series / 5;
+    const std::string label = kLabels[version][series];
+    if (label == "Easy") p.starsHi = 2, p.numbersHi = 1, p.freeHi = 1;
+    if (label == "Simple") p.freeHi = 3;
+    if (label == "Maze") p.freeHi = 1, p.starsLo = 1, p.starsHi = 2, p.numbersLo = 0, p.numbersHi = 1;
+    if (label == "Complex" || label == "Bonus") p.hot = 1, p.exceptions = 1, p.timeBoxes = 1;
+    if (label == "Extra") p.timeBoxes = 2, p.moveBoxes = 1, p.boxTimers = true;
+    if (label == "Bonus") p.moveBoxes = 1, p.boxTimers = true, p.numbersHi = 4;
+    if (label == "Transparent" || label == "Reserved") p.exceptions = 2;
+    if (label == "Traps") p.hot = 3, p.freeze = 2, p.red = 1, p.lives = 2, p.boxTimers = true, p.timeBoxes = 1;
+    if (label == "Mirrors") p.mirrored = true;
+    if (label == "Supergraphic" || label == "Cadrel 3") p.freeze = 1;
+    if (label == "Symbol" || label == "Cadrel 2") p.moveBoxes = 1, p.timeBoxes = 1, p.boxTimers = true;
+    return p;
+}
+
+void drawLayout(int version, int series, Canvas& c, Rng& rng) {
+    const std::string label = kLabels[version][series];
+    if (label == "Easy") {
+        layoutRoom(c, rng, rng.range(5, 8), rng.range(5, 8));
+        scatterWalls(c, rng, rng.range(0, 2), 1);
+    } else if (label == "Traditional") {
+        layoutRoom(c, rng, rng.range(12, 20), rng.range(12, 20));
+        scatterWalls(c, rng, rng.range(5, 10), 3);
+        patches(c, rng, rng.range(0, 2), RegionCode::White, 3);
+    } else if (label == "Chambered") {
+        layoutChambers(c, rng, rng.range(2, 3), rng.range(2, 3), 1);
+    } else if (label == "Maze") {
+        layoutMaze(c, rng, rng.range(4, 12), rng.range(6, 10));
+    } else if (label == "Patterns") {
+        layoutPillars(c, rng);
+    } else if (label == "Geometry") {
+        layoutGeometry(c, rng);
+    } else if (label == "Shapes") {
+        layoutShapes(c, rng);
+    } else if (label == "Themes") {
+        layoutPicture(c, rng);
+    } else if (label == "Complex") {
+        layoutChambers(c, rng, 2, 2, 2);
+        patches(c, rng, 2, RegionCode::White, 3);
+        patches(c, rng, 1, RegionCode::Green, 3);
+        patches(c, rng, 1, RegionCode::Orange, 3);
+        scatterWalls(c, rng, 4, 2);
+    } else if (label == "Assorted") {
+        switch (rng.below(5)) {
+        case 0: layoutPillars(c, rng); break;
+        case 1: layoutMaze(c, rng, 14, 8); break;
+        case 2: layoutGeometry(c, rng); break;
+        case 3: layoutPicture(c, rng); break;
+        default: layoutChambers(c, rng, 3, 2, 1); break;
+        }
+    } else if (label == "Extra") {
+        layoutRoom(c, rng, rng.range(14, 20), rng.range(14, 20));
+        scatterWalls(c, rng, rng.range(8, 12), 3);
+        patches(c, rng, 1, RegionCode::White, 3);
+    } else if (label == "Bonus") {
+        layoutChambers(c, rng, 3, 3, 1);
+        patches(c, rng, 2, RegionCode::Green, 2);
+        patches(c, rng, 2, RegionCode::Orange, 2);
+    } else if (label == "Simple") {
+        layoutRoom(c, rng, rng.range(8, 12), rng.range(8, 12));
+        scatterWalls(c, rng, rng.range(1, 4), 2);
+    } else if (label == "Circle") {
+        layoutCircle(c, rng);
+    } else if (label == "Kaleidoscope") {
+        layoutKaleidoscope(c, rng);
+    } else if (label == "Supergraphic") {
+        layoutSupergraphic(c, rng);
+    } else if (label == "Cadrel 1") {
+        layoutFrames(c, rng, 1);
+    } else if (label == "Cadrel 2") {
+        layoutFrames(c, rng, 2);
+    } else if (label == "Cadrel 3") {
+        layoutFrames(c, rng, 3);
+    } else if (label == "Reserved") {
+        layoutReserved(c, rng);
+    } else if (label == "Transparent") {
+        layoutTransparent(c, rng);
+    } else if (label == "Symbol") {
+        layoutSymbol(c, rng);
+    } else if (label == "Traps") {
+        layoutChambers(c, rng, 2, rng.range(1, 2), 2);
+        scatterWalls(c, rng, 4, 2);
+    } else {
+        layoutMirrors(c, rng);
+    }
+    c.keepLargestArea();
+}
+
+struct Spot {
+    int x, y;
+};
+
+// Cells where a box of this kind may stand and nothing stands yet.
+std::vector<Spot> freeSpots(const BoardDefinition& b, BoxCode box, bool nearWall) {
+    std::vector<Spot> out;
+    for (int y = 1; y <= 20; ++y)
+        for (int x = 1; x <= 20; ++x) {
+            const BoardCell& c = b.Cell(x, y);
+            if (c.box != BoxCode::Empty || c.region == RegionCode::Blue || !regionAdmits(c.region, box)) continue;
+            if (nearWall) {
+                const bool wall = b.Cell(x + 1, y).region == RegionCode::Blue || b.Cell(x - 1, y).region == RegionCode::Blue ||
+                                  b.Cell(x, y + 1).region == RegionCode::Blue || b.Cell(x, y - 1).region == RegionCode::Blue;
+                if (!wall || c.region != RegionCode::Yellow) continue;
+            }
+            out.push_back({x, y});
+        }
+    return out;
+}
+
+bool put(BoardDefinition& b, Rng& rng, BoxCode box, std::uint32_t number, bool preferWall, bool mirrored) {
+    std::vector<Spot> spots = freeSpots(b, box, preferWall && rng.chance(60));
+    if (spots.empty()) spots = freeSpots(b, box, false);
+    if (mirrored) {
+        // Only where the mirror cell can take the same box.
+        std::vector<Spot> pairs;
+        for (const Spot& s : spots) {
+            const BoardCell& m = b.Cell(21 - s.x, s.y);
+            if (s.x <= 10 && m.box == BoxCode::Empty && regionAdmits(m.region, box) && m.region != RegionCode::Blue)
+                pairs.push_back(s);
+        }
+        spots.swap(pairs);
+    }
+    if (spots.empty()) return false;
+    const Spot s = spots[rng.below(static_cast<int>(spots.size()))];
+    b.Cell(s.x, s.y).box = box;
+    b.Cell(s.x, s.y).number = number;
+    if (mirrored && box != BoxCode::Number) {
+        b.Cell(21 - s.x, s.y).box = box;
+    }
+    return true;
+}
+
+bool placeBoxes(BoardDefinition& b, Rng& rng, const SeriesPlan& p) {
+    if (!put(b, rng, BoxCode::Your, 0, false, false)) return false;
+    const int stars = rng.range(p.starsLo, p.starsHi);
+    for (int i = 0; i < (p.mirrored ? (stars + 1) / 2 : stars); ++i)
+        if (!put(b, rng, BoxCode::Star, 0, true, p.mirrored)) return false;
+    const int numbers = rng.range(p.numbersLo, p.numbersHi);
+    for (int n = 1; n <= numbers; ++n)
+        if (!put(b, rng, BoxCode::Number, static_cast<std::uint32_t>(n), true, false)) return false;
+    const int frees = rng.range(p.freeLo, p.freeHi);
+    for (int i = 0; i < (p.mirrored ? (frees + 1) / 2 : frees); ++i) put(b, rng, BoxCode::Free, 0, false, p.mirrored);
+    for (int i = 0; i < p.hot; ++i) put(b, rng, BoxCode::Hot, 0, false, false);
+    for (int i = 0; i < p.freeze; ++i) put(b, rng, BoxCode::Freeze, 0, false, false);
+    for (int i = 0; i < p.timeBoxes; ++i) put(b, rng, BoxCode::Time, 0, false, false);
+    for (int i = 0; i < p.moveBoxes; ++i) put(b, rng, BoxCode::Move, 0, false, false);
+    for (int i = 0; i < p.exceptions; ++i) put(b, rng, BoxCode::Exception, 0, false, false);
+    // Red cells: a few empty Yellow cells turn into traps.
+    for (int i = 0; i < p.red * 4; ++i) {
+        std::vector<Spot> spots = freeSpots(b, BoxCode::Free, false);
+        if (spots.empty()) break;
+        const Spot s = spots[rng.below(static_cast<int>(spots.size()))];
+        b.Cell(s.x, s.y).region = RegionCode::Red;
+    }
+    return true;
+}
+
+std::uint64_t seedOf(int version, int series, int candidate) {
+    return (static_cast<std::uint64_t>(version) << 40) ^ (static_cast<std::uint64_t>(series) << 32) ^
+           static_cast<std::uint64_t>(candidate) * 7919u;
+}
+
+int roundUp(int v, int step) { return (v + step - 1) / step * step; }
+
+// Seconds at which Star and Number boxes were taken along the line, and the
+// second of the win.
+struct TakeTimes {
+    std::vector<int> stars, numbers;
+    int end = 0;
+};
+
+TakeTimes takeTimes(const BoardDefinition& b, const std::string& moves) {
+    TakeTimes t;
+    CZembrikDoc doc = LoadedDocument(b);
+    int second = 0;
+    for (std::size_t i = 0; i + 1 < moves.size(); i += 2) {
+        const int stars = doc.starBoxCount, numbers = doc.numberBoxCount;
+        doc = ReplayMoves(doc, moves.substr(i, 2)).doc;
+        ++second;
+        if (doc.starBoxCount < stars) t.stars.push_back(second);
+        if (doc.numberBoxCount < numbers) t.numbers.push_back(second);
+    }
+    t.end = second;
+    return t;
+}
+
+// Limits that leave a player at least twice the seconds of the line: the
+// time limit, and when the series uses them the two box countdowns, whose
+// refill (the Time box value) covers twice the longest wait between takes.
+void setLimits(BoardDefinition& b, int version, const SeriesPlan& p, const std::string& moves, int length) {
+    b.timeLimit = static_cast<std::uint32_t>(roundUp(version == 0 ? 3 * length + 30 : 2 * length + 20, 10));
+    b.moveLimit = static_cast<std::uint32_t>(roundUp(version == 0 ? 3 * length + 20 : 2 * length + 15, 10));
+    b.numberOfLives = static_cast<std::uint32_t>(p.lives);
+    b.starBoxTimeLimit = 0;
+    b.numberBoxTimeLimit = 0;
+    b.timeBoxTimeValue = 30;
+    b.moveBoxMoveValue = 30;
+    if (!p.boxTimers) return;
+    const TakeTimes t = takeTimes(b, moves);
+    int refill = 10;
+    auto firstWait = [&](const std::vector<int>& takes) {
+        int prev = 0;
+        int first = 0;
+        for (std::size_t i = 0; i <= takes.size(); ++i) {
+            const int at = i < takes.size() ? takes[i] : t.end;
+            if (i == 0)
+                first = at;
+            else
+                refill = std::max(refill, at - prev);
+            prev = at;
+        }
+        return first;
+    };
+    const int starFirst = firstWait(t.stars), numberFirst = firstWait(t.numbers);
+    b.timeBoxTimeValue = static_cast<std::uint32_t>(roundUp(2 * refill + 5, 5));
+    if (!t.stars.empty()) b.starBoxTimeLimit = static_cast<std::uint32_t>(roundUp(2 * starFirst + 5, 5));
+    if (!t.numbers.empty()) b.numberBoxTimeLimit = static_cast<std::uint32_t>(roundUp(2 * numberFirst + 5, 5));
+}
+
+std::string plural(int n, const char* one, const char* many) {
+    return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
+// The opening message: what to take, then one line on each rule the board
+// puts to use. Lines end with CR LF as the designer stores them.
+std::string openingMessage(const BoardDefinition& b, int version, int series) {
+    std::vector<std::string> lines;
+    const std::string label = kLabels[version][series];
+    const int stars = b.CountBoxes(BoxCode::Star), numbers = b.CountBoxes(BoxCode::Number);
+    std::string take = "Take ";
+    if (stars) take += stars == 1 ? "the Star box" : "all " + plural(stars, "Star box", "Star boxes");
+    if (stars && numbers) take += " and ";
+    if (numbers) take += numbers == 1 ? "the Number box" : "Number boxes 1 to " + std::to_string(numbers) + " in order";
+    lines.push_back(take + ".");
+    static const char* const intro[2][12] = {
+        {"A gentle start.", "The classic Vortan room.", "Rooms behind doorways.", "Find your way through the maze.",
+         "Mind the pattern.", "A geometric figure.", "A room with a shape.", "A picture made of regions.",
+         "A bit of everything.", "A mixed selection.", "Time and Move boxes help.", "The bonus round."},
+        {"Simple, with more boxes.", "Round and round.", "Symmetry in every direction.", "Bold bands of colour.",
+         "A frame in the middle.", "Frames within frames.", "Three nested frames.", "Lanes reserved for some.",
+         "Some walls are glass.", "A symbol to work around.", "Watch your step!", "Everything mirrored."},
+    };
+    lines.insert(lines.begin(), intro[version][series]);
+    bool white = false, green = false, orange = false, red = false;
+    for (int x = 1; x <= 20; ++x)
+        for (int y = 1; y <= 20; ++y) {
+            const RegionCode r = b.Cell(x, y).region;
+            white |= r == RegionCode::White;
+            green |= r == RegionCode::Green;
+            orange |= r == RegionCode::Orange;
+            red |= r == RegionCode::Red;
+        }
+    if (white) lines.push_back("Nothing is taken on White.");
+    if (green) lines.push_back("Only Your box enters Green.");
+    if (orange) lines.push_back("Your box cannot enter Orange.");
+    if (red) lines.push_back("Red cells cost a life.");
+    if (b.CountBoxes(BoxCode::Hot)) lines.push_back("Hot boxes cost a life.");
+    if (b.CountBoxes(BoxCode::Freeze)) lines.push_back("Freeze boxes stop a move.");
+    if (b.CountBoxes(BoxCode::Time)) lines.push_back("Time boxes add seconds.");
+    if (b.CountBoxes(BoxCode::Move)) lines.push_back("Move boxes add moves.");
+    if (b.numberOfLives > 1) lines.push_back("You have " + std::to_string(b.numberOfLives) + " lives.");
+    if (label == "Maze" || label == "Easy" || label == "Simple")
+        lines.push_back("Boxes are taken only when they cannot move away.");
+    lines.push_back(version == 0 ? "Have Fun!" : "Good Luck!");
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i) text += (i ? "\r\n" : "") + lines[i];
+    return text;
+}
+
+}  // namespace
+
+const char* versionStem(int version) {
+    static const char* const stems[] = {"alvor", "brenno", "cadrel", "dovrin", "eskel", "fennow"};
+    return version >= 0 && version < 6 ? stems[version] : "fennow";
+}
+
+const char* seriesLabel(int version, int series) {
+    if (version < 0 || version >= kCatalogueVersions || series < 0 || series >= kSeriesPerVersion) return "";
+    return kLabels[version][series];
+}
+
+std::string boardFileName(int version, int series, int game) {
+    return std::string(versionStem(version)) + std::to_string(series * 10 + game + 1) + ".dat";
+}
+
+BoardDefinition CandidateBoard(int version, int series, int candidate) {
+    BoardDefinition b;
+    Rng rng(seedOf(version, series, candidate));
+    Canvas c{b};
+    c.fill(1, 1, 20, 20, RegionCode::Yellow);
+    drawLayout(version, series, c, rng);
+    const SeriesPlan p = planFor(version, series);
+    if (!placeBoxes(b, rng, p)) b.Cell(1, 1).box = BoxCode::Empty;
+    b.timeLimit = 0;  // searched without limits first
+    b.moveLimit = 0;
+    b.starBoxTimeLimit = 0;
+    b.numberBoxTimeLimit = 0;
+    b.numberOfLives = static_cast<std::uint32_t>(p.lives);
+    b.RecountBoxes();
+    return b;
+}
+
+std::vector<CatalogueBoard> GenerateSeries(int version, int series, GenerateStats& stats, std::uint64_t budget) {
+    const auto t0 = std::chrono::steady_clock::now();
+    const SeriesPlan plan = planFor(version, series);
+    std::vector<CatalogueBoard> found;
+    const int wanted = 14, maxCandidates = 500;
+    SolveOptions options;
+    options.budget = budget;
+    for (int k = 0; k < maxCandidates && static_cast<int>(found.size()) < wanted; ++k) {
+        ++stats.candidates;
+        BoardDefinition b = CandidateBoard(version, series, k);
+        if (!b.HasYourBox() || b.CountBoxes(BoxCode::Star) + b.CountBoxes(BoxCode::Number) == 0) continue;
+        SolveResult r = SolveBoard(b, options);
+        stats.states += r.states;
+        if (r.status != SolveStatus::Won) {
+            ++stats.rejectedUnsolved;
+            continue;
+        }
+        if (r.length < plan.lenLo || r.length > plan.lenHi) {
+            ++stats.rejectedLength;
+            continue;
+        }
+        setLimits(b, version, plan, r.moves, r.length);
+        const SolveResult limited = SolveBoard(b, options);
+        stats.states += limited.states;
+        if (limited.status != SolveStatus::Won || limited.length != r.length) {
+            ++stats.rejectedUnsolved;
+            continue;
+        }
+        found.push_back({b, limited.moves, limited.length, r.states, k});
+    }
+    // Ten spread over the lengths found, easiest first.
+    std::sort(found.begin(), found.end(), [](const CatalogueBoard& a, const CatalogueBoard& b) {
+        return a.length != b.length ? a.length < b.length : a.states < b.states;
+    });
+    std::vector<CatalogueBoard> chosen;
+    const int n = static_cast<int>(found.size());
+    for (int g = 0; g < kGamesPerSeries && n > 0; ++g) {
+        const int i = n <= kGamesPerSeries ? g : g * (n - 1) / (kGamesPerSeries - 1);
+        if (i >= n) break;
+        chosen.push_back(found[i]);
+    }
+    for (int g = 0; g < static_cast<int>(chosen.size()); ++g) {
+        BoardDefinition& b = chosen[g].board;
+        b.gameName = kNames[version][series][g];
+        b.openingMessage = openingMessage(b, version, series);
+        b.RecountBoxes();
+    }
+    stats.seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    return chosen;
+}
+
+std::map<std::string, std::string> ReadSolutions(const std::string& path) {
+    std::map<std::string, std::string> out;
+    std::ifstream in(path);
+    std::string line;
+    while (std::getline(in, line)) {
+        std::istringstream fields(line);
+        std::string name, length, moves;
+        if (line.empty() || line[0] == '#') continue;
+        if (fields >> name >> length >> moves) out[name] = moves;
+    }
+    return out;
+}
+
+bool WriteSolutions(const std::string& path, const std::map<std::string, std::string>& solutions) {
+    std::ofstream out(path, std::ios::trunc);
+    if (!out) return false;
+    out << "# board  moves  line (U D L R an arrow key, T one second)\n";
+    for (const auto& [name, moves] : solutions) out << name << " " << moves.size() / 2 << " " << moves << "\n";
+    return static_cast<bool>(out);
+}
+
+}  // namespace vortan
