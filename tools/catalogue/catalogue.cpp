@@ -100,11 +100,11 @@ SeriesPlan planFor(int version, int series) {
     if (label == "Easy") p.starsHi = 2, p.numbersHi = 1, p.freeHi = 1;
     if (label == "Simple") p.freeHi = 3;
     if (label == "Maze") p.freeHi = 1, p.starsLo = 1, p.starsHi = 2, p.numbersLo = 0, p.numbersHi = 1;
-    if (label == "Complex" || label == "Bonus") p.hot = 1, p.exceptions = 1, p.timeBoxes = 1;
-    if (label == "Extra") p.timeBoxes = 2, p.moveBoxes = 1, p.boxTimers = true;
+    if (label == "Complex" || label == "Bonus") p.hot = 1, p.exceptions = 1, p.freeHi = 1;
+    if (label == "Extra") p.timeBoxes = 1, p.moveBoxes = 1, p.boxTimers = true, p.freeHi = 1;
     if (label == "Bonus") p.moveBoxes = 1, p.boxTimers = true, p.numbersHi = 4;
     if (label == "Transparent" || label == "Reserved") p.exceptions = 2;
-    if (label == "Traps") p.hot = 3, p.freeze = 2, p.red = 1, p.lives = 2, p.boxTimers = true, p.timeBoxes = 1;
+    if (label == "Traps") p.hot = 2, p.freeze = 1, p.red = 1, p.lives = 2, p.boxTimers = true, p.freeHi = 1;
     if (label == "Mirrors") p.mirrored = true;
     if (label == "Supergraphic" || label == "Cadrel 3") p.freeze = 1;
     if (label == "Symbol" || label == "Cadrel 2") p.moveBoxes = 1, p.timeBoxes = 1, p.boxTimers = true;
@@ -181,6 +181,18 @@ void drawLayout(int version, int series, Canvas& c, Rng& rng) {
     } else {
         layoutMirrors(c, rng);
     }
+    // Layouts that fill the whole inside are cut down to a centred square,
+    // which keeps their symmetry and keeps the search small.
+    static const char* const full[] = {"Patterns", "Themes", "Complex", "Assorted", "Extra", "Bonus",
+                                       "Kaleidoscope", "Supergraphic", "Cadrel 1", "Cadrel 2", "Cadrel 3",
+                                       "Reserved", "Transparent", "Symbol", "Traps", "Mirrors", "Circle"};
+    for (const char* f : full)
+        if (label == f) {
+            const int half = rng.range(6, 8);
+            for (int y = 1; y <= 20; ++y)
+                for (int x = 1; x <= 20; ++x)
+                    if (x < 11 - half || x > 10 + half || y < 11 - half || y > 10 + half) c.set(x, y, RegionCode::Blue);
+        }
     c.keepLargestArea();
 }
 
@@ -257,6 +269,8 @@ std::uint64_t seedOf(int version, int series, int candidate) {
     return (static_cast<std::uint64_t>(version) << 40) ^ (static_cast<std::uint64_t>(series) << 32) ^
            static_cast<std::uint64_t>(candidate) * 7919u;
 }
+
+constexpr int kLightFrom = 150;
 
 int roundUp(int v, int step) { return (v + step - 1) / step * step; }
 
@@ -387,7 +401,14 @@ BoardDefinition CandidateBoard(int version, int series, int candidate) {
     Canvas c{b};
     c.fill(1, 1, 20, 20, RegionCode::Yellow);
     drawLayout(version, series, c, rng);
-    const SeriesPlan p = planFor(version, series);
+    SeriesPlan p = planFor(version, series);
+    if (candidate >= kLightFrom) {
+        // Later seeds of a series that is slow to fill carry fewer boxes.
+        p.starsLo = 1, p.starsHi = std::min(p.starsHi, 2);
+        p.numbersLo = std::min(p.numbersLo, 1), p.numbersHi = std::min(p.numbersHi, 2);
+        p.freeLo = 0, p.freeHi = 0;
+        p.hot = std::min(p.hot, 1), p.freeze = std::min(p.freeze, 1), p.exceptions = std::min(p.exceptions, 1);
+    }
     if (!placeBoxes(b, rng, p)) b.Cell(1, 1).box = BoxCode::Empty;
     b.timeLimit = 0;  // searched without limits first
     b.moveLimit = 0;
@@ -401,8 +422,8 @@ BoardDefinition CandidateBoard(int version, int series, int candidate) {
 std::vector<CatalogueBoard> GenerateSeries(int version, int series, GenerateStats& stats, std::uint64_t budget) {
     const auto t0 = std::chrono::steady_clock::now();
     const SeriesPlan plan = planFor(version, series);
-    std::vector<CatalogueBoard> found;
-    const int wanted = 14, maxCandidates = 500;
+    std::vector<CatalogueBoard> found, spare;
+    const int wanted = 12, maxCandidates = 450;
     SolveOptions options;
     options.budget = budget;
     for (int k = 0; k < maxCandidates && static_cast<int>(found.size()) < wanted; ++k) {
@@ -415,9 +436,10 @@ std::vector<CatalogueBoard> GenerateSeries(int version, int series, GenerateStat
             ++stats.rejectedUnsolved;
             continue;
         }
+        const bool near = r.length >= plan.lenLo - 4 && r.length <= plan.lenHi + 4;
         if (r.length < plan.lenLo || r.length > plan.lenHi) {
             ++stats.rejectedLength;
-            continue;
+            if (!near || static_cast<int>(spare.size()) >= kGamesPerSeries) continue;
         }
         setLimits(b, version, plan, r.moves, r.length);
         const SolveResult limited = SolveBoard(b, options);
@@ -426,8 +448,16 @@ std::vector<CatalogueBoard> GenerateSeries(int version, int series, GenerateStat
             ++stats.rejectedUnsolved;
             continue;
         }
-        found.push_back({b, limited.moves, limited.length, r.states, k});
+        const bool inWindow = r.length >= plan.lenLo && r.length <= plan.lenHi;
+        (inWindow ? found : spare).push_back({b, limited.moves, limited.length, r.states, k});
     }
+    // A series slow to fill takes boards just outside its window, nearest first.
+    std::sort(spare.begin(), spare.end(), [&](const CatalogueBoard& a, const CatalogueBoard& b) {
+        auto off = [&](int len) { return len < plan.lenLo ? plan.lenLo - len : len - plan.lenHi; };
+        return off(a.length) < off(b.length);
+    });
+    for (std::size_t i = 0; i < spare.size() && found.size() < static_cast<std::size_t>(kGamesPerSeries); ++i)
+        found.push_back(spare[i]);
     // Ten spread over the lengths found, easiest first.
     std::sort(found.begin(), found.end(), [](const CatalogueBoard& a, const CatalogueBoard& b) {
         return a.length != b.length ? a.length < b.length : a.states < b.states;
