@@ -120,6 +120,11 @@ void GameRules::afterMove() {
         break;
     }
 
+    // The panel is redrawn after the end checks whenever one of them can
+    // fire; decided before they replace a 0 by a marker, so that a life or
+    // move that ran out shows as "LOST" at once.
+    const bool endCheckFires = d.starBoxCount == 0 || d.numberBoxCount == 0 || d.numberOfLives == 0 || d.movesLeft == 0;
+
     // End checks: all three run, so a winning move that also spends the last
     // life or move is a loss.
     if (d.starBoxCount == 0 && d.numberBoxCount == 0) {
@@ -144,7 +149,7 @@ void GameRules::afterMove() {
         if (d.numberBoxCount == 0) d.numberBoxTimeLeft = kDone;
     }
 
-    if (!(d.starBoxCount != 0 && d.numberBoxCount != 0 && d.numberOfLives != 0 && d.movesLeft != 0)) redrawPanel();
+    if (endCheckFires) redrawPanel();
 
     if (d.gameState == GameState::GameOver) {
         if (d.gameOutcome == GameOutcome::Won)

@@ -240,3 +240,17 @@ TEST(Rules, PanelIsRedrawnAroundTheOutcomeOnlyWhenAnEndCheckCouldFire) {
     EXPECT_THAT(g.fx.log, ElementsAre("showMove Left", "panel background", "panel values", "panel background",
                                       "panel values", "present"));
 }
+
+TEST(Rules, TheLastLifeLostShowsOnThePanelAtOnce) {
+    BoardDefinition b = takeAbove(BoxCode::Hot);
+    put(b, 3, 3, BoxCode::Star, RegionCode::White);
+    b.numberOfLives = 1;
+    Game g(b);
+    g.fx.log.clear();
+    g.key(Direction::Up);
+    // After the loss the panel is painted again, now with lives "LOST".
+    const auto hit = std::find(g.fx.log.begin(), g.fx.log.end(), "lost 10 9");
+    ASSERT_NE(hit, g.fx.log.end());
+    EXPECT_NE(std::find(hit, g.fx.log.end(), "panel values"), g.fx.log.end());
+    EXPECT_EQ(g.doc.numberOfLives, kRanOut);
+}
