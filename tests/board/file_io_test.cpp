@@ -4,6 +4,10 @@
 #include <filesystem>
 #include <fstream>
 
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "board/board_file.h"
 #include "board/file_io.h"
 
@@ -65,4 +69,35 @@ TEST(FileIo, BoardFilesThroughTheFileHelpers) {
     EXPECT_FALSE(ReadBoardFile((dir / "none.dat").string(), back).opened);
     EXPECT_TRUE(fileReadable((dir / "a.dat").string()));
     EXPECT_FALSE(fileReadable((dir / "none.dat").string()));
+}
+
+TEST(FileIo, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewFileWhole) {
+    const fs::path dir = tempFolder("killed");
+    const fs::path file = dir / "HIScore0.dat";
+    const std::string oldBytes(360, '\0');
+    const std::string newBytes(400000, 'x');  // big enough to be caught half-way
+    ASSERT_TRUE(writeFileAtomically(file.string(), oldBytes));
+    std::uint32_t seed = 99;
+    int sawOld = 0, sawNew = 0;
+    for (int round = 0; round < 40; ++round) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (;;) {
+                writeFileAtomically(file.string(), newBytes);
+                writeFileAtomically(file.string(), oldBytes);
+            }
+        }
+        seed = seed * 1664525u + 1013904223u;
+        usleep(200 + (seed >> 16) % 3000);
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+        const std::string now = slurp(file);
+        ASSERT_TRUE(now == oldBytes || now == newBytes) << "round " << round << ": " << now.size() << " bytes";
+        (now == oldBytes ? sawOld : sawNew)++;
+        // Leftover temporaries of a killed writer are the only litter.
+        for (const auto& e : fs::directory_iterator(dir))
+            if (e.path() != file) fs::remove(e.path());
+    }
+    EXPECT_GT(sawOld + sawNew, 0);
 }
