@@ -5,10 +5,12 @@
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 
 #include "dialogs.h"
 #include "document.h"
 #include "platform/help_window.h"
+#include "test_board.h"
 #include "view.h"
 
 namespace vortan::designer {
@@ -66,6 +68,8 @@ CMainFrame::CMainFrame(QWidget* parent)
     connect(addCommand(data, 32789, QStringLiteral("Initialize")), &QAction::triggered, view_,
             &CQuorvel1View::OnInitialize);
     connect(addCommand(data, 32790, QStringLiteral("Limits")), &QAction::triggered, view_, &CQuorvel1View::OnLimits);
+    connect(addCommand(data, 32791, QStringLiteral("Test Board")), &QAction::triggered, this,
+            &CMainFrame::OnTestBoard);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     connect(addCommand(help, 57666, QStringLiteral("&Help File")), &QAction::triggered, this, [this] { OnHelp(); });
@@ -112,6 +116,12 @@ QAction* CMainFrame::action(int commandId) const {
 void CMainFrame::syncToolChecks() {
     for (QAction* a : regionGroup_->actions()) a->setChecked(a->property(kToolProperty).toInt() == view_->regionTool());
     for (QAction* a : boxGroup_->actions()) a->setChecked(a->property(kToolProperty).toInt() == view_->boxTool());
+}
+
+void CMainFrame::OnTestBoard() {
+    const BoardTestResult r = runBoardTest(doc_->board(), this);
+    if (r.kind == BoardTestResult::Cancelled) return;
+    QMessageBox::information(this, QStringLiteral("Test Board"), boardTestReport(r));
 }
 
 void CMainFrame::OnAppAbout() {

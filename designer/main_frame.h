@@ -22,6 +22,7 @@ public:
     QAction* action(int commandId) const;
 
     void OnAppAbout();
+    void OnTestBoard();
     void OnHelp(const QString& anchor = QString());
     static QString helpFilePath();
 

@@ -1,0 +1,90 @@
+#include "test_board.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QProcess>
+#include <QProgressDialog>
+#include <QTemporaryDir>
+
+#include "board/board_file.h"
+
+namespace vortan::designer {
+
+QString boardSolverProgram() { return QCoreApplication::applicationDirPath() + QStringLiteral("/vortan-board"); }
+
+BoardTestResult runBoardTest(const BoardDefinition& board, QWidget* parent, const QString& program) {
+    BoardTestResult result;
+    QTemporaryDir dir;
+    BoardDefinition copy = board;  // writing recounts the boxes; the document keeps its own
+    const QString path = dir.path() + QStringLiteral("/test.dat");
+    if (!dir.isValid() || !WriteBoardFile(path.toStdString(), copy)) {
+        result.detail = QStringLiteral("The board could not be written to a temporary file.");
+        return result;
+    }
+
+    QProcess solver;
+    QProgressDialog progress(QStringLiteral("Searching for the shortest win..."), QStringLiteral("Cancel"), 0, 0,
+                             parent);
+    progress.setWindowTitle(QStringLiteral("Test Board"));
+    progress.setMinimumDuration(0);
+    progress.setWindowModality(Qt::WindowModal);
+
+    QEventLoop loop;
+    QObject::connect(&solver, &QProcess::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&solver, &QProcess::errorOccurred, &loop, [&loop](QProcess::ProcessError e) {
+        if (e == QProcess::FailedToStart) loop.quit();
+    });
+    QObject::connect(&progress, &QProgressDialog::canceled, &loop, [&] {
+        result.kind = BoardTestResult::Cancelled;
+        solver.kill();
+        loop.quit();
+    });
+    solver.start(program, {QStringLiteral("solve"), path});
+    progress.show();
+    if (solver.state() != QProcess::NotRunning || solver.error() != QProcess::FailedToStart) loop.exec();
+    progress.hide();
+
+    if (result.kind == BoardTestResult::Cancelled) {
+        solver.waitForFinished(2000);
+        return result;
+    }
+    if (solver.error() == QProcess::FailedToStart) {
+        result.detail = QStringLiteral("The solver %1 could not be started.").arg(program);
+        return result;
+    }
+    const QString out = QString::fromLocal8Bit(solver.readAllStandardOutput()).trimmed();
+    const QString err = QString::fromLocal8Bit(solver.readAllStandardError()).trimmed();
+    if (solver.exitStatus() == QProcess::NormalExit && solver.exitCode() == 0) {
+        result.kind = BoardTestResult::Won;
+        result.moves = out.section('\n', 0, 0);
+        for (QChar c : result.moves)
+            if (c != 'T') ++result.length;
+        result.detail = err;
+    } else if (solver.exitStatus() == QProcess::NormalExit && solver.exitCode() == 3) {
+        result.kind = out.contains(QStringLiteral("budget")) ? BoardTestResult::BudgetHit : BoardTestResult::NoWin;
+        result.detail = out;
+    } else {
+        result.detail = err.isEmpty() ? out : err;
+    }
+    return result;
+}
+
+QString boardTestReport(const BoardTestResult& r) {
+    switch (r.kind) {
+    case BoardTestResult::Won:
+        return QStringLiteral("The board can be won: the shortest win takes %1 move%2.")
+            .arg(r.length)
+            .arg(r.length == 1 ? QString() : QStringLiteral("s"));
+    case BoardTestResult::NoWin:
+        return QStringLiteral("The board cannot be won within its limits.");
+    case BoardTestResult::BudgetHit:
+        return QStringLiteral("No win was found within the search budget.\n(%1)").arg(r.detail);
+    case BoardTestResult::Cancelled:
+        return QStringLiteral("The test was cancelled.");
+    case BoardTestResult::Failed:
+        break;
+    }
+    return QStringLiteral("The board could not be tested.\n%1").arg(r.detail);
+}
+
+}  // namespace vortan::designer

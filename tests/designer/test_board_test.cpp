@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "designer/main_frame.h"
+#include "designer/test_board.h"
+#include "tests/platform/modal_answerer.h"
+
+using namespace vortan;
+using namespace vortan::designer;
+
+namespace {
+const QString kSolver = QStringLiteral(VORTAN_BIN_DIR "/vortan-board");
+
+// Your box under a Star box under a wall: one move up wins.
+BoardDefinition oneMoveBoard() {
+    BoardDefinition b;
+    b.Cell(10, 8).region = RegionCode::Blue;
+    b.Cell(10, 9) = {RegionCode::Yellow, BoxCode::Star, 0};
+    b.Cell(10, 10) = {RegionCode::Yellow, BoxCode::Your, 0};
+    return b;
+}
+}  // namespace
+
+TEST(TestBoard, ReportsTheShortestWinWithoutTouchingTheBoard) {
+    vortan::testing::testApp();
+    if (!QFile::exists(kSolver)) GTEST_SKIP() << "vortan-board is not built";
+    BoardDefinition b = oneMoveBoard();
+    b.starBoxCount = 7;  // stale: the tester must not recount the document's board
+    const BoardTestResult r = runBoardTest(b, nullptr, kSolver);
+    ASSERT_EQ(r.kind, BoardTestResult::Won) << r.detail.toStdString();
+    EXPECT_EQ(r.length, 1);
+    EXPECT_EQ(r.moves, QStringLiteral("UT"));
+    EXPECT_EQ(b.starBoxCount, 7u);
+    EXPECT_EQ(boardTestReport(r), QStringLiteral("The board can be won: the shortest win takes 1 move."));
+}
+
+TEST(TestBoard, AnUnwinnableBoardSaysSo) {
+    vortan::testing::testApp();
+    if (!QFile::exists(kSolver)) GTEST_SKIP() << "vortan-board is not built";
+    BoardDefinition b;
+    b.Cell(5, 5) = {RegionCode::White, BoxCode::Star, 0};  // never taken on White
+    b.Cell(9, 9) = {RegionCode::Yellow, BoxCode::Your, 0};
+    const BoardTestResult r = runBoardTest(b, nullptr, kSolver);
+    EXPECT_TRUE(r.kind == BoardTestResult::NoWin || r.kind == BoardTestResult::BudgetHit) << r.detail.toStdString();
+}
+
+TEST(TestBoard, AMissingSolverIsReportedNotFatal) {
+    vortan::testing::testApp();
+    const BoardTestResult r = runBoardTest(oneMoveBoard(), nullptr, QStringLiteral("/nonexistent/vortan-board"));
+    EXPECT_EQ(r.kind, BoardTestResult::Failed);
+    EXPECT_TRUE(boardTestReport(r).startsWith(QStringLiteral("The board could not be tested.")));
+}
+
+TEST(TestBoard, TheDataMenuOffersItAfterLimits) {
+    vortan::testing::testApp();
+    CMainFrame frame;
+    QMenu* data = nullptr;
+    for (QAction* a : frame.menuBar()->actions())
+        if (a->text() == QStringLiteral("Data")) data = a->menu();
+    ASSERT_NE(data, nullptr);
+    QStringList items;
+    for (QAction* a : data->actions()) items << a->text();
+    EXPECT_EQ(items, (QStringList{QStringLiteral("Initialize"), QStringLiteral("Limits"), QStringLiteral("Test Board")}));
+}
