@@ -31,15 +31,17 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), view_(new CZembri
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     QMenu* game = menuBar()->addMenu(QStringLiteral("&Game"));
-    // Play, Pause, End Game and Demo are served by the game-run commands.
-    addCommand(game, QStringLiteral("Play"), kCmdPlay);
-    addCommand(game, QStringLiteral("Pause"), kCmdPause);
-    addCommand(game, QStringLiteral("End Game"), kCmdEndGame);
-    addCommand(game, QStringLiteral("Demo"), kCmdDemo);
+    connect(addCommand(game, QStringLiteral("Play"), kCmdPlay), &QAction::triggered, this, [this] { view_->OnPlay(); });
+    connect(addCommand(game, QStringLiteral("Pause"), kCmdPause), &QAction::triggered, this,
+            [this] { view_->OnPause(); });
+    connect(addCommand(game, QStringLiteral("End Game"), kCmdEndGame), &QAction::triggered, this,
+            [this] { view_->OnEndGame(); });
+    connect(addCommand(game, QStringLiteral("Demo"), kCmdDemo), &QAction::triggered, this, [this] { view_->OnDemo(); });
     connect(addCommand(game, QStringLiteral("E&xit"), kCmdAppExit), &QAction::triggered, this, &QWidget::close);
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
-    addCommand(options, QStringLiteral("&Options"), kCmdOptions);
+    connect(addCommand(options, QStringLiteral("&Options"), kCmdOptions), &QAction::triggered, this,
+            [this] { view_->OnOptions(); });
 
     QMenu* sound = menuBar()->addMenu(QStringLiteral("&Sound"));
     connect(addCommand(sound, QStringLiteral("E&ffects"), kCmdSoundEffects, true), &QAction::triggered, this,
@@ -72,8 +74,8 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), view_(new CZembri
     connect(addCommand(help, QStringLiteral("&About Vortan..."), kCmdAppAbout), &QAction::triggered, this,
             &CMainFrame::OnAppAbout);
 
-    // Commands without a menu item: the accelerators and the recording
-    // command, which only a command message reaches.
+    // Commands without a menu item: the accelerators and the recording of a
+    // new demo, which has only its key (Ctrl+Shift+D, named in the help).
     struct Accel {
         int id;
         QKeySequence keys;
@@ -83,7 +85,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), view_(new CZembri
                            Accel{kCmdFileSave, QKeySequence(Qt::CTRL | Qt::Key_S)},
                            Accel{kCmdHelp, QKeySequence(Qt::Key_F1)},
                            Accel{kCmdContextHelp, QKeySequence(Qt::SHIFT | Qt::Key_F1)},
-                           Accel{kCmdDefaultHelp, QKeySequence()}, Accel{kCmdMakeDemo, QKeySequence()}}) {
+                           Accel{kCmdDefaultHelp, QKeySequence()}, Accel{kCmdMakeDemo, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)}}) {
         QAction* act = addCommand(nullptr, QString(), a.id);
         act->setShortcut(a.keys);
         act->setShortcutContext(Qt::WindowShortcut);
@@ -91,6 +93,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), view_(new CZembri
     }
     connect(commandAction(kCmdFileNew), &QAction::triggered, this, &CMainFrame::OnFileNew);
     connect(commandAction(kCmdFileOpen), &QAction::triggered, this, &CMainFrame::OnFileOpen);
+    connect(commandAction(kCmdMakeDemo), &QAction::triggered, this, [this] { view_->OnMakeDemo(); });
     // Saving writes no board data, so it must not touch the file: nothing.
     for (int id : {kCmdHelp, kCmdContextHelp, kCmdDefaultHelp})
         connect(commandAction(id), &QAction::triggered, this, &CMainFrame::OnHelpFile);

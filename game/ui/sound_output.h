@@ -2,7 +2,12 @@
 // is a separate concern that can be swapped in without touching the view.
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <string>
+
+#include "music_player.h"
+#include "platform/audio/midi_device.h"
 
 namespace vortan {
 
@@ -14,6 +19,9 @@ public:
     virtual void startMusic() = 0;
     virtual void stopMusic() = 0;
     virtual bool isMusicPlaying() = 0;
+    // After new options: stop, open the piece of the current music style
+    // (a piece already open stays), rewind, and play when asked.
+    virtual void reopenMusic(bool play) = 0;
 };
 
 // Plays nothing; music is never playing.
@@ -23,6 +31,33 @@ public:
     void startMusic() override {}
     void stopMusic() override {}
     bool isMusicPlaying() override { return false; }
+    void reopenMusic(bool) override {}
+};
+
+// Waves and MIDI in the installation folder, named by the current sound
+// and music styles: "ESTAR" with sound style 2 plays ESTAR2.wav, music
+// style 1 opens G1.MID.
+class InstalledSoundOutput : public SoundOutput {
+public:
+    using Style = std::function<std::int32_t()>;
+    InstalledSoundOutput(WavePlayer& waves, MidiDevice& midi, Style soundStyle, Style musicStyle);
+
+    void playEffect(const std::string& name) override;
+    void startMusic() override;
+    void stopMusic() override;
+    bool isMusicPlaying() override;
+    void reopenMusic(bool play) override;
+
+    // Full installation names ("C:\Program Files\Vortan 2.3\CLICK0.wav").
+    std::string soundPath(const std::string& name) const;
+    std::string musicPath() const;
+    CMusicPlayer& musicPlayer() { return player_; }
+
+private:
+    WavePlayer& waves_;
+    CMusicPlayer player_;
+    Style soundStyle_;
+    Style musicStyle_;
 };
 
 }  // namespace vortan

@@ -12,6 +12,7 @@
 
 #include "game/engine/input.h"
 #include "game_dialogs.h"
+#include "platform/install_paths.h"
 
 #ifdef VORTAN_HAVE_GAME_ART
 static void initGameArt() { Q_INIT_RESOURCE(zembrik); }
@@ -112,7 +113,13 @@ int virtualKeyCode(int qtKey) {
 }
 
 CZembrikView::CZembrikView(CZembrikDoc& doc, QWidget* parent)
-    : QWidget(parent), doc_(doc), rules_(doc, *this) {
+    : QWidget(parent),
+      doc_(doc),
+      rules_(doc, *this),
+      windows_(*this),
+      runner_(doc, rules_, *this, windows_, [](const std::string& name, bool forWriting) {
+          return installPathStd(name, forWriting ? FileUse::Write : FileUse::Read);
+      }) {
     initGameArt();
     setObjectName("zembrikView");
     setFixedSize(kScreenWidth, kScreenHeight);
@@ -135,6 +142,8 @@ CZembrikView::CZembrikView(CZembrikDoc& doc, QWidget* parent)
         applyDialogColours(&box);
         box.exec();
     }
+    runner_.LoadOptions();
+    takeStyles();
 }
 
 CZembrikView::~CZembrikView() {
@@ -151,6 +160,48 @@ void CZembrikView::setArtwork(const QImage& sheet, const QImage& title) {
 }
 
 void CZembrikView::setSoundOutput(SoundOutput* output) { sound_ = output ? output : &silent_; }
+
+void CZembrikView::useAudio(WavePlayer& waves, MidiDevice& midi) {
+    auto output = std::make_unique<InstalledSoundOutput>(
+        waves, midi, [this] { return runner_.soundStyle; }, [this] { return runner_.musicStyle; });
+    sound_ = output.get();
+    installed_ = std::move(output);
+}
+
+// ---- game runs ------------------------------------------------------------
+
+void CZembrikView::OnPlay() {
+    runner_.OnPlay();
+    takeStyles();
+}
+
+void CZembrikView::OnPause() { runner_.OnPause(); }
+
+void CZembrikView::OnEndGame() { runner_.OnEndGame(); }
+
+void CZembrikView::OnDemo() {
+    runner_.OnDemo();
+    takeStyles();
+}
+
+void CZembrikView::OnMakeDemo() { runner_.OnMakeDemo(); }
+
+void CZembrikView::OnOptions() {
+    runner_.OnOptions();
+    takeStyles();
+}
+
+void CZembrikView::stylesChanged() {
+    takeStyles();
+    trace("styles");
+    needsCompose_ = false;
+    composeScreen();
+}
+
+void CZembrikView::reopenMusic(bool play) {
+    trace(play ? "music reopen play" : "music reopen");
+    sound_->reopenMusic(play);
+}
 
 void CZembrikView::trace(const std::string& what) {
     if (trace_) trace_->push_back(what);
@@ -436,11 +487,20 @@ void CZembrikView::showGameLost() {
     dlg.exec();
 }
 
-void CZembrikView::fileHighScore() { trace("high score"); }
+void CZembrikView::fileHighScore() {
+    trace("high score");
+    runner_.fileHighScore();
+}
 
-void CZembrikView::showDemoOver() { trace("dialog demo over"); }
+void CZembrikView::showDemoOver() {
+    trace("dialog demo over");
+    runner_.showDemoOver();
+}
 
-void CZembrikView::finishRecording() { trace("dialog recording over"); }
+void CZembrikView::finishRecording() {
+    trace("dialog recording over");
+    runner_.finishRecording();
+}
 
 // ---- input ----------------------------------------------------------------
 

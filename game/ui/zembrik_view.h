@@ -14,6 +14,8 @@
 #include "game/engine/effects.h"
 #include "game/engine/game_rules.h"
 #include "game/engine/game_state.h"
+#include "game/runs/game_runner.h"
+#include "run_windows.h"
 #include "sound_output.h"
 
 namespace vortan {
@@ -37,6 +39,9 @@ public:
     // Replaces the sprite sheet and title picture (both 800 x 600).
     void setArtwork(const QImage& sheet, const QImage& title);
     void setSoundOutput(SoundOutput* output);
+    // Plays the installed waves and music on these players, which must
+    // outlive the view; the styles come from the run control's options.
+    void useAudio(WavePlayer& waves, MidiDevice& midi);
     // The animations' pauses; tests switch them off to run quickly.
     void setAnimationWaits(bool on) { waitsOn_ = on; }
     // Each effect the rules ask for is appended here when set.
@@ -52,6 +57,19 @@ public:
     void OnSoundMusic() { rules_.OnSoundMusic(); }
     void OnMouseControl() { rules_.OnMouseControl(); }
 
+    // Game runs and options.
+    void OnPlay();
+    void OnPause();
+    void OnEndGame();
+    void OnDemo();
+    void OnMakeDemo();
+    void OnOptions();
+    // Takes the run control's graphics style for drawing.
+    void takeStyles() { graphicsStyle = runner_.graphicsStyle; }
+    // New options: the board is drawn again at once in the new style.
+    void stylesChanged();
+    void reopenMusic(bool play);
+
     std::int32_t animationOn = 1;
     std::int32_t animFrame = 0;
     std::int32_t blinkPhase = 0;
@@ -60,6 +78,8 @@ public:
 
     CZembrikDoc& doc() { return doc_; }
     GameRules& rules() { return rules_; }
+    GameRunner& runner() { return runner_; }
+    CRunWindows& runWindows() { return windows_; }
     const QImage& composedImage() const { return compose_; }
     QTimer& clock() { return timer_; }
 
@@ -115,7 +135,10 @@ private:
 
     CZembrikDoc& doc_;
     GameRules rules_;
+    CRunWindows windows_;
+    GameRunner runner_;
     SilentSoundOutput silent_;
+    std::unique_ptr<InstalledSoundOutput> installed_;
     SoundOutput* sound_ = &silent_;
 
     // The four surfaces: only the composition is painted on.
