@@ -1,0 +1,192 @@
+// Which wave and MIDI files the game asks for at its events, with the
+// Effects and Music switches on and off and the styles of the options file.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include "game/runs/records.h"
+#include "game/ui/zembrik_view.h"
+#include "platform/audio/sdl_audio.h"
+#include "modal_script.h"
+#include "ui_test_support.h"
+
+using namespace vortan;
+using ::testing::ElementsAre;
+
+namespace {
+
+struct FakeWaves : WavePlayer {
+    std::vector<std::string> played;
+    void play(const std::string& path) override { played.push_back(QDir(QString::fromStdString(path)).dirName().toStdString()); }
+};
+
+struct FakeMidi : MidiDevice {
+    std::vector<std::string> log;
+    MidiMode current = MidiMode::Stopped;
+    bool open(const std::string& path) override {
+        log.push_back("open " + QDir(QString::fromStdString(path)).dirName().toStdString());
+        return true;
+    }
+    void close() override { log.push_back("close"); }
+    bool play(std::uint32_t) override {
+        log.push_back("play");
+        current = MidiMode::Playing;
+        return true;
+    }
+    bool stop() override {
+        log.push_back("stop");
+        current = MidiMode::Stopped;
+        return true;
+    }
+    bool pause() override { return true; }
+    bool seek(std::uint32_t) override { return true; }
+    bool position(std::uint32_t& ms) override {
+        ms = 0;
+        return true;
+    }
+    bool mode(MidiMode& m) override {
+        m = current;
+        return true;
+    }
+};
+
+class SoundTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        uitest::ensureApp();
+        QDir home(uitest::testHome());
+        for (const QString& f : home.entryList({"*.dat"}, QDir::Files)) home.remove(f);
+    }
+    // The view reads the options file when it is made.
+    void makeView(OptionsRecord options = {}) {
+        WriteOptions(QFile::encodeName(QDir(uitest::testHome()).filePath("Options.dat")).toStdString(), options);
+        view = std::make_unique<CZembrikView>(doc);
+        uitest::prepareView(*view);
+        view->useAudio(waves, midi);
+    }
+    void open(BoardDefinition b) {
+        ASSERT_EQ(view->openBoardFile(uitest::writeBoard("sound.dat", b)), LoadResult::Loaded);
+    }
+    void key(Qt::Key k) { QTest::keyClick(view.get(), k); }
+
+    FakeWaves waves;
+    FakeMidi midi;
+    CZembrikDoc doc;
+    std::unique_ptr<CZembrikView> view;
+};
+
+// Your box at (18, 10); what lies at (20, 10) is met by the second Right.
+BoardDefinition meeting(BoxCode box) {
+    BoardDefinition b = uitest::plainBoard(18, 10);
+    b.Cell(20, 10).box = box;
+    if (box == BoxCode::Number) b.Cell(20, 10).number = 1;
+    return b;
+}
+
+TEST_F(SoundTest, EachEventAsksForItsWaveInTheSoundStyle) {
+    struct Case {
+        BoxCode box;
+        int soundStyle;
+        const char* expected;
+    };
+    for (const Case& c : {Case{BoxCode::Star, 0, "ESTAR0.wav"}, Case{BoxCode::Star, 2, "ESTAR2.wav"},
+                          Case{BoxCode::Time, 0, "SDTIME0.wav"}, Case{BoxCode::Move, 1, "SDMOVE1.wav"},
+                          Case{BoxCode::Hot, 0, "SDDIE0.wav"}}) {
+        makeView({0, 0, c.soundStyle, 0, 0, 0});
+        open(meeting(c.box));
+        waves.played.clear();
+        key(Qt::Key_Right);
+        key(Qt::Key_Right);
+        EXPECT_THAT(waves.played, ElementsAre(c.expected)) << c.expected;
+        view.reset();
+    }
+}
+
+TEST_F(SoundTest, EffectsOffTouchesNoWaveUntilSwitchedOnAgain) {
+    makeView();
+    open(meeting(BoxCode::Time));
+    view->OnSoundEffects();
+    key(Qt::Key_Right);
+    key(Qt::Key_Right);
+    EXPECT_TRUE(waves.played.empty());
+    view->OnSoundEffects();
+    view->OnEndGame();
+    EXPECT_THAT(waves.played, ElementsAre("SDDEATH0.wav"));
+}
+
+TEST_F(SoundTest, LostByTheClockAndLostByAMoveSoundDifferently) {
+    makeView();
+    BoardDefinition b = meeting(BoxCode::Hot);
+    b.timeLimit = 1;
+    open(b);
+    uitest::ModalScript script;
+    script.dialog<QDialog>("gameLostDialog", [](QDialog* d) { d->accept(); });
+    waves.played.clear();
+    view->rules().OnTimer();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return script.done(); }, 2000));
+    EXPECT_EQ(waves.played.back(), "SDEATH0.wav");
+    script.stop();
+
+    b = meeting(BoxCode::Hot);
+    b.numberOfLives = 1;
+    open(b);
+    uitest::ModalScript second;
+    second.dialog<QDialog>("gameLostDialog", [](QDialog* d) { d->accept(); });
+    waves.played.clear();
+    key(Qt::Key_Right);
+    key(Qt::Key_Right);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return second.done(); }, 2000));
+    EXPECT_THAT(waves.played, ElementsAre("SDDIE0.wav", "SDDEATH0.wav"));
+    second.stop();
+}
+
+TEST_F(SoundTest, MusicFollowsTheSwitchTheStyleAndTheEndOfThePiece) {
+    makeView({0, 1, 0, 0, 0, 0});
+    open(uitest::plainBoard());
+    // Music switched on during a game starts the piece of the music style.
+    view->OnSoundMusic();
+    EXPECT_THAT(midi.log, ElementsAre());
+    view->OnSoundMusic();
+    EXPECT_EQ(midi.log.front(), "open G1.MID");
+    EXPECT_EQ(midi.log.back(), "play");
+    midi.log.clear();
+
+    // The piece ends: the next tick starts it again; while it plays, not.
+    view->rules().OnTimer();
+    EXPECT_TRUE(midi.log.empty());
+    midi.current = MidiMode::Stopped;
+    view->rules().OnTimer();
+    EXPECT_EQ(midi.log.back(), "play");
+
+    // Off stops it; ticks do not restart it.
+    midi.log.clear();
+    view->OnSoundMusic();
+    EXPECT_THAT(midi.log, ElementsAre("stop"));
+    view->rules().OnTimer();
+    EXPECT_THAT(midi.log, ElementsAre("stop"));
+}
+
+TEST_F(SoundTest, TheRealAudioWithoutADeviceOrFilesStaysSilent) {
+    // The dummy driver of the tests and an empty game folder: every sound and
+    // the music are asked for and nothing waits or fails.
+    SdlAudio audio;
+    doc.gameState = GameState::Idle;
+    view = std::make_unique<CZembrikView>(doc);
+    uitest::prepareView(*view);
+    view->useAudio(audio, audio.midi());
+    open(meeting(BoxCode::Star));
+    key(Qt::Key_Right);
+    key(Qt::Key_Right);
+    view->OnSoundMusic();
+    view->OnSoundMusic();
+    view->rules().OnTimer();
+    EXPECT_FALSE(view->isMusicPlaying());
+    view->OnEndGame();
+    EXPECT_EQ(doc.gameState, GameState::Idle);
+    view.reset();
+}
+
+}  // namespace
