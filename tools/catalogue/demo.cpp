@@ -3,8 +3,8 @@
 namespace vortan {
 
 namespace {
-// The demonstration board: a room with a few walls, three Star boxes, the
-// Number boxes 1 to 3 and a Free box that show how everything slides
+// The demonstration board: a room with a few walls, two Star boxes, the
+// Number boxes 1 to 3, which show how everything slides
 // together until a wall stops it.
 const char* const kDemoRows[20] = {
     "####################",
@@ -12,15 +12,15 @@ const char* const kDemoRows[20] = {
     "####################",
     "####################",
     "####################",
-    "#####S....#...3#####",
-    "#####..........#####",
-    "#####..##...F..#####",
-    "#####.......Y..#####",
-    "#####..1.......#####",
-    "#####....##....#####",
-    "#####S.........#####",
-    "#####...2...#..#####",
-    "#####.........S#####",
+    "####################",
+    "######S....#..3#####",
+    "######.........#####",
+    "######..#......#####",
+    "######.....Y...#####",
+    "######.1.......#####",
+    "######......#.S#####",
+    "######...2.....#####",
+    "####################",
     "####################",
     "####################",
     "####################",
