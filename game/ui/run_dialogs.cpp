@@ -17,8 +17,9 @@ namespace vortan {
 const char* const kIntegerMessage = "Please enter an integer.";
 
 namespace {
-// Dialog units to pixels, as the other game dialogs measure them.
-int duX(int du) { return du * 3 / 2; }
+// Dialog units to pixels; a little wider across than the message dialogs,
+// as these templates put their texts close to their fields.
+int duX(int du) { return du * 7 / 4; }
 int duY(int du) { return du * 13 / 8; }
 QRect duRect(int x, int y, int w, int h) { return {duX(x), duY(y), duX(w), duY(h)}; }
 
@@ -105,7 +106,7 @@ CPlayGameDlg::CPlayGameDlg(QWidget* parent) : QDialog(parent) {
         const VersionInfo& info = versionInfo(v);
         auto* b = new QRadioButton(QString::fromLatin1(info.radioText), this);
         b->setObjectName(QStringLiteral("radio%1").arg(info.radioId));
-        b->setGeometry(duRect(versionAt[v][0], versionAt[v][1], 78, 10));
+        b->setGeometry(duRect(versionAt[v][0], versionAt[v][1], 82, 10));
         b->setEnabled(info.enabled);
         versions_->addButton(b, v);
     }
