@@ -22,6 +22,11 @@ struct SeriesPlan {
     int lives = 1;
     bool boxTimers = false;
     bool mirrored = false;
+    // Percent of the Star, Number and special boxes that stand in a Green
+    // pen: they never move, so only the few loose boxes grow the search.
+    int anchor = 0;
+    std::uint64_t minBudget = 0;  // open rooms need a deeper search
+    bool needBonus = false;       // the line must take its Time and Move boxes
 };
 
 const char* const kLabels[2][12] = {
@@ -108,11 +113,28 @@ SeriesPlan planFor(int version, int series) {
     if (label == "Mirrors") p.mirrored = true;
     if (label == "Supergraphic" || label == "Cadrel 3") p.freeze = 1;
     if (label == "Symbol" || label == "Cadrel 2") p.moveBoxes = 1, p.timeBoxes = 1, p.boxTimers = true;
+    if (label == "Complex" || label == "Extra") p.minBudget = 300000;
+    if (label == "Bonus") {
+        p.hot = 0, p.exceptions = 0, p.timeBoxes = 1, p.moveBoxes = 1, p.boxTimers = false, p.needBonus = true;
+        p.starsLo = 1, p.starsHi = 3, p.numbersLo = 1, p.numbersHi = 3, p.freeHi = 1;
+        p.anchor = 100, p.minBudget = 200000;
+    }
+    if (label == "Circle" || label == "Reserved" || label == "Mirrors" || label == "Transparent")
+        p.anchor = 70, p.minBudget = 300000;
+    if (label == "Supergraphic" || label == "Symbol") p.anchor = 100, p.minBudget = 300000, p.freeHi = 1;
+    if (label == "Transparent") p.exceptions = 1, p.freeHi = 2;
+    if (label == "Traps") {
+        p.hot = 4, p.freeze = 3, p.red = 3, p.lives = 3, p.anchor = 100, p.minBudget = 300000;
+        p.starsLo = 2, p.starsHi = 3, p.numbersLo = 1, p.numbersHi = 3;
+    }
     return p;
 }
 
-void drawLayout(int version, int series, Canvas& c, Rng& rng) {
+// Draws the look of the series; returns the name of what it pictures, if
+// the picture has one.
+std::string drawLayout(int version, int series, Canvas& c, Rng& rng) {
     const std::string label = kLabels[version][series];
+    std::string title;
     if (label == "Easy") {
         layoutRoom(c, rng, rng.range(5, 8), rng.range(5, 8));
         scatterWalls(c, rng, rng.range(0, 2), 1);
@@ -174,7 +196,7 @@ void drawLayout(int version, int series, Canvas& c, Rng& rng) {
     } else if (label == "Transparent") {
         layoutTransparent(c, rng);
     } else if (label == "Symbol") {
-        layoutSymbol(c, rng);
+        title = layoutSymbol(c, rng);
     } else if (label == "Traps") {
         layoutChambers(c, rng, 2, rng.range(1, 2), 2);
         scatterWalls(c, rng, 4, 2);
@@ -183,9 +205,9 @@ void drawLayout(int version, int series, Canvas& c, Rng& rng) {
     }
     // Layouts that fill the whole inside are cut down to a centred square,
     // which keeps their symmetry and keeps the search small.
-    static const char* const full[] = {"Patterns", "Themes", "Complex", "Assorted", "Extra", "Bonus",
-                                       "Kaleidoscope", "Supergraphic", "Cadrel 1", "Cadrel 2", "Cadrel 3",
-                                       "Reserved", "Transparent", "Symbol", "Traps", "Mirrors", "Circle"};
+    static const char* const full[] = {"Patterns", "Themes",   "Complex",  "Assorted", "Extra",
+                                       "Bonus",    "Kaleidoscope", "Cadrel 1", "Cadrel 2", "Cadrel 3",
+                                       "Reserved", "Traps",    "Mirrors",  "Circle"};
     for (const char* f : full)
         if (label == f) {
             const int half = rng.range(6, 8);
@@ -194,6 +216,7 @@ void drawLayout(int version, int series, Canvas& c, Rng& rng) {
                     if (x < 11 - half || x > 10 + half || y < 11 - half || y > 10 + half) c.set(x, y, RegionCode::Blue);
         }
     c.keepLargestArea();
+    return title;
 }
 
 struct Spot {
@@ -240,20 +263,114 @@ bool put(BoardDefinition& b, Rng& rng, BoxCode box, std::uint32_t number, bool p
     return true;
 }
 
+// A pen: the cell stays Yellow and its open neighbours turn Green, which
+// only Your box may enter. The box in it can never move, yet Your box can
+// walk in and take it.
+bool canPen(const BoardDefinition& b, int x, int y) {
+    if (x < 2 || y < 2 || x > 19 || y > 19) return false;
+    const BoardCell& c = b.Cell(x, y);
+    if (c.region != RegionCode::Yellow || c.box != BoxCode::Empty) return false;
+    bool reachable = false;
+    const int nb[4][2] = {{x + 1, y}, {x - 1, y}, {x, y + 1}, {x, y - 1}};
+    for (auto& n : nb) {
+        const BoardCell& m = b.Cell(n[0], n[1]);
+        if (m.region == RegionCode::Blue) continue;
+        if (m.box != BoxCode::Empty || m.region == RegionCode::Red) return false;
+        reachable |= m.region != RegionCode::Orange;
+        // Two pens side by side would hide a box behind another's fence.
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (b.Cell(n[0] + dx, n[1] + dy).box != BoxCode::Empty) return false;
+    }
+    return reachable;
+}
+
+void pen(BoardDefinition& b, int x, int y, BoxCode box, std::uint32_t number) {
+    b.Cell(x, y).box = box;
+    b.Cell(x, y).number = number;
+    const int nb[4][2] = {{x + 1, y}, {x - 1, y}, {x, y + 1}, {x, y - 1}};
+    for (auto& n : nb)
+        if (b.Cell(n[0], n[1]).region != RegionCode::Blue) b.Cell(n[0], n[1]).region = RegionCode::Green;
+}
+
+// Pens the box (and its mirror image, with the next number for Number
+// boxes); false when no cell is left for it.
+// Steps Your box needs to each cell, walls and Orange cells aside; -1 where
+// it cannot go.
+std::vector<int> yourDistances(const BoardDefinition& b) {
+    std::vector<int> d(kCellCount, -1);
+    std::vector<int> queue;
+    for (int y = 1; y <= 20; ++y)
+        for (int x = 1; x <= 20; ++x)
+            if (b.Cell(x, y).box == BoxCode::Your) d[y * kGridSize + x] = 0, queue.push_back(y * kGridSize + x);
+    for (std::size_t i = 0; i < queue.size(); ++i) {
+        const int c = queue[i], x = c % kGridSize, y = c / kGridSize;
+        const int nb[4][2] = {{x + 1, y}, {x - 1, y}, {x, y + 1}, {x, y - 1}};
+        for (auto& n : nb) {
+            const int k = n[1] * kGridSize + n[0];
+            const RegionCode r = b.Cell(n[0], n[1]).region;
+            if (d[k] >= 0 || r == RegionCode::Blue || r == RegionCode::Orange) continue;
+            d[k] = d[c] + 1;
+            queue.push_back(k);
+        }
+    }
+    return d;
+}
+
+bool putPenned(BoardDefinition& b, Rng& rng, BoxCode box, std::uint32_t number, bool mirrored, int nearLo = 0,
+               int nearHi = 0) {
+    std::vector<Spot> spots;
+    const std::vector<int> dist = nearHi > 0 ? yourDistances(b) : std::vector<int>(kCellCount, 0);
+    for (int y = 2; y <= 19; ++y)
+        for (int x = 2; x <= (mirrored ? 8 : 19); ++x) {
+            const int d = dist[y * kGridSize + x];
+            if (nearHi > 0 && (d < nearLo || d > nearHi)) continue;
+            if (canPen(b, x, y) && (!mirrored || canPen(b, 21 - x, y))) spots.push_back({x, y});
+        }
+    if (spots.empty()) return false;
+    const Spot s = spots[rng.below(static_cast<int>(spots.size()))];
+    pen(b, s.x, s.y, box, number);
+    if (mirrored) pen(b, 21 - s.x, s.y, box, box == BoxCode::Number ? number + 1 : 0);
+    return true;
+}
+
+bool putBox(BoardDefinition& b, Rng& rng, const SeriesPlan& p, BoxCode box, std::uint32_t number, bool preferWall) {
+    if (p.anchor > 0 && rng.chance(p.anchor) && putPenned(b, rng, box, number, p.mirrored)) return true;
+    if (p.mirrored && box == BoxCode::Number) {
+        // A pair: the next number stands in the mirror cell.
+        if (!put(b, rng, box, number, preferWall, true)) return false;
+        for (int y = 1; y <= 20; ++y)
+            for (int x = 1; x <= 10; ++x)
+                if (b.Cell(x, y).box == box && b.Cell(x, y).number == number) {
+                    b.Cell(21 - x, y).box = box;
+                    b.Cell(21 - x, y).number = number + 1;
+                }
+        return true;
+    }
+    return put(b, rng, box, number, preferWall, p.mirrored);
+}
+
 bool placeBoxes(BoardDefinition& b, Rng& rng, const SeriesPlan& p) {
     if (!put(b, rng, BoxCode::Your, 0, false, false)) return false;
+    if (p.needBonus) {
+        // Time and Move boxes first, so that the pens near Your box are theirs.
+        if (!putPenned(b, rng, BoxCode::Time, 0, false, 2, 6) || !putPenned(b, rng, BoxCode::Move, 0, false, 4, 12))
+            return false;
+    }
     const int stars = rng.range(p.starsLo, p.starsHi);
     for (int i = 0; i < (p.mirrored ? (stars + 1) / 2 : stars); ++i)
-        if (!put(b, rng, BoxCode::Star, 0, true, p.mirrored)) return false;
+        if (!putBox(b, rng, p, BoxCode::Star, 0, true)) return false;
     const int numbers = rng.range(p.numbersLo, p.numbersHi);
-    for (int n = 1; n <= numbers; ++n)
-        if (!put(b, rng, BoxCode::Number, static_cast<std::uint32_t>(n), true, false)) return false;
+    for (int n = 1; n <= numbers; n += p.mirrored ? 2 : 1)
+        if (!putBox(b, rng, p, BoxCode::Number, static_cast<std::uint32_t>(n), true)) return false;
     const int frees = rng.range(p.freeLo, p.freeHi);
     for (int i = 0; i < (p.mirrored ? (frees + 1) / 2 : frees); ++i) put(b, rng, BoxCode::Free, 0, false, p.mirrored);
-    for (int i = 0; i < p.hot; ++i) put(b, rng, BoxCode::Hot, 0, false, false);
-    for (int i = 0; i < p.freeze; ++i) put(b, rng, BoxCode::Freeze, 0, false, false);
-    for (int i = 0; i < p.timeBoxes; ++i) put(b, rng, BoxCode::Time, 0, false, false);
-    for (int i = 0; i < p.moveBoxes; ++i) put(b, rng, BoxCode::Move, 0, false, false);
+    for (int i = 0; i < p.hot; ++i) putBox(b, rng, p, BoxCode::Hot, 0, false);
+    for (int i = 0; i < p.freeze; ++i) putBox(b, rng, p, BoxCode::Freeze, 0, false);
+    if (!p.needBonus) {
+        for (int i = 0; i < p.timeBoxes; ++i) putBox(b, rng, p, BoxCode::Time, 0, false);
+        for (int i = 0; i < p.moveBoxes; ++i) putBox(b, rng, p, BoxCode::Move, 0, false);
+    }
     for (int i = 0; i < p.exceptions; ++i) put(b, rng, BoxCode::Exception, 0, false, false);
     // Red cells: a few empty Yellow cells turn into traps.
     for (int i = 0; i < p.red * 4; ++i) {
@@ -261,6 +378,8 @@ bool placeBoxes(BoardDefinition& b, Rng& rng, const SeriesPlan& p) {
         if (spots.empty()) break;
         const Spot s = spots[rng.below(static_cast<int>(spots.size()))];
         b.Cell(s.x, s.y).region = RegionCode::Red;
+        BoardCell& m = b.Cell(21 - s.x, s.y);
+        if (p.mirrored && m.region == RegionCode::Yellow && m.box == BoxCode::Empty) m.region = RegionCode::Red;
     }
     return true;
 }
@@ -278,6 +397,7 @@ int roundUp(int v, int step) { return (v + step - 1) / step * step; }
 // second of the win.
 struct TakeTimes {
     std::vector<int> stars, numbers;
+    int timeAt = 0, moveAt = 0;  // the first Time and Move box taken
     int end = 0;
 };
 
@@ -291,6 +411,9 @@ TakeTimes takeTimes(const BoardDefinition& b, const std::string& moves) {
         ++second;
         if (doc.starBoxCount < stars) t.stars.push_back(second);
         if (doc.numberBoxCount < numbers) t.numbers.push_back(second);
+        const std::int32_t code = doc.playBoard.eventCode();
+        if (code == kCodeTime && !t.timeAt) t.timeAt = second;
+        if (code == kCodeMove && !t.moveAt) t.moveAt = second;
     }
     t.end = second;
     return t;
@@ -299,6 +422,24 @@ TakeTimes takeTimes(const BoardDefinition& b, const std::string& moves) {
 // Limits that leave a player at least twice the seconds of the line: the
 // time limit, and when the series uses them the two box countdowns, whose
 // refill (the Time box value) covers twice the longest wait between takes.
+// Bonus boards: the time and move limits run out before the line's end, and
+// the Time and Move boxes that the line takes early give what is missing,
+// with the same room for a slow player as elsewhere. False when the line
+// does not take them early enough for that.
+bool setBonusLimits(BoardDefinition& b, const std::string& moves, int length) {
+    const TakeTimes t = takeTimes(b, moves);
+    const int timeLimit = roundUp(2 * t.timeAt + 10, 5);
+    const int moveLimit = t.moveAt + std::max(3, (length - t.moveAt) / 3);
+    if (!t.timeAt || !t.moveAt || timeLimit >= length || moveLimit >= length) return false;
+    b.timeLimit = static_cast<std::uint32_t>(timeLimit);
+    b.timeBoxTimeValue = static_cast<std::uint32_t>(roundUp(2 * length + 10 - timeLimit, 5));
+    b.moveLimit = static_cast<std::uint32_t>(moveLimit);
+    b.moveBoxMoveValue = static_cast<std::uint32_t>(roundUp(length + length / 2 + 10 - moveLimit, 5));
+    b.starBoxTimeLimit = 0;
+    b.numberBoxTimeLimit = 0;
+    return true;
+}
+
 void setLimits(BoardDefinition& b, int version, const SeriesPlan& p, const std::string& moves, int length) {
     b.timeLimit = static_cast<std::uint32_t>(roundUp(version == 0 ? 3 * length + 30 : 2 * length + 20, 10));
     b.moveLimit = static_cast<std::uint32_t>(roundUp(version == 0 ? 3 * length + 20 : 2 * length + 15, 10));
@@ -400,7 +541,8 @@ BoardDefinition CandidateBoard(int version, int series, int candidate) {
     Rng rng(seedOf(version, series, candidate));
     Canvas c{b};
     c.fill(1, 1, 20, 20, RegionCode::Yellow);
-    drawLayout(version, series, c, rng);
+    const std::string title = drawLayout(version, series, c, rng);
+    if (!title.empty()) b.gameName = title;
     SeriesPlan p = planFor(version, series);
     if (candidate >= kLightFrom) {
         // Later seeds of a series that is slow to fill carry fewer boxes.
@@ -425,7 +567,7 @@ std::vector<CatalogueBoard> GenerateSeries(int version, int series, GenerateStat
     std::vector<CatalogueBoard> found, spare;
     const int wanted = 12, maxCandidates = 450;
     SolveOptions options;
-    options.budget = budget;
+    options.budget = std::max(budget, plan.minBudget);
     for (int k = 0; k < maxCandidates && static_cast<int>(found.size()) < wanted; ++k) {
         ++stats.candidates;
         BoardDefinition b = CandidateBoard(version, series, k);
@@ -441,7 +583,15 @@ std::vector<CatalogueBoard> GenerateSeries(int version, int series, GenerateStat
             ++stats.rejectedLength;
             if (!near || static_cast<int>(spare.size()) >= kGamesPerSeries) continue;
         }
-        setLimits(b, version, plan, r.moves, r.length);
+        b.numberOfLives = static_cast<std::uint32_t>(plan.lives);
+        if (plan.needBonus) {
+            if (!setBonusLimits(b, r.moves, r.length)) {
+                ++stats.rejectedLength;
+                continue;
+            }
+        } else {
+            setLimits(b, version, plan, r.moves, r.length);
+        }
         const SolveResult limited = SolveBoard(b, options);
         stats.states += limited.states;
         if (limited.status != SolveStatus::Won || limited.length != r.length) {
@@ -469,9 +619,16 @@ std::vector<CatalogueBoard> GenerateSeries(int version, int series, GenerateStat
         if (i >= n) break;
         chosen.push_back(found[i]);
     }
+    std::map<std::string, int> titles;
     for (int g = 0; g < static_cast<int>(chosen.size()); ++g) {
         BoardDefinition& b = chosen[g].board;
-        b.gameName = kNames[version][series][g];
+        if (std::string(kLabels[version][series]) == "Symbol") {
+            // Named after the symbol drawn; a second one of a kind is "Heart 2".
+            const int seen = ++titles[b.gameName];
+            if (seen > 1) b.gameName += " " + std::to_string(seen);
+        } else {
+            b.gameName = kNames[version][series][g];
+        }
         b.openingMessage = openingMessage(b, version, series);
         b.RecountBoxes();
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 namespace vortan {
@@ -326,20 +327,56 @@ void layoutKaleidoscope(Canvas& c, Rng& rng) {
     c.mirrorFour();
 }
 
+// One bold picture over the whole board: bands, arcs, rings, discs or a
+// Mondrian grid, in wide strokes of Orange, Green and White.
 void layoutSupergraphic(Canvas& c, Rng& rng) {
     c.fill(kLo, kLo, kHi, kHi, RegionCode::Yellow);
-    const int kind = rng.below(3);
-    const RegionCode bands[] = {RegionCode::White, RegionCode::Green, RegionCode::Orange};
-    const int width = rng.range(2, 3);
-    for (int y = kLo; y <= kHi; ++y)
-        for (int x = kLo; x <= kHi; ++x) {
-            int v = 0;
-            if (kind == 0) v = (x + y) / width;                                           // diagonal bands
-            if (kind == 1) v = static_cast<int>(std::hypot(x - 1.0, y - 20.0)) / width;  // arcs from a corner
-            if (kind == 2) v = (std::abs(x - 10) + y) / width;                            // chevrons
-            const int k = v % 5;
-            if (k < 3 && k != 0) c.set(x, y, bands[(v / 5 + k) % 3]);
+    const int kind = rng.below(6);
+    const RegionCode bands[6] = {RegionCode::Yellow, RegionCode::Orange, RegionCode::Yellow,
+                                 RegionCode::Green,  RegionCode::Yellow, RegionCode::White};
+    const int width = rng.range(3, 4), shift = rng.below(6);
+    const bool flip = rng.chance(50);
+    if (kind == 5) {
+        // Mondrian: thick Blue lines with doorways, some panels coloured.
+        const int vx = rng.range(6, 9), hy = rng.range(7, 13), vx2 = rng.range(13, 16);
+        c.fill(vx, kLo, vx, kHi, RegionCode::Blue);
+        c.fill(kLo, hy, kHi, hy, RegionCode::Blue);
+        c.fill(vx2, hy, vx2, kHi, RegionCode::Blue);
+        c.fill(kLo, kLo, vx - 1, hy - 1, RegionCode::Orange);
+        c.fill(vx2 + 1, hy + 1, kHi, kHi, RegionCode::Green);
+        c.fill(vx + 1, hy + 1, vx2 - 1, kHi, RegionCode::White);
+        c.fill(vx + 1, kLo + 2, kHi - 2, hy - 3, rng.chance(50) ? RegionCode::Green : RegionCode::White);
+        for (int d = 0; d < 5; ++d) {
+            c.set(vx, rng.range(kLo, kHi), RegionCode::Yellow);
+            c.set(rng.range(kLo, kHi), hy, RegionCode::Yellow);
+            c.set(vx2, rng.range(hy + 1, kHi), RegionCode::Yellow);
         }
+    } else {
+        for (int y = kLo; y <= kHi; ++y)
+            for (int x = kLo; x <= kHi; ++x) {
+                const int fx = flip ? kHi + kLo - x : x;
+                int v = 0;
+                if (kind == 0) v = (fx + y) / width;                                          // diagonal bands
+                if (kind == 1) v = static_cast<int>(std::hypot(fx - 1.0, y - 20.0)) / width;  // a rising sun
+                if (kind == 2) v = (std::abs(fx - 10) + y) / width;                           // chevrons
+                if (kind == 3) v = std::max(std::abs(2 * x - 21), std::abs(2 * y - 21)) / (2 * width - 1);  // target
+                if (kind == 4) {
+                    // four big discs
+                    const double dx = (x - 1) % 10 - 4.5, dy = (y - 1) % 10 - 4.5;
+                    const int q = (x - 1) / 10 + (y - 1) / 10;
+                    v = std::hypot(dx, dy) <= 4.2 ? (q % 2 ? 1 : 3) : 0;
+                    c.set(x, y, bands[v]);
+                    continue;
+                }
+                c.set(x, y, bands[(v + shift) % 6]);
+            }
+    }
+    // Your box cannot cross Orange: a Green road runs through each band.
+    const int rx = rng.range(kLo + 2, kHi - 2), ry = rng.range(kLo + 2, kHi - 2);
+    for (int i = kLo; i <= kHi; ++i) {
+        if (c.at(rx, i) == RegionCode::Orange) c.set(rx, i, RegionCode::Green);
+        if (c.at(i, ry) == RegionCode::Orange) c.set(i, ry, RegionCode::Green);
+    }
     scatterWalls(c, rng, rng.range(3, 6), 3);
 }
 
@@ -397,29 +434,48 @@ void layoutTransparent(Canvas& c, Rng& rng) {
     patches(c, rng, rng.range(1, 3), RegionCode::White, 3);
 }
 
-void layoutSymbol(Canvas& c, Rng& rng) {
-    static const char* const symbols[][10] = {
-        {"....##....", "....##....", "....##....", "....##....", "##########", "##########", "....##....",
-         "....##....", "....##....", "....##...."},  // plus
-        {"....#.....", "...###....", "..#.#.#...", ".#..#..#..", "....#.....", "....#.....", "....#.....",
-         "....#.....", "....#.....", ".........."},  // arrow
-        {"..........", ".##...##..", "#..#.#..#.", "#...#...#.", "#.......#.", ".#.....#..", "..#...#...",
-         "...#.#....", "....#.....", ".........."},  // heart
-        {"#........#", ".#......#.", "..#....#..", "...#..#...", "....##....", "....##....", "...#..#...",
-         "..#....#..", ".#......#.", "#........#"},  // cross
-        {"....#.....", "...#.#....", "..#...#...", ".#.....#..", "#.......#.", ".#.....#..", "..#...#...",
-         "...#.#....", "....#.....", ".........."},  // diamond
-        {"#.......#.", "#.......#.", ".#.....#..", ".#.....#..", "..#...#...", "..#...#...", "...#.#....",
-         "...#.#....", "....#.....", ".........."},  // V
+std::string layoutSymbol(Canvas& c, Rng& rng) {
+    struct Symbol {
+        const char* name;
+        const char* rows[10];
+    };
+    static const Symbol symbols[] = {
+        {"Plus Sign", {"..........", "....##....", "....##....", "....##....", ".########.", ".########.",
+                       "....##....", "....##....", "....##....", ".........."}},
+        {"Arrow", {"....#.....", "...###....", "..#.#.#...", ".#..#..#..", "....#.....", "....#.....",
+                   "....#.....", "....#.....", "....#.....", ".........."}},
+        {"Heart", {"..........", ".##...##..", "#..#.#..#.", "#...#...#.", "#.......#.", ".#.....#..",
+                   "..#...#...", "...#.#....", "....#.....", ".........."}},
+        {"Saltire", {"#........#", ".#......#.", "..#....#..", "...#..#...", "....##....", "....##....",
+                     "...#..#...", "..#....#..", ".#......#.", "#........#"}},
+        {"Diamond", {"....#.....", "...#.#....", "..#...#...", ".#.....#..", "#.......#.", ".#.....#..",
+                     "..#...#...", "...#.#....", "....#.....", ".........."}},
+        {"Victory", {"#.......#.", "#.......#.", ".#.....#..", ".#.....#..", "..#...#...", "..#...#...",
+                     "...#.#....", "...#.#....", "....#.....", ".........."}},
+        {"Ring", {"..........", "...####...", "..#....#..", ".#......#.", ".#......#.", ".#......#.",
+                  ".#......#.", "..#....#..", "...####...", ".........."}},
+        {"Hourglass", {".########.", "..#....#..", "...#..#...", "....##....", "....##....", "...#..#...",
+                       "..#....#..", ".########.", "..........", ".........."}},
+        {"Anchor", {"....##....", "...#..#...", "....##....", "....##....", ".########.", "....##....",
+                    "#...##...#", ".#..##..#.", "..######..", ".........."}},
+        {"Crescent", {"...####...", "..##......", ".##.......", ".##.......", ".##.......", ".##.......",
+                      ".##.......", "..##......", "...####...", ".........."}},
     };
     c.fill(kLo, kLo, kHi, kHi, RegionCode::Yellow);
-    const int s = rng.below(6);
-    const RegionCode ink = rng.chance(70) ? RegionCode::Blue : RegionCode::White;
+    const int s = rng.below(10);
+    const RegionCode inks[] = {RegionCode::Blue, RegionCode::Orange, RegionCode::Green};
+    const RegionCode ink = inks[rng.below(3)];
+    // Drawn at twice the size, one cell in from the edge where it fits.
     for (int y = 0; y < 20; ++y)
-        for (int x = 0; x < 20; ++x)
-            if (symbols[s][y / 2][x / 2] == '#' && ((x + y) % 7 != 3 || ink != RegionCode::Blue))
-                c.set(kLo + x, kLo + y, ink);
-    if (ink == RegionCode::White) scatterWalls(c, rng, rng.range(4, 7), 3);
+        for (int x = 0; x < 20; ++x) {
+            if (symbols[s].rows[y / 2][x / 2] != '#') continue;
+            const bool gap = (x + y) % 7 == 3;
+            if (ink == RegionCode::Blue)
+                c.set(kLo + x, kLo + y, gap ? RegionCode::White : ink);
+            else
+                c.set(kLo + x, kLo + y, gap && ink == RegionCode::Orange ? RegionCode::Green : ink);
+        }
+    return symbols[s].name;
 }
 
 void layoutMirrors(Canvas& c, Rng& rng) {

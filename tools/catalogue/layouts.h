@@ -3,6 +3,8 @@
 #pragma once
 
 #include "board/board_definition.h"
+#include <string>
+
 #include "catalogue.h"
 
 namespace vortan {
@@ -35,7 +37,8 @@ void layoutSupergraphic(Canvas& c, Rng& rng);
 void layoutFrames(Canvas& c, Rng& rng, int frames);
 void layoutReserved(Canvas& c, Rng& rng);
 void layoutTransparent(Canvas& c, Rng& rng);
-void layoutSymbol(Canvas& c, Rng& rng);
+// Returns the name of the symbol drawn.
+std::string layoutSymbol(Canvas& c, Rng& rng);
 void layoutMirrors(Canvas& c, Rng& rng);
 
 }  // namespace vortan
