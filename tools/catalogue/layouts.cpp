@@ -463,17 +463,17 @@ std::string layoutSymbol(Canvas& c, Rng& rng) {
     };
     c.fill(kLo, kLo, kHi, kHi, RegionCode::Yellow);
     const int s = rng.below(10);
-    const RegionCode inks[] = {RegionCode::Blue, RegionCode::Orange, RegionCode::Green};
-    const RegionCode ink = inks[rng.below(3)];
-    // Drawn at twice the size, one cell in from the edge where it fits.
+    // Blue strokes are walls with White gaps; Orange ones let only Your box
+    // across, through Green gaps. Gaps are whole stroke cells, so that
+    // diagonal strokes open as well.
+    const bool blue = rng.chance(50);
     for (int y = 0; y < 20; ++y)
         for (int x = 0; x < 20; ++x) {
             if (symbols[s].rows[y / 2][x / 2] != '#') continue;
-            const bool gap = (x + y) % 7 == 3;
-            if (ink == RegionCode::Blue)
-                c.set(kLo + x, kLo + y, gap ? RegionCode::White : ink);
-            else
-                c.set(kLo + x, kLo + y, gap && ink == RegionCode::Orange ? RegionCode::Green : ink);
+            const bool gap = (x / 2 + 2 * (y / 2)) % 4 == 0;
+            const RegionCode r = blue ? (gap ? RegionCode::White : RegionCode::Blue)
+                                      : (gap ? RegionCode::Green : RegionCode::Orange);
+            c.set(kLo + x, kLo + y, r);
         }
     return symbols[s].name;
 }
