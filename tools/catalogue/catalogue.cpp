@@ -27,6 +27,7 @@ struct SeriesPlan {
     int anchor = 0;
     std::uint64_t minBudget = 0;  // open rooms need a deeper search
     bool needBonus = false;       // the line must take its Time and Move boxes
+    bool hotDoors = false;        // Hot boxes guard the doorways
 };
 
 const char* const kLabels[2][12] = {
@@ -124,7 +125,7 @@ SeriesPlan planFor(int version, int series) {
     if (label == "Supergraphic" || label == "Symbol") p.anchor = 100, p.minBudget = 300000, p.freeHi = 1;
     if (label == "Transparent") p.exceptions = 1, p.freeHi = 2;
     if (label == "Traps") {
-        p.hot = 4, p.freeze = 3, p.red = 3, p.lives = 3, p.anchor = 100, p.minBudget = 300000;
+        p.hot = 4, p.freeze = 3, p.red = 3, p.lives = 3, p.anchor = 100, p.hotDoors = true, p.minBudget = 300000;
         p.starsLo = 2, p.starsHi = 3, p.numbersLo = 1, p.numbersHi = 3;
     }
     return p;
@@ -317,14 +318,22 @@ std::vector<int> yourDistances(const BoardDefinition& b) {
     return d;
 }
 
+// A doorway: walls on two opposite sides.
+bool isDoor(const BoardDefinition& b, int x, int y) {
+    auto wall = [&](int xx, int yy) { return b.Cell(xx, yy).region == RegionCode::Blue; };
+    return (wall(x - 1, y) && wall(x + 1, y) && !wall(x, y - 1) && !wall(x, y + 1)) ||
+           (wall(x, y - 1) && wall(x, y + 1) && !wall(x - 1, y) && !wall(x + 1, y));
+}
+
 bool putPenned(BoardDefinition& b, Rng& rng, BoxCode box, std::uint32_t number, bool mirrored, int nearLo = 0,
-               int nearHi = 0) {
+               int nearHi = 0, bool doors = false) {
     std::vector<Spot> spots;
     const std::vector<int> dist = nearHi > 0 ? yourDistances(b) : std::vector<int>(kCellCount, 0);
     for (int y = 2; y <= 19; ++y)
         for (int x = 2; x <= (mirrored ? 8 : 19); ++x) {
             const int d = dist[y * kGridSize + x];
             if (nearHi > 0 && (d < nearLo || d > nearHi)) continue;
+            if (doors && !isDoor(b, x, y)) continue;
             if (canPen(b, x, y) && (!mirrored || canPen(b, 21 - x, y))) spots.push_back({x, y});
         }
     if (spots.empty()) return false;
@@ -365,7 +374,9 @@ bool placeBoxes(BoardDefinition& b, Rng& rng, const SeriesPlan& p) {
         if (!putBox(b, rng, p, BoxCode::Number, static_cast<std::uint32_t>(n), true)) return false;
     const int frees = rng.range(p.freeLo, p.freeHi);
     for (int i = 0; i < (p.mirrored ? (frees + 1) / 2 : frees); ++i) put(b, rng, BoxCode::Free, 0, false, p.mirrored);
-    for (int i = 0; i < p.hot; ++i) putBox(b, rng, p, BoxCode::Hot, 0, false);
+    // Traps put Hot boxes in doorways first: a way through that costs a life.
+    for (int i = 0; i < p.hot; ++i)
+        if (!(p.hotDoors && putPenned(b, rng, BoxCode::Hot, 0, false, 0, 0, true))) putBox(b, rng, p, BoxCode::Hot, 0, false);
     for (int i = 0; i < p.freeze; ++i) putBox(b, rng, p, BoxCode::Freeze, 0, false);
     if (!p.needBonus) {
         for (int i = 0; i < p.timeBoxes; ++i) putBox(b, rng, p, BoxCode::Time, 0, false);
@@ -422,22 +433,40 @@ TakeTimes takeTimes(const BoardDefinition& b, const std::string& moves) {
 // Limits that leave a player at least twice the seconds of the line: the
 // time limit, and when the series uses them the two box countdowns, whose
 // refill (the Time box value) covers twice the longest wait between takes.
-// Bonus boards: the time and move limits run out before the line's end, and
-// the Time and Move boxes that the line takes early give what is missing,
-// with the same room for a slow player as elsewhere. False when the line
-// does not take them early enough for that.
-bool setBonusLimits(BoardDefinition& b, const std::string& moves, int length) {
-    const TakeTimes t = takeTimes(b, moves);
-    const int timeLimit = roundUp(2 * t.timeAt + 10, 5);
-    const int moveLimit = t.moveAt + std::max(3, (length - t.moveAt) / 3);
-    if (!t.timeAt || !t.moveAt || timeLimit >= length || moveLimit >= length) return false;
+// Bonus boards: the time and move limits run out before any line could win
+// without the Time and Move boxes, which stand a few steps from Your box and
+// give what is missing, with the same room for a slow player as elsewhere.
+// Solves the board under those limits; false when the shortest line there
+// takes the Time box too late for a player at half speed.
+bool setBonusLimits(BoardDefinition& b, const SolveOptions& options, SolveResult& r) {
+    const std::vector<int> dist = yourDistances(b);
+    int toTime = 0, toMove = 0;
+    for (int i = 0; i < kCellCount; ++i) {
+        const BoxCode box = b.Cell(i % kGridSize, i / kGridSize).box;
+        if (box == BoxCode::Time) toTime = dist[i];
+        if (box == BoxCode::Move) toMove = dist[i];
+    }
+    const int unlimited = r.length;
+    const int timeLimit = roundUp(2 * toTime + 10, 5);
+    const int moveLimit = std::max(toMove + 3, 2 * unlimited / 3);
+    if (toTime <= 0 || toMove <= 0 || timeLimit >= unlimited || moveLimit >= unlimited) return false;
     b.timeLimit = static_cast<std::uint32_t>(timeLimit);
-    b.timeBoxTimeValue = static_cast<std::uint32_t>(roundUp(2 * length + 10 - timeLimit, 5));
     b.moveLimit = static_cast<std::uint32_t>(moveLimit);
-    b.moveBoxMoveValue = static_cast<std::uint32_t>(roundUp(length + length / 2 + 10 - moveLimit, 5));
     b.starBoxTimeLimit = 0;
     b.numberBoxTimeLimit = 0;
-    return true;
+    for (int pass = 0; pass < 2; ++pass) {
+        // The values follow the line found; a second pass checks that they
+        // do not let a shorter line through.
+        const int length = pass == 0 ? unlimited + 10 : r.length;
+        b.timeBoxTimeValue = static_cast<std::uint32_t>(roundUp(2 * length + 10 - timeLimit, 5));
+        b.moveBoxMoveValue = static_cast<std::uint32_t>(roundUp(length + length / 2 + 10 - moveLimit, 5));
+        const SolveResult limited = SolveBoard(b, options);
+        if (limited.status != SolveStatus::Won || (pass == 1 && limited.length != r.length)) return false;
+        r = limited;
+    }
+    const TakeTimes t = takeTimes(b, r.moves);
+    return t.timeAt > 0 && t.moveAt > 0 && timeLimit - 2 * t.timeAt >= 5 && t.moveAt < moveLimit &&
+           moveLimit < r.length && timeLimit < r.length;
 }
 
 void setLimits(BoardDefinition& b, int version, const SeriesPlan& p, const std::string& moves, int length) {
@@ -481,7 +510,7 @@ std::string openingMessage(const BoardDefinition& b, int version, int series) {
     const std::string label = kLabels[version][series];
     const int stars = b.CountBoxes(BoxCode::Star), numbers = b.CountBoxes(BoxCode::Number);
     std::string take = "Take ";
-    if (stars) take += stars == 1 ? "the Star box" : "all " + plural(stars, "Star box", "Star boxes");
+    if (stars) take += stars == 1 ? "the Star box" : stars == 2 ? "both Star boxes" : "all " + plural(stars, "Star box", "Star boxes");
     if (stars && numbers) take += " and ";
     if (numbers) take += numbers == 1 ? "the Number box" : "Number boxes 1 to " + std::to_string(numbers) + " in order";
     lines.push_back(take + ".");
@@ -511,6 +540,7 @@ std::string openingMessage(const BoardDefinition& b, int version, int series) {
     if (b.CountBoxes(BoxCode::Freeze)) lines.push_back("Freeze boxes stop a move.");
     if (b.CountBoxes(BoxCode::Time)) lines.push_back("Time boxes add seconds.");
     if (b.CountBoxes(BoxCode::Move)) lines.push_back("Move boxes add moves.");
+    if (label == "Bonus") lines.push_back("Time and moves run short without the bonus boxes.");
     if (b.numberOfLives > 1) lines.push_back("You have " + std::to_string(b.numberOfLives) + " lives.");
     if (label == "Maze" || label == "Easy" || label == "Simple")
         lines.push_back("Boxes are taken only when they cannot move away.");
@@ -578,20 +608,17 @@ std::vector<CatalogueBoard> GenerateSeries(int version, int series, GenerateStat
             ++stats.rejectedUnsolved;
             continue;
         }
+        b.numberOfLives = static_cast<std::uint32_t>(plan.lives);
+        if (plan.needBonus && !setBonusLimits(b, options, r)) {
+            ++stats.rejectedUnsolved;
+            continue;
+        }
         const bool near = r.length >= plan.lenLo - 4 && r.length <= plan.lenHi + 4;
         if (r.length < plan.lenLo || r.length > plan.lenHi) {
             ++stats.rejectedLength;
             if (!near || static_cast<int>(spare.size()) >= kGamesPerSeries) continue;
         }
-        b.numberOfLives = static_cast<std::uint32_t>(plan.lives);
-        if (plan.needBonus) {
-            if (!setBonusLimits(b, r.moves, r.length)) {
-                ++stats.rejectedLength;
-                continue;
-            }
-        } else {
-            setLimits(b, version, plan, r.moves, r.length);
-        }
+        if (!plan.needBonus) setLimits(b, version, plan, r.moves, r.length);
         const SolveResult limited = SolveBoard(b, options);
         stats.states += limited.states;
         if (limited.status != SolveStatus::Won || limited.length != r.length) {

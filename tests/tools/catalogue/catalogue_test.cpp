@@ -30,6 +30,13 @@ CZembrikDoc loadShipped(const std::string& name, LoadResult& result) {
     return doc;
 }
 
+int boxesLeft(const CZembrikDoc& doc, BoxCode box) {
+    int n = 0;
+    for (int y = 0; y < kGridSize; ++y)
+        for (int x = 0; x < kGridSize; ++x) n += doc.playBoard.peek(x, y).box == static_cast<std::int32_t>(box);
+    return n;
+}
+
 // The same line played slowly: one move every two seconds.
 std::string atHalfSpeed(const std::string& moves) {
     std::string slow;
@@ -78,10 +85,20 @@ TEST_F(Catalogue, EveryBoardIsWellFormedNamedAndWonByItsLine) {
                 const ReplayResult played = ReplayMoves(doc, line);
                 ASSERT_TRUE(played.ok);
                 EXPECT_TRUE(played.won());
-                // A person has twice the seconds the line needs.
-                EXPECT_GE(static_cast<int>(b.timeLimit), 2 * length);
+                // A person has twice the seconds the line needs, counting
+                // what the Time boxes on the line add.
+                const int timeTaken = b.CountBoxes(BoxCode::Time) - boxesLeft(played.doc, BoxCode::Time);
+                const int moveTaken = b.CountBoxes(BoxCode::Move) - boxesLeft(played.doc, BoxCode::Move);
+                EXPECT_GE(static_cast<int>(b.timeLimit + timeTaken * b.timeBoxTimeValue), 2 * length);
                 EXPECT_TRUE(ReplayMoves(doc, atHalfSpeed(line)).won());
-                EXPECT_GT(static_cast<int>(b.moveLimit), length);
+                EXPECT_GT(static_cast<int>(b.moveLimit + moveTaken * b.moveBoxMoveValue), length);
+                if (std::string(seriesLabel(v, s)) == "Bonus") {
+                    // Neither the time nor the moves last the line without its bonus boxes.
+                    EXPECT_LT(static_cast<int>(b.timeLimit), length);
+                    EXPECT_LT(static_cast<int>(b.moveLimit), length);
+                    EXPECT_GE(timeTaken, 1);
+                    EXPECT_GE(moveTaken, 1);
+                }
             }
     EXPECT_GE(checked, 100);
 }
