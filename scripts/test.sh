@@ -1,7 +1,19 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test headless and silent.
+# Installs what is missing, builds, and runs every test headless and silent:
+# once in the normal build, once with AddressSanitizer and
+# UndefinedBehaviorSanitizer (set VORTAN_SKIP_SANITIZERS=1 to skip that).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
 export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
-ctest --test-dir "${VORTAN_BUILD_DIR:-build}" --output-on-failure -j "$(nproc)" --timeout 300
+jobs=$(nproc)
+
+scripts/setup.sh
+ctest --test-dir "${VORTAN_BUILD_DIR:-build}" --output-on-failure -j "$jobs" --timeout 300
+
+if [ "${VORTAN_SKIP_SANITIZERS:-0}" != 1 ]; then
+  VORTAN_BUILD_DIR=build-sanitize scripts/setup.sh -DVORTAN_SANITIZE=ON -DVORTAN_BENCH=OFF
+  export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
+  export LSAN_OPTIONS=suppressions=$PWD/tests/sanitizer-suppressions.txt:print_suppressions=0
+  export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+  ctest --test-dir build-sanitize --output-on-failure -j "$jobs" --timeout 600
+fi

@@ -1,12 +1,32 @@
 // Linked into every test program: no display and no sound device are needed,
-// unless the caller asks for them explicitly.
+// unless the caller asks for them explicitly, and every test process gets a
+// data folder of its own (ctest runs the cases of one program side by side).
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <system_error>
 
 namespace {
-struct HeadlessDefaults {
-    HeadlessDefaults() {
+struct TestDefaults {
+    std::string home;
+
+    TestDefaults() {
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
         setenv("SDL_AUDIODRIVER", "dummy", 0);
+        if (const char* base = std::getenv("VORTAN_HOME")) {
+            home = std::string(base) + "/p" + std::to_string(getpid());
+            std::error_code ec;
+            std::filesystem::remove_all(home, ec);
+            std::filesystem::create_directories(home, ec);
+            setenv("VORTAN_HOME", home.c_str(), 1);
+        }
     }
-} headlessDefaults;
+    ~TestDefaults() {
+        std::error_code ec;
+        if (!home.empty() && !std::getenv("VORTAN_KEEP_TEST_HOME")) std::filesystem::remove_all(home, ec);
+    }
+} testDefaults;
 }  // namespace

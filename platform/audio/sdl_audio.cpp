@@ -103,6 +103,9 @@ std::string SdlAudio::defaultSoundFont() {
 }
 
 SdlAudio::SdlAudio(const std::string& soundFont) {
+    // SDL would otherwise take over SIGINT and SIGTERM and turn them into
+    // events nobody reads: the program could no longer be stopped.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
         Mix_Init(MIX_INIT_MID);
         if (fileExists(soundFont)) Mix_SetSoundFonts(soundFont.c_str());

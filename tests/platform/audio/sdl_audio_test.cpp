@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -112,4 +113,14 @@ TEST(SdlAudio, NoSoundDeviceMeansSilenceNotFailure) {
     ASSERT_TRUE(audio.midi().mode(mode));
     EXPECT_EQ(mode, MidiMode::Playing);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+}
+
+TEST(SdlAudio, TheProgramCanStillBeStoppedBySignals) {
+    Driver d("dummy");
+    SdlAudio audio;
+    struct sigaction current {};
+    ASSERT_EQ(sigaction(SIGTERM, nullptr, &current), 0);
+    EXPECT_EQ(current.sa_handler, SIG_DFL);
+    ASSERT_EQ(sigaction(SIGINT, nullptr, &current), 0);
+    EXPECT_EQ(current.sa_handler, SIG_DFL);
 }
