@@ -139,9 +139,19 @@ void CMainFrame::OnFileOpen() {
     view_->openBoardFile(path);
 }
 
+namespace {
+QString& designerOverride() {
+    static QString path;
+    return path;
+}
+}  // namespace
+
 QString CMainFrame::designerProgram() {
+    if (!designerOverride().isEmpty()) return designerOverride();
     return QCoreApplication::applicationDirPath() + QStringLiteral("/designer");
 }
+
+void CMainFrame::setDesignerProgram(const QString& path) { designerOverride() = path; }
 
 void CMainFrame::OnDesigner() {
     // A missing designer is not reported.

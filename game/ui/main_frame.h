@@ -62,6 +62,8 @@ public:
 
     // Where the Designer command looks for the designer program.
     static QString designerProgram();
+    // Points the Designer command elsewhere (empty: beside the game again).
+    static void setDesignerProgram(const QString& path);
 
 private:
     QAction* addCommand(QMenu* menu, const QString& text, int id, bool checkable = false);

@@ -2,6 +2,8 @@
 // commands that are the frame's own.
 #include <gtest/gtest.h>
 
+#include <QDir>
+
 #include <QAction>
 #include <QFile>
 #include <QLabel>
@@ -156,11 +158,27 @@ TEST_F(FrameTest, HelpOpensTheGamesOwnHelpPage) {
 }
 
 TEST_F(FrameTest, MissingDesignerIsSilent) {
-    // A full build puts the designer beside the tests; starting it is not this test.
-    if (QFile::exists(CMainFrame::designerProgram())) GTEST_SKIP() << "the designer is built here";
+    CMainFrame::setDesignerProgram(QDir(qEnvironmentVariable("VORTAN_HOME")).filePath("no-designer-here"));
     frame->commandAction(kCmdDesigner)->trigger();
     QCoreApplication::processEvents();
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    CMainFrame::setDesignerProgram(QString());
+}
+
+TEST_F(FrameTest, DesignerCommandStartsTheProgramBesideTheGame) {
+    const QDir home(qEnvironmentVariable("VORTAN_HOME"));
+    const QString marker = home.filePath("designer-started");
+    const QString program = home.filePath("fake-designer");
+    QFile script(program);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write(QStringLiteral("#!/bin/sh\ntouch '%1'\n").arg(marker).toUtf8());
+    script.close();
+    script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    CMainFrame::setDesignerProgram(program);
+    frame->commandAction(kCmdDesigner)->trigger();
+    for (int i = 0; i < 100 && !QFile::exists(marker); ++i) QTest::qWait(20);
+    EXPECT_TRUE(QFile::exists(marker));
+    CMainFrame::setDesignerProgram(QString());
 }
 
 }  // namespace
