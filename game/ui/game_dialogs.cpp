@@ -15,7 +15,12 @@ const char* const kMakerWebAddress = "https://vortan.example.org/";
 void applyDialogColours(QWidget* w) {
     QPalette p = w->palette();
     p.setColor(QPalette::Window, QColor(192, 192, 192));
-    p.setColor(QPalette::WindowText, QColor(0, 0, 0));
+    // Black text, except on disabled controls, which must still look disabled.
+    p.setColor(QPalette::Active, QPalette::WindowText, QColor(0, 0, 0));
+    p.setColor(QPalette::Inactive, QPalette::WindowText, QColor(0, 0, 0));
+    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
+    p.setColor(QPalette::Disabled, QPalette::Text, QColor(128, 128, 128));
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(128, 128, 128));
     w->setPalette(p);
     w->setAutoFillBackground(true);
 }
