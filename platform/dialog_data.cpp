@@ -8,6 +8,7 @@
 namespace vortan {
 
 const char* const kPositiveIntegerMessage = "Please enter a positive integer.";
+const char* const kIntegerMessage = "Please enter an integer.";
 
 namespace {
 bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
@@ -36,6 +37,26 @@ bool parseUnsignedField(const QString& fullText, quint32& value) {
     return true;
 }
 
+bool parseIntegerField(const QString& fullText, qint32& value) {
+    const QString text = fullText.trimmed();
+    if (text.isEmpty()) return false;
+    int i = 0;
+    const bool negative = text[0] == QLatin1Char('-');
+    if (negative || text[0] == QLatin1Char('+')) ++i;
+    if (i == text.size()) return false;
+    qint64 result = 0;
+    for (; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < u'0' || c > u'9') return false;
+        result = result * 10 + (c - u'0');
+        if (result > 2147483648LL) return false;
+    }
+    if (negative) result = -result;
+    if (result > 2147483647LL) return false;
+    value = static_cast<qint32>(result);
+    return true;
+}
+
 DialogDataExchange::DialogDataExchange(QWidget* dialog, QString caption)
     : dialog_(dialog), caption_(std::move(caption)) {}
 
@@ -51,6 +72,20 @@ void DialogDataExchange::addUnsigned(QLineEdit* field, quint32* member) {
         },
         [field] { field->selectAll(); },
         QString::fromLatin1(kPositiveIntegerMessage)});
+}
+
+void DialogDataExchange::addInteger(QLineEdit* field, qint32* member) {
+    fields_.push_back(Field{
+        field,
+        [field, member] { field->setText(QString::number(*member)); },
+        [field, member] {
+            qint32 v = 0;
+            if (!parseIntegerField(field->text(), v)) return false;
+            *member = v;
+            return true;
+        },
+        [field] { field->selectAll(); },
+        QString::fromLatin1(kIntegerMessage)});
 }
 
 void DialogDataExchange::addText(QLineEdit* field, QString* member) {

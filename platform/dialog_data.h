@@ -16,6 +16,7 @@ class QWidget;
 namespace vortan {
 
 extern const char* const kPositiveIntegerMessage;  // "Please enter a positive integer."
+extern const char* const kIntegerMessage;          // "Please enter an integer."
 
 // Reads an unsigned number field: only the first 31 characters count;
 // blanks and tabs around the number are skipped; then decimal digits with
@@ -24,6 +25,11 @@ extern const char* const kPositiveIntegerMessage;  // "Please enter a positive i
 // character, or a 0 that does not start with the digit 0 ("+0", "+").
 bool parseUnsignedField(const QString& text, quint32& value);
 
+// Reads a signed number field: blanks around it, an optional sign, decimal
+// digits, within -2147483648..2147483647. Anything else is refused (false,
+// `value` untouched).
+bool parseIntegerField(const QString& text, qint32& value);
+
 class DialogDataExchange {
 public:
     // `dialog` owns the message box of a refusal; `caption` is its title
@@ -31,6 +37,7 @@ public:
     explicit DialogDataExchange(QWidget* dialog, QString caption = QString());
 
     void addUnsigned(QLineEdit* field, quint32* member);
+    void addInteger(QLineEdit* field, qint32* member);
     void addText(QLineEdit* field, QString* member);
     // Multi-line text; `lineBreak` replaces each line break when reading back
     // (and is turned into a plain line break when filling the field).

@@ -1,5 +1,7 @@
 #include "run_dialogs.h"
 
+#include "platform/dialog_data.h"
+
 #include <QApplication>
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -14,7 +16,6 @@
 
 namespace vortan {
 
-const char* const kIntegerMessage = "Please enter an integer.";
 
 namespace {
 // Dialog units to pixels; a little wider across than the message dialogs,
@@ -56,39 +57,7 @@ void setGroupValue(QButtonGroup* group, int value) {
     group->setExclusive(true);
 }
 
-void refuseField(QWidget* dialog, QLineEdit* field, const char* text) {
-    QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(), QString::fromLatin1(text),
-                    QMessageBox::Ok, dialog);
-    box.setObjectName("refusal");
-    applyDialogColours(&box);
-    box.exec();
-    field->setFocus(Qt::OtherFocusReason);
-    field->selectAll();
-}
 }  // namespace
-
-bool parseIntegerField(const QString& fullText, std::int32_t& value) {
-    const QString text = fullText.trimmed();
-    if (text.isEmpty()) return false;
-    int i = 0;
-    bool negative = false;
-    if (text[0] == QLatin1Char('+') || text[0] == QLatin1Char('-')) {
-        negative = text[0] == QLatin1Char('-');
-        ++i;
-    }
-    if (i == text.size()) return false;
-    long long result = 0;
-    for (; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (c < u'0' || c > u'9') return false;
-        result = result * 10 + (c - u'0');
-        if (result > 2147483648LL) return false;
-    }
-    if (negative) result = -result;
-    if (result > 2147483647LL) return false;
-    value = static_cast<std::int32_t>(result);
-    return true;
-}
 
 // ---- Play Game ------------------------------------------------------------
 
@@ -210,13 +179,15 @@ bool CPlayGameDlg::readControls() {
     model_->version = versions_->checkedId();
     model_->series = series_->checkedId();
     model_->game = games_->checkedId();
-    std::int32_t score = 0;
-    if (!parseIntegerField(score_->text(), score)) {
-        refuseField(this, score_, kIntegerMessage);
-        return false;
-    }
+    // The high-score edit is read as an integer, the initials as text.
+    qint32 score = 0;
+    QString initials;
+    DialogDataExchange ddx(this);
+    ddx.addInteger(score_, &score);
+    ddx.addText(initials_, &initials);
+    if (!ddx.fromFields()) return false;
     model_->shownScore = score;
-    model_->shownInitials = initials_->text().toStdString();
+    model_->shownInitials = initials.toStdString();
     return true;
 }
 

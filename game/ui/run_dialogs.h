@@ -109,7 +109,5 @@ private:
 
 // Reads a signed decimal integer field: blanks around it, an optional sign,
 // digits; false for anything else or a value beyond 32 bits.
-bool parseIntegerField(const QString& text, std::int32_t& value);
-extern const char* const kIntegerMessage;  // "Please enter an integer."
 
 }  // namespace vortan

@@ -119,3 +119,22 @@ TEST_F(Exchange, TextFieldsAndLineBreaks) {
     EXPECT_EQ(QStringLiteral("a\r\nb\r\nc"), message);
     EXPECT_TRUE(name.isEmpty());
 }
+
+TEST(IntegerField, ReadsSignedNumbersAndRefusesTheRest) {
+    struct Case {
+        const char* text;
+        bool ok;
+        qint32 value;
+    } cases[] = {
+        {"0", true, 0},          {"  42 ", true, 42},           {"-7", true, -7},
+        {"+15", true, 15},       {"2147483647", true, 2147483647}, {"-2147483648", true, -2147483647 - 1},
+        {"2147483648", false, 0}, {"-2147483649", false, 0},     {"", false, 0},
+        {"-", false, 0},         {"12a", false, 0},             {"1 2", false, 0},
+        {"99999999999999999999", false, 0},
+    };
+    for (const Case& c : cases) {
+        qint32 v = 123;
+        EXPECT_EQ(vortan::parseIntegerField(QString::fromLatin1(c.text), v), c.ok) << c.text;
+        EXPECT_EQ(v, c.ok ? c.value : 123) << c.text;
+    }
+}
