@@ -56,6 +56,7 @@ void CZembrikDoc::applyRead(const BoardDefinition& read, const ReadResult& resul
 }
 
 LoadResult CZembrikDoc::loadBoardStream(std::istream& in) {
+    ++loadGeneration;
     playBoard.clear();
     BoardDefinition read;
     const ReadResult result = ReadBoard(in, read);

@@ -70,6 +70,8 @@ public:
     std::int32_t endTicks = 0;
 
     std::string boardPath;
+    // Counts board loads, so that observers can tell one game from the next.
+    std::uint32_t loadGeneration = 0;
     std::int32_t playedGame = -1;
     std::int32_t playedSeries = -1;
 
