@@ -82,7 +82,7 @@ const char* const kNames[2][12][10] = {
      {"Hot Spot", "Pitfalls", "Minefield", "Snares", "Ambush", "Danger Zone", "Lava Field", "Deep Freeze",
       "Gauntlet", "Death Trap"},
      {"Mirror", "Reflection", "Twins", "Symmetry", "Looking Glass", "Double Take", "Echo", "Parallel",
-      "Counterpart", "Hall Of Mirrors"}},
+      "Counterpart", "Mirror Maze"}},
 };
 
 // Length windows rise with the series, and Brenno starts where Alvor ends.
@@ -124,6 +124,8 @@ SeriesPlan planFor(int version, int series) {
         p.anchor = 70, p.minBudget = 300000;
     if (label == "Supergraphic" || label == "Symbol") p.anchor = 100, p.minBudget = 300000, p.freeHi = 1;
     if (label == "Transparent") p.exceptions = 1, p.freeHi = 2;
+    if (label == "Reserved") p.exceptions = 1, p.freeHi = 2;
+    if (label == "Mirrors") p.freeHi = 2;
     if (label == "Traps") {
         p.hot = 4, p.freeze = 3, p.red = 3, p.lives = 3, p.anchor = 100, p.hotDoors = true, p.minBudget = 300000;
         p.starsLo = 2, p.starsHi = 3, p.numbersLo = 1, p.numbersHi = 3;
@@ -185,7 +187,7 @@ std::string drawLayout(int version, int series, Canvas& c, Rng& rng) {
     } else if (label == "Kaleidoscope") {
         layoutKaleidoscope(c, rng);
     } else if (label == "Supergraphic") {
-        layoutSupergraphic(c, rng);
+        title = layoutSupergraphic(c, rng);
     } else if (label == "Cadrel 1") {
         layoutFrames(c, rng, 1);
     } else if (label == "Cadrel 2") {
@@ -208,7 +210,7 @@ std::string drawLayout(int version, int series, Canvas& c, Rng& rng) {
     // which keeps their symmetry and keeps the search small.
     static const char* const full[] = {"Patterns", "Themes",   "Complex",  "Assorted", "Extra",
                                        "Bonus",    "Kaleidoscope", "Cadrel 1", "Cadrel 2", "Cadrel 3",
-                                       "Reserved", "Traps",    "Mirrors",  "Circle"};
+                                       "Reserved", "Traps",    "Mirrors"};
     for (const char* f : full)
         if (label == f) {
             const int half = rng.range(6, 8);
@@ -649,8 +651,9 @@ std::vector<CatalogueBoard> GenerateSeries(int version, int series, GenerateStat
     std::map<std::string, int> titles;
     for (int g = 0; g < static_cast<int>(chosen.size()); ++g) {
         BoardDefinition& b = chosen[g].board;
-        if (std::string(kLabels[version][series]) == "Symbol") {
-            // Named after the symbol drawn; a second one of a kind is "Heart 2".
+        const std::string label = kLabels[version][series];
+        if (label == "Symbol" || label == "Supergraphic") {
+            // Named after the picture drawn; a second one of a kind is "Heart 2".
             const int seen = ++titles[b.gameName];
             if (seen > 1) b.gameName += " " + std::to_string(seen);
         } else {

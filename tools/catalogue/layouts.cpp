@@ -329,7 +329,8 @@ void layoutKaleidoscope(Canvas& c, Rng& rng) {
 
 // One bold picture over the whole board: bands, arcs, rings, discs or a
 // Mondrian grid, in wide strokes of Orange, Green and White.
-void layoutSupergraphic(Canvas& c, Rng& rng) {
+std::string layoutSupergraphic(Canvas& c, Rng& rng) {
+    static const char* const names[] = {"Diagonals", "Sunrise", "Chevrons", "Bullseye", "Four Discs", "Mondrian"};
     c.fill(kLo, kLo, kHi, kHi, RegionCode::Yellow);
     const int kind = rng.below(6);
     const RegionCode bands[6] = {RegionCode::Yellow, RegionCode::Orange, RegionCode::Yellow,
@@ -378,6 +379,7 @@ void layoutSupergraphic(Canvas& c, Rng& rng) {
         if (c.at(i, ry) == RegionCode::Orange) c.set(i, ry, RegionCode::Green);
     }
     scatterWalls(c, rng, rng.range(3, 6), 3);
+    return names[kind];
 }
 
 void layoutFrames(Canvas& c, Rng& rng, int frames) {

@@ -33,7 +33,8 @@ void layoutShapes(Canvas& c, Rng& rng);
 void layoutPicture(Canvas& c, Rng& rng);
 void layoutCircle(Canvas& c, Rng& rng);
 void layoutKaleidoscope(Canvas& c, Rng& rng);
-void layoutSupergraphic(Canvas& c, Rng& rng);
+// Returns the name of the picture drawn.
+std::string layoutSupergraphic(Canvas& c, Rng& rng);
 void layoutFrames(Canvas& c, Rng& rng, int frames);
 void layoutReserved(Canvas& c, Rng& rng);
 void layoutTransparent(Canvas& c, Rng& rng);

@@ -103,6 +103,59 @@ TEST_F(Catalogue, EveryBoardIsWellFormedNamedAndWonByItsLine) {
     EXPECT_GE(checked, 100);
 }
 
+int regionCells(const BoardDefinition& b, RegionCode r) {
+    int n = 0;
+    for (int y = 1; y <= 20; ++y)
+        for (int x = 1; x <= 20; ++x) n += b.Cell(x, y).region == r;
+    return n;
+}
+
+// What each series label promises can be seen on its boards.
+TEST_F(Catalogue, SeriesLookLikeTheirLabels) {
+    for (int v = 0; v < kCatalogueVersions; ++v)
+        for (int s = 0; s < kSeriesPerVersion; ++s)
+            for (int g = 0; g < kGamesPerSeries; ++g) {
+                const std::string file = boardFileName(v, s, g);
+                SCOPED_TRACE(file);
+                BoardDefinition b;
+                b.ClearCells();
+                if (!ReadBoardFile(kData + file, b).opened) continue;
+                const std::string label = seriesLabel(v, s);
+                if (label == "Traps") {
+                    EXPECT_GE(b.CountBoxes(BoxCode::Hot), 2);
+                    EXPECT_GE(b.CountBoxes(BoxCode::Freeze), 1);
+                    EXPECT_GE(regionCells(b, RegionCode::Red), 4);
+                    EXPECT_GE(b.numberOfLives, 2u);
+                }
+                if (label == "Transparent") {
+                    EXPECT_GE(regionCells(b, RegionCode::Green), 4);
+                    EXPECT_GE(regionCells(b, RegionCode::Orange), 4);
+                }
+                if (label == "Bonus") {
+                    EXPECT_GE(b.CountBoxes(BoxCode::Time), 1);
+                    EXPECT_GE(b.CountBoxes(BoxCode::Move), 1);
+                }
+                if (label == "Supergraphic" || label == "Symbol") {
+                    // Large pictures: many coloured cells over a board left open.
+                    const int colour = regionCells(b, RegionCode::Green) + regionCells(b, RegionCode::Orange) +
+                                       regionCells(b, RegionCode::White) + regionCells(b, RegionCode::Blue);
+                    EXPECT_GE(colour, 60);
+                    EXPECT_LE(regionCells(b, RegionCode::Blue), 150);
+                }
+                if (label == "Mirrors") {
+                    for (int y = 1; y <= 20; ++y)
+                        for (int x = 1; x <= 10; ++x) {
+                            const BoardCell& l = b.Cell(x, y);
+                            const BoardCell& r = b.Cell(21 - x, y);
+                            EXPECT_EQ(l.region, r.region) << x << "," << y;
+                            if (l.box != BoxCode::Your && r.box != BoxCode::Your) {
+                                EXPECT_EQ(l.box, r.box) << x << "," << y;
+                            }
+                        }
+                }
+            }
+}
+
 TEST_F(Catalogue, DifficultyRisesThroughEachSeriesAndFromAlvorToBrenno) {
     double versionTotal[kCatalogueVersions] = {};
     int versionCount[kCatalogueVersions] = {};
