@@ -261,4 +261,15 @@ void GameRules::OnTimer() {
     fx_.presentScreen();
 }
 
+bool playMoveLetter(GameRules& rules, char letter) {
+    switch (letter) {
+    case 'U': rules.OnKeyDown(kKeyUp); return true;
+    case 'D': rules.OnKeyDown(kKeyDown); return true;
+    case 'L': rules.OnKeyDown(kKeyLeft); return true;
+    case 'R': rules.OnKeyDown(kKeyRight); return true;
+    case 'T': rules.OnTimer(); return true;
+    default: return false;
+    }
+}
+
 }  // namespace vortan

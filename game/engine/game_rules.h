@@ -56,4 +56,8 @@ private:
     GameEffects& fx_;
 };
 
+// Plays one letter of a move line: U, D, L, R press that arrow key, T is one
+// timer tick. False (and nothing done) for any other letter.
+bool playMoveLetter(GameRules& rules, char letter);
+
 }  // namespace vortan

@@ -117,6 +117,15 @@ void GameRunner::startDemoRun() {
     doc_.gameOutcome = GameOutcome::Undecided;
 }
 
+void GameRunner::openDemoRun(const char* demoMessage) {
+    win_.invalidate();
+    rules_.playSound("GSTART");
+    win_.showMessage(doc_.openingMessage, "Opening Message");
+    rules_.playSound("GSTART");
+    demoMusic();
+    win_.showMessage(demoMessage, "Demo Message");
+}
+
 void GameRunner::OnDemo() {
     LoadOptions();
     rules_.recordIndex = 0;
@@ -131,12 +140,7 @@ void GameRunner::OnDemo() {
         if (ReadDemoMovesFile(readPath(kDemoMoves), moves))
             for (int i = 0; i < kDemoMoveCount; ++i) doc_.SetDemoMove(i, moves[i]);
     }
-    win_.invalidate();
-    rules_.playSound("GSTART");
-    win_.showMessage(doc_.openingMessage, "Opening Message");
-    rules_.playSound("GSTART");
-    demoMusic();
-    win_.showMessage(kDemoAboutToPlayMessage, "Demo Message");
+    openDemoRun(kDemoAboutToPlayMessage);
     doc_.gameState = GameState::DemoPlaying;
 }
 
@@ -144,12 +148,7 @@ void GameRunner::OnMakeDemo() {
     rules_.recordIndex = 0;
     doc_.ClearDemoMoves();
     startDemoRun();
-    win_.invalidate();
-    rules_.playSound("GSTART");
-    win_.showMessage(doc_.openingMessage, "Opening Message");
-    rules_.playSound("GSTART");
-    demoMusic();
-    win_.showMessage(kRecordingStartMessage, "Demo Message");
+    openDemoRun(kRecordingStartMessage);
     doc_.gameState = GameState::DemoRecording;
 }
 

@@ -74,6 +74,8 @@ private:
     std::string readPath(const std::string& name) const { return path_(name, false); }
     std::string writePath(const std::string& name) const { return path_(name, true); }
     void startDemoRun();
+    // The board on screen, its opening message and the demo's own message.
+    void openDemoRun(const char* demoMessage);
     void demoMusic();
 
     CZembrikDoc& doc_;

@@ -113,15 +113,7 @@ int cmdPlay(const std::string& path, const std::string& moves, std::ostream& out
     rules.recordIndex = 0;
     doc.gameState = GameState::Playing;
 
-    for (char c : moves) {
-        switch (c) {
-        case 'U': rules.OnKeyDown(kKeyUp); break;
-        case 'D': rules.OnKeyDown(kKeyDown); break;
-        case 'L': rules.OnKeyDown(kKeyLeft); break;
-        case 'R': rules.OnKeyDown(kKeyRight); break;
-        case 'T': rules.OnTimer(); break;
-        }
-    }
+    for (char c : moves) playMoveLetter(rules, c);
 
     const PlayBoard& b = doc.playBoard;
     JsonWriter j;

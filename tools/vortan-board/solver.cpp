@@ -348,13 +348,9 @@ ReplayResult ReplayMoves(const CZembrikDoc& loaded, const std::string& moves) {
     r.doc.gameState = GameState::Playing;
     r.doc.gameOutcome = GameOutcome::Undecided;
     for (char c : moves) {
-        switch (c) {
-        case 'U': rules.OnKeyDown(kKeyUp); break;
-        case 'D': rules.OnKeyDown(kKeyDown); break;
-        case 'L': rules.OnKeyDown(kKeyLeft); break;
-        case 'R': rules.OnKeyDown(kKeyRight); break;
-        case 'T': rules.OnTimer(); break;
-        default: r.ok = false; return r;
+        if (!playMoveLetter(rules, c)) {
+            r.ok = false;
+            return r;
         }
     }
     return r;
