@@ -2,7 +2,8 @@
 //   vortan-catalogue series VERSION SERIES [options]   one series (0-based)
 //   vortan-catalogue all [options]                     every series of both versions
 //   vortan-catalogue demo [options]                    demogame.dat and demomoves.dat
-// options: --data DIR (board files), --solutions FILE, --budget N (states per candidate)
+// options: --data DIR (board files), --solutions FILE, --budget N (states per candidate;
+// series with open rooms search deeper on their own)
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
