@@ -38,6 +38,7 @@ const char* const kLabels[2][12] = {
 };
 
 // Game names, easiest first; at most 14 characters to fit the panel.
+// Symbol and Supergraphic boards are named after their picture instead.
 const char* const kNames[2][12][10] = {
     {{"First Steps", "Warm Up", "Two Stars", "Corner Star", "Side Step", "Easy Does It", "Small Room",
       "Gentle Slide", "Star Walk", "Easy Finish"},
@@ -296,8 +297,6 @@ void pen(BoardDefinition& b, int x, int y, BoxCode box, std::uint32_t number) {
         if (b.Cell(n[0], n[1]).region != RegionCode::Blue) b.Cell(n[0], n[1]).region = RegionCode::Green;
 }
 
-// Pens the box (and its mirror image, with the next number for Number
-// boxes); false when no cell is left for it.
 // Steps Your box needs to each cell, walls and Orange cells aside; -1 where
 // it cannot go.
 std::vector<int> yourDistances(const BoardDefinition& b) {
@@ -327,6 +326,9 @@ bool isDoor(const BoardDefinition& b, int x, int y) {
            (wall(x, y - 1) && wall(x, y + 1) && !wall(x - 1, y) && !wall(x + 1, y));
 }
 
+// Pens the box (and its mirror image, with the next number for Number
+// boxes), if asked between nearLo and nearHi steps from Your box or in a
+// doorway; false when no cell is left for it.
 bool putPenned(BoardDefinition& b, Rng& rng, BoxCode box, std::uint32_t number, bool mirrored, int nearLo = 0,
                int nearHi = 0, bool doors = false) {
     std::vector<Spot> spots;
