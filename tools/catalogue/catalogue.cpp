@@ -598,8 +598,12 @@ BoardDefinition CandidateBoard(int version, int series, int candidate) {
 std::vector<CatalogueBoard> GenerateSeries(int version, int series, GenerateStats& stats, std::uint64_t budget) {
     const auto t0 = std::chrono::steady_clock::now();
     const SeriesPlan plan = planFor(version, series);
-    std::vector<CatalogueBoard> found, spare;
-    const int wanted = 12, maxCandidates = 450;
+    std::vector<CatalogueBoard> found, spare, repeats;
+    // Picture series show each picture once, or twice when there are few.
+    const std::string label = kLabels[version][series];
+    const int sameTitle = label == "Symbol" ? 1 : label == "Supergraphic" ? 2 : kGamesPerSeries;
+    std::map<std::string, int> titleCount;
+    const int wanted = sameTitle < kGamesPerSeries ? kGamesPerSeries : 12, maxCandidates = 450;
     SolveOptions options;
     options.budget = std::max(budget, plan.minBudget);
     for (int k = 0; k < maxCandidates && static_cast<int>(found.size()) < wanted; ++k) {
@@ -630,13 +634,21 @@ std::vector<CatalogueBoard> GenerateSeries(int version, int series, GenerateStat
             continue;
         }
         const bool inWindow = r.length >= plan.lenLo && r.length <= plan.lenHi;
+        if (inWindow && titleCount[b.gameName] >= sameTitle) {
+            repeats.push_back({b, limited.moves, limited.length, r.states, k});
+            continue;
+        }
+        if (inWindow) ++titleCount[b.gameName];
         (inWindow ? found : spare).push_back({b, limited.moves, limited.length, r.states, k});
     }
-    // A series slow to fill takes boards just outside its window, nearest first.
+    // A series slow to fill takes pictures a further time, then boards just
+    // outside its window, nearest first.
     std::sort(spare.begin(), spare.end(), [&](const CatalogueBoard& a, const CatalogueBoard& b) {
         auto off = [&](int len) { return len < plan.lenLo ? plan.lenLo - len : len - plan.lenHi; };
         return off(a.length) < off(b.length);
     });
+    for (std::size_t i = 0; i < repeats.size() && found.size() < static_cast<std::size_t>(kGamesPerSeries); ++i)
+        found.push_back(repeats[i]);
     for (std::size_t i = 0; i < spare.size() && found.size() < static_cast<std::size_t>(kGamesPerSeries); ++i)
         found.push_back(spare[i]);
     // Ten spread over the lengths found, easiest first.
@@ -653,7 +665,6 @@ std::vector<CatalogueBoard> GenerateSeries(int version, int series, GenerateStat
     std::map<std::string, int> titles;
     for (int g = 0; g < static_cast<int>(chosen.size()); ++g) {
         BoardDefinition& b = chosen[g].board;
-        const std::string label = kLabels[version][series];
         if (label == "Symbol" || label == "Supergraphic") {
             // Named after the picture drawn; a second one of a kind is "Heart 2".
             const int seen = ++titles[b.gameName];
