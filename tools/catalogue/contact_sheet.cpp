@@ -78,6 +78,8 @@ int main(int argc, char** argv) {
         std::cerr << "usage: vortan-contact-sheet DATA_DIR VERSION OUT_DIR [SPRITES.png]\n";
         return 2;
     }
+    // Only images and fonts are needed, never a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const std::string data = argv[1], out = argv[3];
     const int version = std::atoi(argv[2]);
