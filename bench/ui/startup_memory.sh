@@ -11,7 +11,13 @@ export VORTAN_HOME=$home SDL_AUDIODRIVER=dummy
 
 # xdotool's own --sync waits half a second between looks; look every 5 ms.
 waitShown() {
-  until xdotool search --onlyvisible --name "Vortan Version 2.3" > /dev/null 2>&1; do sleep 0.005; done
+  local tries=0
+  until xdotool search --onlyvisible --name "Vortan Version 2.3" > /dev/null 2>&1; do
+    kill -0 "$pid" 2> /dev/null || { echo "zembrik exited before showing its window" >&2; exit 1; }
+    tries=$((tries + 1))
+    [ $tries -lt 2000 ] || { echo "no window after 10 s" >&2; exit 1; }
+    sleep 0.005
+  done
 }
 
 times=()
