@@ -41,9 +41,6 @@ std::string CRunWindows::enterHighScore(std::int32_t score) {
 }
 
 void CRunWindows::invalidate() {
-    // Play and Demo read the options first: the new board is drawn in the
-    // graphics style they found.
-    view_.takeStyles();
     view_.invalidate();
 }
 

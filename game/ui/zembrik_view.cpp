@@ -143,7 +143,6 @@ CZembrikView::CZembrikView(CZembrikDoc& doc, QWidget* parent)
         box.exec();
     }
     runner_.LoadOptions();
-    takeStyles();
 }
 
 CZembrikView::~CZembrikView() {
@@ -170,29 +169,19 @@ void CZembrikView::useAudio(WavePlayer& waves, MidiDevice& midi) {
 
 // ---- game runs ------------------------------------------------------------
 
-void CZembrikView::OnPlay() {
-    runner_.OnPlay();
-    takeStyles();
-}
+void CZembrikView::OnPlay() { runner_.OnPlay(); }
 
 void CZembrikView::OnPause() { runner_.OnPause(); }
 
 void CZembrikView::OnEndGame() { runner_.OnEndGame(); }
 
-void CZembrikView::OnDemo() {
-    runner_.OnDemo();
-    takeStyles();
-}
+void CZembrikView::OnDemo() { runner_.OnDemo(); }
 
 void CZembrikView::OnMakeDemo() { runner_.OnMakeDemo(); }
 
-void CZembrikView::OnOptions() {
-    runner_.OnOptions();
-    takeStyles();
-}
+void CZembrikView::OnOptions() { runner_.OnOptions(); }
 
 void CZembrikView::stylesChanged() {
-    takeStyles();
     trace("styles");
     needsCompose_ = false;
     composeScreen();
@@ -251,14 +240,15 @@ void CZembrikView::composeScreen() {
 void CZembrikView::drawBoard() {
     PlayBoard& board = doc_.playBoard;
     lastOutlined_ = Direction::None;
-    const bool styleKnown = graphicsStyle >= 0 && graphicsStyle <= 2;
+    const std::int32_t style = graphicsStyle();
+    const bool styleKnown = style >= 0 && style <= 2;
     for (int x = 0; x < kGridSize; ++x) {
         for (int y = 0; y < kGridSize; ++y) {
             const PlayCell c = board.getCell(x, y);
             const int left = cellLeft(x);
             const int top = cellTop(y);
             if (styleKnown && c.region >= 0 && c.region < 6) {
-                const SheetPoint t = kTiles[graphicsStyle][c.region];
+                const SheetPoint t = kTiles[style][c.region];
                 blitSprite(t.x, t.y, kCellPixels, kCellPixels, left, top);
             }
             int sx = -1;

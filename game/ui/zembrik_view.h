@@ -64,8 +64,6 @@ public:
     void OnDemo();
     void OnMakeDemo();
     void OnOptions();
-    // Takes the run control's graphics style for drawing.
-    void takeStyles() { graphicsStyle = runner_.graphicsStyle; }
     // New options: the board is drawn again at once in the new style.
     void stylesChanged();
     void reopenMusic(bool play);
@@ -73,8 +71,8 @@ public:
     std::int32_t animationOn = 1;
     std::int32_t animFrame = 0;
     std::int32_t blinkPhase = 0;
-    // 0 Traditional, 1 Mixed, 2 Blues.
-    std::int32_t graphicsStyle = 0;
+    // 0 Traditional, 1 Mixed, 2 Blues: the run control's working copy.
+    std::int32_t graphicsStyle() const { return runner_.graphicsStyle; }
 
     CZembrikDoc& doc() { return doc_; }
     GameRules& rules() { return rules_; }

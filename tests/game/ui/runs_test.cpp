@@ -118,7 +118,7 @@ TEST_F(RunsTest, OptionsDialogShowsTheFileAndWritesTheChoiceOnOk) {
     EXPECT_EQ(fileBytes("Options.dat").toHex().toStdString(),
               "020000000000000000000000" "010000000300000006000000");
     EXPECT_EQ(view().runner().graphicsStyle, 2);
-    EXPECT_EQ(view().graphicsStyle, 2);
+    EXPECT_EQ(view().graphicsStyle(), 2);
 }
 
 TEST_F(RunsTest, OptionsCancelWritesNothingAndAMissingFileChecksNoButton) {
@@ -134,7 +134,7 @@ TEST_F(RunsTest, OptionsCancelWritesNothingAndAMissingFileChecksNoButton) {
     command(kCmdOptions);
     expectScriptDone(script);
     EXPECT_EQ(fileBytes("Options.dat"), before);
-    EXPECT_EQ(view().graphicsStyle, 0);  // as read when the window was made
+    EXPECT_EQ(view().graphicsStyle(), 0);  // as read when the window was made
 
     // The kept dialog still shows what it showed; the file is made anew with
     // zeros, and OK writes -1 for a group left empty.
