@@ -21,25 +21,33 @@ std::int32_t inRange(std::int32_t v, std::int32_t count) { return v >= 0 && v < 
 
 std::string GameRunner::highScoreFileName(int version) { return MakeNumberedName("HIScore", version, ".dat"); }
 
-void GameRunner::LoadOptions() {
+bool GameRunner::readOrCreateOptions(OptionsRecord& rec) {
+    if (ReadOptions(readPath(kOptionsFile), rec)) return true;
+    rec = OptionsRecord{};
+    WriteOptions(writePath(kOptionsFile), rec);
+    return false;
+}
+
+void GameRunner::takeSelection(const OptionsRecord& rec) {
+    // A damaged file must not select a game outside the catalogue.
+    selectedVersion = inRange(rec.version, kVersionCount);
+    selectedSeries = inRange(rec.series, kSeriesCount);
+    selectedGame = inRange(rec.game, kGamesPerSeries);
+}
+
+OptionsRecord GameRunner::LoadOptions() {
     OptionsRecord rec;
-    if (OptionsFileExists(readPath(kOptionsFile)) && ReadOptions(readPath(kOptionsFile), rec)) {
+    if (readOrCreateOptions(rec)) {
         graphicsStyle = rec.graphicsStyle;
         musicStyle = rec.musicStyle;
         soundStyle = rec.soundStyle;
-        // A damaged file must not select a game outside the catalogue.
-        selectedVersion = inRange(rec.version, kVersionCount);
-        selectedSeries = inRange(rec.series, kSeriesCount);
-        selectedGame = inRange(rec.game, kGamesPerSeries);
-    } else {
-        WriteOptions(writePath(kOptionsFile), OptionsRecord{});
+        takeSelection(rec);
     }
+    return rec;
 }
 
 void GameRunner::OnPlay() {
-    LoadOptions();
-    OptionsRecord asRead;  // the styles as the file holds them (zeros if it was missing)
-    ReadOptions(readPath(kOptionsFile), asRead);
+    const OptionsRecord asRead = LoadOptions();
     playDialog_.FillSeriesLabels(selectedVersion);
     playDialog_.version = selectedVersion;
     playDialog_.series = selectedSeries;
@@ -154,16 +162,11 @@ void GameRunner::OnMakeDemo() {
 
 void GameRunner::OnOptions() {
     OptionsRecord rec;
-    if (OptionsFileExists(readPath(kOptionsFile)) && ReadOptions(readPath(kOptionsFile), rec)) {
+    if (readOrCreateOptions(rec)) {
         optionsFields_[0] = rec.graphicsStyle;
         optionsFields_[1] = rec.musicStyle;
         optionsFields_[2] = rec.soundStyle;
-        selectedVersion = inRange(rec.version, kVersionCount);
-        selectedSeries = inRange(rec.series, kSeriesCount);
-        selectedGame = inRange(rec.game, kGamesPerSeries);
-    } else {
-        rec = OptionsRecord{};
-        WriteOptions(writePath(kOptionsFile), rec);
+        takeSelection(rec);
     }
     if (!win_.showOptions(optionsFields_)) return;
     WriteOptions(writePath(kOptionsFile), OptionsRecord{optionsFields_[0], optionsFields_[1], optionsFields_[2],

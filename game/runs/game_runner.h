@@ -51,7 +51,9 @@ public:
     std::int32_t selectedSeries = 0;
     std::int32_t selectedGame = 0;
 
-    void LoadOptions();
+    // Reads the options into the working copies (a missing file is created
+    // with zeros) and returns them as the file held them.
+    OptionsRecord LoadOptions();
     void OnPlay();
     void OnPause();
     void OnEndGame();
@@ -73,6 +75,10 @@ public:
 private:
     std::string readPath(const std::string& name) const { return path_(name, false); }
     std::string writePath(const std::string& name) const { return path_(name, true); }
+    // Reads the options file; one that cannot be read is created with zeros,
+    // which `rec` then holds. True when it could be read.
+    bool readOrCreateOptions(OptionsRecord& rec);
+    void takeSelection(const OptionsRecord& rec);
     void startDemoRun();
     // The board on screen, its opening message and the demo's own message.
     void openDemoRun(const char* demoMessage);
