@@ -87,19 +87,6 @@ QPushButton* cancelButton(QDialog* d, int x, int y, int w, int h) {
 
 }  // namespace
 
-void applyDialogColours(QWidget* dialog) {
-    QPalette pal = dialog->palette();
-    const QColor grey(192, 192, 192);
-    pal.setColor(QPalette::Window, grey);
-    pal.setColor(QPalette::Button, grey);
-    pal.setColor(QPalette::WindowText, Qt::black);
-    pal.setColor(QPalette::ButtonText, Qt::black);
-    pal.setColor(QPalette::Base, Qt::white);
-    pal.setColor(QPalette::Text, Qt::black);
-    dialog->setPalette(pal);
-    dialog->setAutoFillBackground(true);
-}
-
 // ---- Initialize ----
 
 CInitializeDlg::CInitializeDlg(QWidget* parent) : QDialog(parent), dde_(this) {

@@ -8,15 +8,13 @@
 #include <QString>
 
 #include "platform/dialog_data.h"
+#include "platform/dialog_style.h"
 
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
 namespace vortan::designer {
-
-// Grey dialog background with black text.
-void applyDialogColours(QWidget* dialog);
 
 class CInitializeDlg : public QDialog {
     Q_OBJECT

@@ -12,19 +12,6 @@ namespace vortan {
 
 const char* const kMakerWebAddress = "https://vortan.example.org/";
 
-void applyDialogColours(QWidget* w) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, QColor(192, 192, 192));
-    // Black text, except on disabled controls, which must still look disabled.
-    p.setColor(QPalette::Active, QPalette::WindowText, QColor(0, 0, 0));
-    p.setColor(QPalette::Inactive, QPalette::WindowText, QColor(0, 0, 0));
-    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
-    p.setColor(QPalette::Disabled, QPalette::Text, QColor(128, 128, 128));
-    p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(128, 128, 128));
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
-}
-
 namespace {
 int duX(int du) { return du * 3 / 2; }
 int duY(int du) { return du * 13 / 8; }

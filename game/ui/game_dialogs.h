@@ -5,12 +5,11 @@
 #include <QDialog>
 #include <QString>
 
+#include "platform/dialog_style.h"
+
 class QPushButton;
 
 namespace vortan {
-
-// Grey dialog background with black text, the look of every game dialog.
-void applyDialogColours(QWidget* w);
 
 // The maker's web site, opened from the Web Link dialog.
 extern const char* const kMakerWebAddress;
