@@ -134,7 +134,11 @@ CZembrikView::CZembrikView(CZembrikDoc& doc, QWidget* parent)
     title_ = loadSurface(QStringLiteral(":/game/title.png"));
 
     timer_.setInterval(1000);
-    connect(&timer_, &QTimer::timeout, this, &CZembrikView::onTimer);
+    // Queued: a dialog opened by a tick then runs outside the timer's own
+    // event, so the timer keeps firing while it is up (a timer never fires
+    // again while its own event is being handled). Later ticks run inside
+    // the dialog's loop and count the end of the game down as usual.
+    connect(&timer_, &QTimer::timeout, this, &CZembrikView::onTimer, Qt::QueuedConnection);
     timer_.start();
     if (!timer_.isActive()) {
         QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Vortan Version 2.3"),
