@@ -79,6 +79,7 @@ private:
     // which `rec` then holds. True when it could be read.
     bool readOrCreateOptions(OptionsRecord& rec);
     void takeSelection(const OptionsRecord& rec);
+    void takeStyles(std::int32_t graphics, std::int32_t music, std::int32_t sound);
     void startDemoRun();
     // The board on screen, its opening message and the demo's own message.
     void openDemoRun(const char* demoMessage);

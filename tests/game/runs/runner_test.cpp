@@ -312,7 +312,26 @@ TEST_F(Run, OptionsDialogWritesTheStylesAndKeepsTheGame) {
     EXPECT_EQ(slurp("Options.dat"), before);
 }
 
-TEST_F(Run, OutOfRangeOptionsAreClampedToTheCatalogue) {
+TEST_F(Run, OutOfRangeOptionsAreTakenAsTheFirstChoice) {
+    // Styles: -1 is what the dialog writes for a group left unchecked.
+    ASSERT_TRUE(WriteOptions(at("Options.dat"), OptionsRecord{-1, 3, -7, 0, 0, 0}));
+    runner.LoadOptions();
+    EXPECT_EQ(runner.graphicsStyle, 0);
+    EXPECT_EQ(runner.musicStyle, 0);
+    EXPECT_EQ(runner.soundStyle, 0);
+    win.optionsOk = true;
+    win.setOptions = true;
+    win.optionsChoice[0] = -1;
+    win.optionsChoice[1] = 2;
+    win.optionsChoice[2] = -1;
+    runner.OnOptions();
+    OptionsRecord kept;
+    ASSERT_TRUE(ReadOptions(at("Options.dat"), kept));
+    EXPECT_EQ(kept, (OptionsRecord{-1, 2, -1, 0, 0, 0}));
+    EXPECT_EQ(runner.graphicsStyle, 0);
+    EXPECT_EQ(runner.musicStyle, 2);
+    EXPECT_EQ(runner.soundStyle, 0);
+
     ASSERT_TRUE(WriteOptions(at("Options.dat"), OptionsRecord{1, 0, 0, 9, -3, 77}));
     runner.LoadOptions();
     EXPECT_EQ(runner.graphicsStyle, 1);
