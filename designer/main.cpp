@@ -1,14 +1,12 @@
 // The board designer: one window editing one board file at a time.
 #include <QApplication>
-#include <QPalette>
 
 #include "main_frame.h"
+#include "platform/application.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("vortan"));
-    QCoreApplication::setOrganizationName(QString());
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Vortan Designer"));
+    vortan::initApplication();
 
     vortan::designer::CMainFrame frame;
     frame.show();

@@ -3,13 +3,13 @@
 #include <QIcon>
 
 #include "main_frame.h"
+#include "platform/application.h"
 #include "platform/audio/sdl_audio.h"
 #include "zembrik_view.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("vortan"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Vortan Version 2.3"));
+    vortan::initApplication();
     // One audio device for the whole program; it outlives the window.
     vortan::SdlAudio audio;
     vortan::CMainFrame frame;
