@@ -86,6 +86,19 @@ TEST(Rules, WinningWithTheLastAllowedMoveIsALoss) {
     EXPECT_EQ(g.doc.gameOutcome, GameOutcome::Lost);
     EXPECT_EQ(g.doc.starBoxTimeLeft, kDone);
     EXPECT_EQ(g.doc.movesLeft, kRanOut);
+
+    // The last move takes every Star box but a Number box is left: the star
+    // clock shows the Stars done, the number clock keeps its time.
+    BoardDefinition half = takeAbove(BoxCode::Star);
+    put(half, 3, 20, BoxCode::Number, RegionCode::Yellow, 1);
+    half.moveLimit = 1;
+    half.starBoxTimeLimit = 60;
+    half.numberBoxTimeLimit = 60;
+    Game h(half);
+    h.key(Direction::Up);
+    EXPECT_EQ(h.doc.gameOutcome, GameOutcome::Lost);
+    EXPECT_EQ(h.doc.starBoxTimeLeft, kDone);
+    EXPECT_EQ(h.doc.numberBoxTimeLeft, 60);
 }
 
 TEST(Rules, BonusBoxes) {
