@@ -185,6 +185,15 @@ void GameRunner::OnOptions() {
     win_.reopenMusic(rules_.musicOn == 1 && rules_.musicActive == 1);
 }
 
+void GameRunner::gameEnded(const GameEnd& end) {
+    if (end.outcome == GameOutcome::Won) {
+        win_.showGameWon();
+        fileHighScore();
+    } else {
+        win_.showGameLost();
+    }
+}
+
 void GameRunner::fileHighScore() {
     // Only a played game chosen from the catalogue has a place in the table.
     if (doc_.playedSeries < 0 || doc_.playedGame < 0) return;
@@ -196,9 +205,9 @@ void GameRunner::fileHighScore() {
     highScores_.WriteHighScores(name);
 }
 
-void GameRunner::showDemoOver() { win_.showMessage(kDemoEndedMessage, "Demo Message"); }
+void GameRunner::demoOver() { win_.showMessage(kDemoEndedMessage, "Demo Message"); }
 
-void GameRunner::finishRecording() {
+void GameRunner::recordingOver() {
     win_.showMessage(kRecordingEndedMessage, "Demo. Message");
     WriteDemoMovesFile(writePath(kDemoMoves), doc_.demoMoves());
 }

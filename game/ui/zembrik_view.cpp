@@ -173,18 +173,6 @@ void CZembrikView::useAudio(WavePlayer& waves, MidiDevice& midi) {
 
 // ---- game runs ------------------------------------------------------------
 
-void CZembrikView::OnPlay() { runner_.OnPlay(); }
-
-void CZembrikView::OnPause() { runner_.OnPause(); }
-
-void CZembrikView::OnEndGame() { runner_.OnEndGame(); }
-
-void CZembrikView::OnDemo() { runner_.OnDemo(); }
-
-void CZembrikView::OnMakeDemo() { runner_.OnMakeDemo(); }
-
-void CZembrikView::OnOptions() { runner_.OnOptions(); }
-
 void CZembrikView::stylesChanged() {
     trace("styles");
     needsCompose_ = false;
@@ -468,33 +456,6 @@ void CZembrikView::stopMusic() {
 }
 
 bool CZembrikView::isMusicPlaying() { return sound_->isMusicPlaying(); }
-
-void CZembrikView::showGameWon() {
-    trace("dialog won");
-    CGameWonDlg dlg(this);
-    dlg.exec();
-}
-
-void CZembrikView::showGameLost() {
-    trace("dialog lost");
-    CGameLostDlg dlg(this);
-    dlg.exec();
-}
-
-void CZembrikView::fileHighScore() {
-    trace("high score");
-    runner_.fileHighScore();
-}
-
-void CZembrikView::showDemoOver() {
-    trace("dialog demo over");
-    runner_.showDemoOver();
-}
-
-void CZembrikView::finishRecording() {
-    trace("dialog recording over");
-    runner_.finishRecording();
-}
 
 // ---- input ----------------------------------------------------------------
 

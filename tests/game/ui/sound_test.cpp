@@ -114,7 +114,7 @@ TEST_F(SoundTest, EffectsOffTouchesNoWaveUntilSwitchedOnAgain) {
     key(Qt::Key_Right);
     EXPECT_TRUE(waves.played.empty());
     view->OnSoundEffects();
-    view->OnEndGame();
+    view->runner().OnEndGame();
     EXPECT_THAT(waves.played, ElementsAre("SDDEATH0.wav"));
 }
 
@@ -185,7 +185,7 @@ TEST_F(SoundTest, TheRealAudioWithoutADeviceOrFilesStaysSilent) {
     view->OnSoundMusic();
     view->rules().OnTimer();
     EXPECT_FALSE(view->isMusicPlaying());
-    view->OnEndGame();
+    view->runner().OnEndGame();
     EXPECT_EQ(doc.gameState, GameState::Idle);
     view.reset();
 }
