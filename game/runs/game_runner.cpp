@@ -90,26 +90,23 @@ void GameRunner::OnPlay() {
     doc_.playedGame = game;
     doc_.boardPath = readPath(boardFileName(version, series, game));
 
-    doc_.gameState = GameState::OpeningMessage;
-    doc_.loadBoardFile();
-    doc_.gameOutcome = GameOutcome::Undecided;
+    doc_.openRun();
     win_.invalidate();
     rules_.playSound("SSTART");
     win_.showMessage(doc_.openingMessage, "Opening Message");
     rules_.playSound("SSTART");
     rules_.musicActive = 1;
     if (rules_.musicOn == 1) rules_.startMusic();
-    doc_.gameState = GameState::Playing;
+    doc_.startRun(RunKind::Played);
 }
 
 void GameRunner::OnPause() {
-    const GameState before = doc_.gameState;
-    if (before == GameState::Idle) return;
-    doc_.gameState = GameState::Paused;
+    if (doc_.gameState() == GameState::Idle) return;
+    const GameState before = doc_.pause();
     fx_.stopMusic();
     rules_.musicActive = 0;
     win_.showPause();
-    doc_.gameState = before;
+    doc_.resume(before);
     rules_.musicActive = 1;
     if (rules_.musicOn == 1 && !fx_.isMusicPlaying()) rules_.startMusic();
 }
@@ -118,7 +115,7 @@ void GameRunner::OnEndGame() {
     fx_.stopMusic();
     rules_.playSound("SDDEATH");
     rules_.musicActive = 0;
-    doc_.gameState = GameState::Idle;
+    doc_.endRun();
     win_.invalidate();
 }
 
@@ -129,9 +126,7 @@ void GameRunner::demoMusic() {
 
 void GameRunner::startDemoRun() {
     doc_.boardPath = readPath(kDemoGame);
-    doc_.gameState = GameState::OpeningMessage;
-    doc_.loadBoardFile();
-    doc_.gameOutcome = GameOutcome::Undecided;
+    doc_.openRun();
 }
 
 void GameRunner::openDemoRun(const char* demoMessage) {
@@ -158,7 +153,7 @@ void GameRunner::OnDemo() {
             for (int i = 0; i < kDemoMoveCount; ++i) doc_.SetDemoMove(i, moves[i]);
     }
     openDemoRun(kDemoAboutToPlayMessage);
-    doc_.gameState = GameState::DemoPlaying;
+    doc_.startRun(RunKind::Demo);
 }
 
 void GameRunner::OnMakeDemo() {
@@ -166,7 +161,7 @@ void GameRunner::OnMakeDemo() {
     doc_.ClearDemoMoves();
     startDemoRun();
     openDemoRun(kRecordingStartMessage);
-    doc_.gameState = GameState::DemoRecording;
+    doc_.startRun(RunKind::Recording);
 }
 
 void GameRunner::OnOptions() {

@@ -219,7 +219,7 @@ void CZembrikView::blitSprite(int sx, int sy, int w, int h, int dx, int dy) {
 }
 
 void CZembrikView::composeScreen() {
-    if (doc_.gameState != GameState::Idle) {
+    if (doc_.gameState() != GameState::Idle) {
         copyRect(compose_, 0, 0, panelSource_, 550, 0, kPanelWidth, kScreenHeight);
         drawBoard();
         drawStatusPanel();
@@ -341,7 +341,7 @@ void CZembrikView::drawTimeLost() {
 
 void CZembrikView::drawStatusPanel() {
     trace("panel values");
-    if (doc_.gameState == GameState::Idle) return;
+    if (doc_.gameState() == GameState::Idle) return;
     drawPanelText(QString::fromLatin1(doc_.gameName.c_str()), 110, 121);
     drawPanelValue(doc_.numberOfLives, 110, 171);
     drawPanelValue(doc_.movesLeft, 175, 271);
@@ -471,7 +471,7 @@ void CZembrikView::redrawPanelOnRelease() {
     // Values drawn straight over older ones would run into each other (a
     // lost life shows "1" and "LOST" on top of each other), so the panel
     // background goes first. Shown with the next present.
-    if (doc_.gameState == GameState::Idle) return;
+    if (doc_.gameState() == GameState::Idle) return;
     copyPanelBackground();
     drawStatusPanel();
 }

@@ -119,7 +119,7 @@ TEST_F(Run, PlayRunsItsStepsInOrder) {
     runner.OnPlay();
     EXPECT_THAT(events(), ElementsAre("dialog play", "sound SSTART", "message Opening Message: Good luck",
                                       "sound SSTART", "music start"));
-    EXPECT_EQ(doc.gameState, GameState::Playing);
+    EXPECT_EQ(doc.gameState(), GameState::Playing);
     EXPECT_EQ(doc.playedSeries, 1);
     EXPECT_EQ(doc.playedGame, 2);
     EXPECT_EQ(doc.timeLeft, 100);
@@ -158,7 +158,7 @@ TEST_F(Run, CancelLeavesTheRunningGameAndItsClock) {
     };
     win.playGame = [](PlayGameModel&) { return false; };
     runner.OnPlay();
-    EXPECT_EQ(doc.gameState, GameState::GameOver);
+    EXPECT_EQ(doc.gameState(), GameState::GameOver);
     EXPECT_EQ(doc.gameOutcome, GameOutcome::Lost);
     EXPECT_THAT(events(), ElementsAre("dialog play", "sound CLICK", "hit 10 10", "lost 10 10", "music stop",
                                       "sound SDEATH", "dialog lost"));
@@ -178,20 +178,20 @@ TEST_F(Run, ResetClearsOnlyExistingFilesWhicheverButtonCloses) {
     runner.OnPlay();
     EXPECT_EQ(slurp("HIScore0.dat"), std::string(360, '\0'));
     EXPECT_FALSE(fs::exists(at("HIScore3.dat")));
-    EXPECT_EQ(doc.gameState, GameState::Idle);
+    EXPECT_EQ(doc.gameState(), GameState::Idle);
 }
 
 TEST_F(Run, AMissingBoardStartsThePreviousOne) {
     writeBoard("alvor1.dat", "First board");
     runner.OnPlay();
-    doc.gameState = GameState::Idle;
+    doc.endRun();
     fx.log.clear();
     win.playGame = [](PlayGameModel& m) {
         m.onGame(4);  // alvor5.dat does not exist
         return true;
     };
     runner.OnPlay();
-    EXPECT_EQ(doc.gameState, GameState::Playing);
+    EXPECT_EQ(doc.gameState(), GameState::Playing);
     EXPECT_THAT(events(), ::testing::Contains("message Opening Message: First board"));
 }
 
@@ -241,12 +241,12 @@ TEST_F(Run, PauseSuspendsAndRestoresTheState) {
     runner.OnPlay();
     fx.log.clear();
     win.whileUp = [this] {
-        EXPECT_EQ(doc.gameState, GameState::Paused);
+        EXPECT_EQ(doc.gameState(), GameState::Paused);
         rules.OnTimer();  // the clock stands
         rules.OnKeyDown(kKeyUp);
     };
     runner.OnPause();
-    EXPECT_EQ(doc.gameState, GameState::Playing);
+    EXPECT_EQ(doc.gameState(), GameState::Playing);
     EXPECT_EQ(doc.timeLeft, 50);
     EXPECT_EQ(rules.musicActive, 1);
     EXPECT_THAT(events(), ElementsAre("music stop", "dialog pause", "music start"));
@@ -255,7 +255,7 @@ TEST_F(Run, PauseSuspendsAndRestoresTheState) {
 TEST_F(Run, EndGameReturnsToIdleFromAnyState) {
     runner.OnEndGame();
     EXPECT_THAT(events(), ElementsAre("music stop", "sound SDDEATH"));
-    EXPECT_EQ(doc.gameState, GameState::Idle);
+    EXPECT_EQ(doc.gameState(), GameState::Idle);
     EXPECT_EQ(rules.musicActive, 0);
 }
 
@@ -263,7 +263,7 @@ TEST_F(Run, DemoCreatesAMissingMoveListAndPlaysIt) {
     writeBoard("demogame.dat", "Demo board");
     runner.OnDemo();
     EXPECT_EQ(slurp("demomoves.dat"), std::string(300, '\0') + std::string("\x06\x00", 2));
-    EXPECT_EQ(doc.gameState, GameState::DemoPlaying);
+    EXPECT_EQ(doc.gameState(), GameState::DemoPlaying);
     EXPECT_THAT(events(), ElementsAre("sound GSTART", "message Opening Message: Demo board", "sound GSTART",
                                       "music start", std::string("message Demo Message: ") + kDemoAboutToPlayMessage));
 
@@ -274,7 +274,7 @@ TEST_F(Run, DemoCreatesAMissingMoveListAndPlaysIt) {
     runner.OnDemo();
     fx.log.clear();
     rules.OnTimer();
-    EXPECT_EQ(doc.gameState, GameState::DemoOver);
+    EXPECT_EQ(doc.gameState(), GameState::DemoOver);
     rules.OnTimer();
     rules.OnTimer();
     EXPECT_THAT(events(), ::testing::Contains(std::string("message Demo Message: ") + kDemoEndedMessage));
@@ -283,13 +283,13 @@ TEST_F(Run, DemoCreatesAMissingMoveListAndPlaysIt) {
 TEST_F(Run, RecordingWritesTheMovesTwoTicksAfterTheEnd) {
     writeBoard("demogame.dat", "Demo board");
     runner.OnMakeDemo();
-    EXPECT_EQ(doc.gameState, GameState::DemoRecording);
+    EXPECT_EQ(doc.gameState(), GameState::DemoRecording);
     EXPECT_EQ(fx.log.back(), "message Demo Message: You can now make a demo");
     rules.OnKeyDown(kKeyRight);  // the Star is not taken sideways
     rules.OnKeyDown(32);
     rules.OnKeyDown(kKeyLeft);
     rules.OnKeyDown(kKeyUp);
-    EXPECT_EQ(doc.gameState, GameState::RecordingOver);
+    EXPECT_EQ(doc.gameState(), GameState::RecordingOver);
     EXPECT_FALSE(fs::exists(at("demomoves.dat")));
     rules.OnTimer();
     EXPECT_FALSE(fs::exists(at("demomoves.dat")));

@@ -117,7 +117,7 @@ TEST_F(FrameTest, NewAndSaveChangeNothing) {
     QTest::keyClick(frame->view(), Qt::Key_N, Qt::ControlModifier);
     QTest::keyClick(frame->view(), Qt::Key_S, Qt::ControlModifier);
     QCoreApplication::processEvents();
-    EXPECT_EQ(frame->doc().gameState, GameState::Playing);
+    EXPECT_EQ(frame->doc().gameState(), GameState::Playing);
     EXPECT_EQ(frame->doc().movesLeft, moves);
     EXPECT_EQ(frame->doc().playBoard.peek(11, 10).box, 1);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
