@@ -7,18 +7,18 @@ bool warns(std::int32_t v) { return v >= 1 && v <= 30; }
 }  // namespace
 
 void GameRules::playSound(const std::string& name) {
-    if (soundEffectsOn == 1) fx_.playSound(name);
+    if (settings.soundEffectsOn == 1) fx_.playSound(name);
 }
 
 void GameRules::startMusic() { fx_.startMusic(); }
 
 void GameRules::restartMusicIfEnded() {
-    if (musicOn == 1 && musicActive == 1 && !fx_.isMusicPlaying()) startMusic();
+    if (settings.musicOn == 1 && musicActive == 1 && !fx_.isMusicPlaying()) startMusic();
 }
 
 void GameRules::OnSoundMusic() {
-    musicOn = 1 - musicOn;
-    if (musicOn == 1)
+    settings.musicOn = 1 - settings.musicOn;
+    if (settings.musicOn == 1)
         startMusic();
     else
         fx_.stopMusic();
@@ -56,7 +56,7 @@ void GameRules::OnKeyDown(int key) {
 }
 
 void GameRules::moveByClick(int x, int y) {
-    if (mouseControl != 1 || doc_.gameState() != GameState::Playing) return;
+    if (settings.mouseControl != 1 || doc_.gameState() != GameState::Playing) return;
     const Direction d = clickZone(x, y);
     if (d != Direction::None) makeMove(d, d);
 }

@@ -25,9 +25,10 @@ constexpr std::int32_t kStyleCount = 3;
 void GameRunner::takeStyles(std::int32_t graphics, std::int32_t music, std::int32_t sound) {
     // The file keeps what was written (-1 for a group left unchecked), but
     // nothing can be drawn or played in a style that does not exist.
-    graphicsStyle = inRange(graphics, kStyleCount);
-    musicStyle = inRange(music, kStyleCount);
-    soundStyle = inRange(sound, kStyleCount);
+    GameSettings& s = rules_.settings;
+    s.graphicsStyle = inRange(graphics, kStyleCount);
+    s.musicStyle = inRange(music, kStyleCount);
+    s.soundStyle = inRange(sound, kStyleCount);
 }
 
 std::string GameRunner::highScoreFileName(int version) { return MakeNumberedName("HIScore", version, ".dat"); }
@@ -96,7 +97,7 @@ void GameRunner::OnPlay() {
     win_.showMessage(doc_.openingMessage, "Opening Message");
     rules_.playSound("SSTART");
     rules_.musicActive = 1;
-    if (rules_.musicOn == 1) rules_.startMusic();
+    if (rules_.settings.musicOn == 1) rules_.startMusic();
     doc_.startRun(RunKind::Played);
 }
 
@@ -108,7 +109,7 @@ void GameRunner::OnPause() {
     win_.showPause();
     doc_.resume(before);
     rules_.musicActive = 1;
-    if (rules_.musicOn == 1 && !fx_.isMusicPlaying()) rules_.startMusic();
+    if (rules_.settings.musicOn == 1 && !fx_.isMusicPlaying()) rules_.startMusic();
 }
 
 void GameRunner::OnEndGame() {
@@ -121,7 +122,7 @@ void GameRunner::OnEndGame() {
 
 void GameRunner::demoMusic() {
     rules_.musicActive = 1;
-    if (rules_.musicOn == 1 && !fx_.isMusicPlaying()) rules_.startMusic();
+    if (rules_.settings.musicOn == 1 && !fx_.isMusicPlaying()) rules_.startMusic();
 }
 
 void GameRunner::startDemoRun() {
@@ -177,7 +178,7 @@ void GameRunner::OnOptions() {
                                                         rec.version, rec.series, rec.game});
     takeStyles(optionsFields_[0], optionsFields_[1], optionsFields_[2]);
     win_.stylesChanged();
-    win_.reopenMusic(rules_.musicOn == 1 && rules_.musicActive == 1);
+    win_.reopenMusic(rules_.settings.musicOn == 1 && rules_.musicActive == 1);
 }
 
 void GameRunner::gameEnded(const GameEnd& end) {

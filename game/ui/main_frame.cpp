@@ -121,10 +121,10 @@ QAction* CMainFrame::commandAction(int id) const {
 }
 
 void CMainFrame::updateCheckMarks() {
-    commandAction(kCmdSoundEffects)->setChecked(view_->rules().soundEffectsOn == 1);
-    commandAction(kCmdSoundMusic)->setChecked(view_->rules().musicOn == 1);
-    commandAction(kCmdAnimation)->setChecked(view_->animationOn == 1);
-    commandAction(kCmdMouseControl)->setChecked(view_->rules().mouseControl == 1);
+    commandAction(kCmdSoundEffects)->setChecked(view_->rules().settings.soundEffectsOn == 1);
+    commandAction(kCmdSoundMusic)->setChecked(view_->rules().settings.musicOn == 1);
+    commandAction(kCmdAnimation)->setChecked(view_->rules().settings.animationOn == 1);
+    commandAction(kCmdMouseControl)->setChecked(view_->rules().settings.mouseControl == 1);
 }
 
 void CMainFrame::OnFileNew() {

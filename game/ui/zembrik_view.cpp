@@ -166,7 +166,7 @@ void CZembrikView::setSoundOutput(SoundOutput* output) { sound_ = output ? outpu
 
 void CZembrikView::useAudio(WavePlayer& waves, MidiDevice& midi) {
     auto output = std::make_unique<InstalledSoundOutput>(
-        waves, midi, [this] { return runner_.soundStyle; }, [this] { return runner_.musicStyle; });
+        waves, midi, [this] { return rules_.settings.soundStyle; }, [this] { return rules_.settings.musicStyle; });
     sound_ = output.get();
     installed_ = std::move(output);
 }
@@ -349,7 +349,7 @@ void CZembrikView::drawStatusPanel() {
     drawPanelValue(doc_.timeLeft, 175, 321);
     drawPanelValue(doc_.numberBoxTimeLeft, 175, 371);
     drawPanelValue(doc_.starBoxTimeLeft, 175, 421);
-    if (rules_.mouseControl == 1) {
+    if (rules_.settings.mouseControl == 1) {
         drawPanelText(QStringLiteral("Mouse Control"), 50, 471);
         drawPanelText(QStringLiteral("Click On Screen"), 50, 501);
         drawMouseZones();
@@ -359,14 +359,14 @@ void CZembrikView::drawStatusPanel() {
 void CZembrikView::showMove(Direction direction) {
     trace(std::string("showMove ") + directionName(direction));
     drawBoard();
-    if (animationOn == 1) {
+    if (rules_.settings.animationOn == 1) {
         blinkPhase = blinkPhase != 1 ? 1 : 0;
         animFrame = animFrame == 5 ? 0 : animFrame + 1;
     } else {
         blinkPhase = 0;
         animFrame = 0;
     }
-    if (rules_.mouseControl == 1) {
+    if (rules_.settings.mouseControl == 1) {
         lastOutlined_ = direction;
         drawStatusPanel();
     }

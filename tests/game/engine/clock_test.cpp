@@ -30,7 +30,7 @@ TEST(Clock, CountdownsTickAndWarnInTheirLastThirtySeconds) {
     EXPECT_THAT(g.fx.sounds, ElementsAre("CLICK"));
     EXPECT_THAT(g.fx.log, ElementsAre("panel background", "panel name", "sound CLICK", "panel values", "present",
                                       "showMove None", "present"));
-    g.rules.musicOn = 1;
+    g.rules.settings.musicOn = 1;
     g.fx.log.clear();
     g.ticks(1);
     EXPECT_THAT(g.fx.log, ElementsAre("panel background", "panel name", "sound CLICK", "panel values", "present",
@@ -105,7 +105,7 @@ TEST(Clock, ThirtyTicksAfterTheEndTheTitleReturnsEvenWithTheDialogUp) {
 
 TEST(Clock, MusicRestartsAtTheTickAfterThePieceEnded) {
     Game g(runningBoard());
-    g.rules.musicOn = 1;
+    g.rules.settings.musicOn = 1;
     g.fx.musicPlaying = true;
     g.ticks(1);
     EXPECT_EQ(std::count(g.fx.log.begin(), g.fx.log.end(), "music start"), 0);

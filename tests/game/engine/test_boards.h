@@ -56,7 +56,7 @@ struct Game {
         BoardDefinition copy = b;
         std::istringstream in(EncodeBoard(copy));
         doc.openAndStartRun(in, kind);
-        rules.musicOn = 0;  // music requests would crowd the recorded events
+        rules.settings.musicOn = 0;  // music requests would crowd the recorded events
     }
     void key(Direction d) {
         static const int keys[] = {0, kKeyUp, kKeyDown, kKeyLeft, kKeyRight};

@@ -143,7 +143,7 @@ TEST_F(Run, PlayKeepsTheStylesAndWritesTheChosenGame) {
     ASSERT_TRUE(ReadOptions(at("Options.dat"), r));
     EXPECT_EQ(r, (OptionsRecord{2, 1, 1, 1, 3, 6}));
     EXPECT_EQ(runner.selectedVersion, 1);
-    EXPECT_EQ(runner.graphicsStyle, 2);
+    EXPECT_EQ(rules.settings.graphicsStyle, 2);
 }
 
 TEST_F(Run, CancelLeavesTheRunningGameAndItsClock) {
@@ -318,7 +318,7 @@ TEST_F(Run, OptionsDialogWritesTheStylesAndKeepsTheGame) {
     OptionsRecord r;
     ASSERT_TRUE(ReadOptions(at("Options.dat"), r));
     EXPECT_EQ(r, (OptionsRecord{2, 0, -1, 1, 3, 6}));
-    EXPECT_EQ(runner.graphicsStyle, 2);
+    EXPECT_EQ(rules.settings.graphicsStyle, 2);
     EXPECT_THAT(fx.log, ::testing::IsSupersetOf({"styles", "music reopen play"}));
     // Cancel writes nothing.
     win.optionsOk = false;
@@ -331,9 +331,9 @@ TEST_F(Run, OutOfRangeOptionsAreTakenAsTheFirstChoice) {
     // Styles: -1 is what the dialog writes for a group left unchecked.
     ASSERT_TRUE(WriteOptions(at("Options.dat"), OptionsRecord{-1, 3, -7, 0, 0, 0}));
     runner.LoadOptions();
-    EXPECT_EQ(runner.graphicsStyle, 0);
-    EXPECT_EQ(runner.musicStyle, 0);
-    EXPECT_EQ(runner.soundStyle, 0);
+    EXPECT_EQ(rules.settings.graphicsStyle, 0);
+    EXPECT_EQ(rules.settings.musicStyle, 0);
+    EXPECT_EQ(rules.settings.soundStyle, 0);
     win.optionsOk = true;
     win.setOptions = true;
     win.optionsChoice[0] = -1;
@@ -343,13 +343,13 @@ TEST_F(Run, OutOfRangeOptionsAreTakenAsTheFirstChoice) {
     OptionsRecord kept;
     ASSERT_TRUE(ReadOptions(at("Options.dat"), kept));
     EXPECT_EQ(kept, (OptionsRecord{-1, 2, -1, 0, 0, 0}));
-    EXPECT_EQ(runner.graphicsStyle, 0);
-    EXPECT_EQ(runner.musicStyle, 2);
-    EXPECT_EQ(runner.soundStyle, 0);
+    EXPECT_EQ(rules.settings.graphicsStyle, 0);
+    EXPECT_EQ(rules.settings.musicStyle, 2);
+    EXPECT_EQ(rules.settings.soundStyle, 0);
 
     ASSERT_TRUE(WriteOptions(at("Options.dat"), OptionsRecord{1, 0, 0, 9, -3, 77}));
     runner.LoadOptions();
-    EXPECT_EQ(runner.graphicsStyle, 1);
+    EXPECT_EQ(rules.settings.graphicsStyle, 1);
     EXPECT_EQ(runner.selectedVersion, 0);
     EXPECT_EQ(runner.selectedSeries, 0);
     EXPECT_EQ(runner.selectedGame, 0);

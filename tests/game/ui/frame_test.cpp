@@ -84,20 +84,20 @@ TEST_F(FrameTest, CheckMarksFollowTheSwitches) {
     for (int id : {kCmdSoundEffects, kCmdSoundMusic, kCmdAnimation, kCmdMouseControl})
         EXPECT_TRUE(frame->commandAction(id)->isChecked()) << id;
     frame->commandAction(kCmdMouseControl)->trigger();
-    EXPECT_EQ(frame->view()->rules().mouseControl, 0);
+    EXPECT_EQ(frame->view()->rules().settings.mouseControl, 0);
     EXPECT_FALSE(frame->commandAction(kCmdMouseControl)->isChecked());
     frame->commandAction(kCmdMouseControl)->trigger();
-    EXPECT_EQ(frame->view()->rules().mouseControl, 1);
+    EXPECT_EQ(frame->view()->rules().settings.mouseControl, 1);
     EXPECT_TRUE(frame->commandAction(kCmdMouseControl)->isChecked());
 
     frame->commandAction(kCmdAnimation)->trigger();
-    EXPECT_EQ(frame->view()->animationOn, 0);
+    EXPECT_EQ(frame->view()->rules().settings.animationOn, 0);
     frame->commandAction(kCmdSoundEffects)->trigger();
-    EXPECT_EQ(frame->view()->rules().soundEffectsOn, 0);
+    EXPECT_EQ(frame->view()->rules().settings.soundEffectsOn, 0);
     frame->commandAction(kCmdSoundMusic)->trigger();
-    EXPECT_EQ(frame->view()->rules().musicOn, 0);
+    EXPECT_EQ(frame->view()->rules().settings.musicOn, 0);
     // A flag changed elsewhere shows when the menu is next updated.
-    frame->view()->animationOn = 1;
+    frame->view()->rules().settings.animationOn = 1;
     frame->updateCheckMarks();
     EXPECT_TRUE(frame->commandAction(kCmdAnimation)->isChecked());
     EXPECT_FALSE(frame->commandAction(kCmdSoundMusic)->isChecked());

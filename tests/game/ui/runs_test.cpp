@@ -118,7 +118,7 @@ TEST_F(RunsTest, OptionsDialogShowsTheFileAndWritesTheChoiceOnOk) {
     expectScriptDone(script);
     EXPECT_EQ(fileBytes("Options.dat").toHex().toStdString(),
               "020000000000000000000000" "010000000300000006000000");
-    EXPECT_EQ(view().runner().graphicsStyle, 2);
+    EXPECT_EQ(view().rules().settings.graphicsStyle, 2);
     EXPECT_EQ(view().graphicsStyle(), 2);
 }
 

@@ -95,7 +95,7 @@ TEST_F(ViewTest, RegionTilesFollowTheGraphicsStyle) {
         {{0, 50}, {25, 100}, {0, 75}, {0, 25}, {0, 150}, {0, 250}},
     };
     for (int style = 0; style < 3; ++style) {
-        view->runner().graphicsStyle = style;
+        view->rules().settings.graphicsStyle = style;
         view->composeScreen();
         for (int i = 0; i < 6; ++i) {
             // Both corners of the cell come from the same tile.
@@ -109,11 +109,11 @@ TEST_F(ViewTest, UnknownStyleOrRegionPaintsNoTile) {
     openWithoutZones(uitest::plainBoard(15, 15));
     // A region code outside the table keeps what the surface held there.
     doc.playBoard.setCell(3, 3, 9, 0, 0);
-    view->runner().graphicsStyle = 1;
+    view->rules().settings.graphicsStyle = 1;
     view->composeScreen();
     EXPECT_EQ(shownAt(3, 3, 5, 5), QPoint(5, 280));  // still the Traditional Yellow of the last paint
     EXPECT_EQ(shownAt(4, 3, 5, 5), QPoint(5, 255));  // Yellow under Mixed
-    view->runner().graphicsStyle = 7;
+    view->rules().settings.graphicsStyle = 7;
     view->drawBoard();
     EXPECT_EQ(shownAt(4, 3, 5, 5), QPoint(5, 255));  // unchanged
 }
