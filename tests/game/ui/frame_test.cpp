@@ -13,7 +13,9 @@
 
 #include "game/ui/main_frame.h"
 #include "game/ui/zembrik_view.h"
+#include "modal_script.h"
 #include "platform/help_window.h"
+#include "platform/user_settings.h"
 #include "ui_test_support.h"
 
 using namespace vortan;
@@ -55,7 +57,7 @@ TEST_F(FrameTest, MenusInOrderWithTheirItems) {
     EXPECT_EQ(bar, QStringList({"&Game", "&Options", "&Sound", "&Animation", "&Control", "&Designer", "&Web Link",
                                 "&Help"}));
     EXPECT_EQ(menuTexts("&Game"), QStringList({"Play", "Pause", "End Game", "Demo", "E&xit"}));
-    EXPECT_EQ(menuTexts("&Options"), QStringList({"&Options"}));
+    EXPECT_EQ(menuTexts("&Options"), QStringList({"&Options", "-", "Pause when the window is left"}));
     EXPECT_EQ(menuTexts("&Sound"), QStringList({"E&ffects", "&Music"}));
     EXPECT_EQ(menuTexts("&Animation"), QStringList({"A&nimation"}));
     EXPECT_EQ(menuTexts("&Control"), QStringList({"&Mouse"}));
@@ -179,6 +181,66 @@ TEST_F(FrameTest, DesignerCommandStartsTheProgramBesideTheGame) {
     for (int i = 0; i < 100 && !QFile::exists(marker); ++i) QTest::qWait(20);
     EXPECT_TRUE(QFile::exists(marker));
     CMainFrame::setDesignerProgram(QString());
+}
+
+}  // namespace
+
+namespace {
+
+// Leaving the game: another application takes the keyboard (no window of the
+// game is active any more) or the window is minimised.
+TEST_F(FrameTest, LeavingTheWindowPausesARunningGameUntilUnpaused) {
+    BoardDefinition b = uitest::plainBoard();
+    ASSERT_EQ(frame->view()->openBoardFile(uitest::writeBoard("left.dat", b)), LoadResult::Loaded);
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    EXPECT_TRUE(frame->commandAction(kCmdPauseWhenLeft)->isChecked());
+
+    // A dialog of the game's own is not leaving it.
+    uitest::ModalScript own;
+    own.dialog<QDialog>("optionsDialog", [](QDialog* d) { d->reject(); });
+    frame->commandAction(kCmdOptions)->trigger();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return own.done(); }, 2000));
+    QTest::qWait(50);
+    own.stop();
+    EXPECT_TRUE(own.unexpected.empty()) << own.unexpected.front().toStdString();
+    EXPECT_EQ(frame->doc().gameState(), GameState::Playing);
+
+    GameState during = GameState::Idle;
+    uitest::ModalScript pause;
+    pause.dialog<QDialog>("pauseDialog", [&](QDialog* d) {
+        during = frame->doc().gameState();
+        d->accept();
+    });
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    QApplication::setActiveWindow(nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return pause.done(); }, 2000));
+    pause.stop();
+    EXPECT_EQ(during, GameState::Paused);
+    EXPECT_EQ(frame->doc().gameState(), GameState::Playing);
+
+    // Turned off (and remembered), leaving changes nothing.
+    frame->commandAction(kCmdPauseWhenLeft)->trigger();
+    EXPECT_FALSE(UserSettings::pauseWhenLeft());
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    uitest::ModalScript none;
+    QApplication::setActiveWindow(nullptr);
+    QTest::qWait(100);
+    none.stop();
+    EXPECT_TRUE(none.unexpected.empty());
+    EXPECT_EQ(frame->doc().gameState(), GameState::Playing);
+    UserSettings::setPauseWhenLeft(true);
+}
+
+TEST_F(FrameTest, PauseKeysAndQuit) {
+    EXPECT_TRUE(frame->commandAction(kCmdPause)->shortcuts().contains(QKeySequence(Qt::Key_P)));
+    EXPECT_TRUE(frame->commandAction(kCmdPause)->shortcuts().contains(QKeySequence(Qt::Key_Pause)));
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    QTest::keyClick(frame.get(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(frame->isVisible());
 }
 
 }  // namespace
