@@ -35,6 +35,14 @@ TEST(Clock, CountdownsTickAndWarnInTheirLastThirtySeconds) {
     g.ticks(1);
     EXPECT_THAT(g.fx.log, ElementsAre("panel background", "panel name", "sound CLICK", "panel values", "present",
                                       "music start", "showMove None", "present"));
+
+    // Each clock warns on its own: the star clock alone.
+    BoardDefinition star = runningBoard();
+    star.starBoxTimeLimit = 30;
+    Game h(star);
+    h.ticks(1);
+    EXPECT_EQ(h.doc.starBoxTimeLeft, 29);
+    EXPECT_THAT(h.fx.sounds, ElementsAre("CLICK"));
 }
 
 TEST(Clock, RunningOutOfTimeLosesTheGame) {
@@ -165,4 +173,14 @@ TEST(Clock, DemoEndsWithItsMessagesAndNoDialogs) {
     EXPECT_EQ(r.doc.gameState(), GameState::RecordingOver);
     r.ticks(2);
     EXPECT_EQ(r.fx.events().back(), "recording over");
+
+    // A recording lost by its clock ends as a recording, with no loss sequence.
+    BoardDefinition timed = b;
+    timed.timeLimit = 1;
+    Game lost(timed, RunKind::Recording);
+    lost.ticks(1);
+    EXPECT_EQ(lost.doc.gameState(), GameState::RecordingOver);
+    EXPECT_EQ(lost.doc.gameOutcome, GameOutcome::Lost);
+    lost.ticks(2);
+    EXPECT_THAT(lost.fx.events(), ElementsAre("hit 10 10", "lost 10 10", "recording over"));
 }

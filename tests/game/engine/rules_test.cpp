@@ -147,12 +147,15 @@ TEST(Rules, RedCellsCostALifeAndTakeTheMoveBack) {
     region(b, 10, 9, RegionCode::Red);
     put(b, 10, 10, BoxCode::Your);
     put(b, 15, 15, BoxCode::Free);
+    put(b, 16, 16, BoxCode::Number, RegionCode::Yellow, 7);
     b.numberOfLives = 3;
     Game g(b);
     g.key(Direction::Up);
     EXPECT_EQ(g.doc.numberOfLives, 2);
     EXPECT_EQ(g.box(10, 10), code(BoxCode::Your));
     EXPECT_EQ(g.box(15, 15), code(BoxCode::Free));  // the whole board is back
+    EXPECT_EQ(g.box(16, 16), code(BoxCode::Number));
+    EXPECT_EQ(g.doc.playBoard.peek(16, 16).number, 7);
     EXPECT_THAT(g.fx.events(), ElementsAre("sound SDDIE", "hit 10 9", "resting 10 9"));
     EXPECT_EQ(g.fx.log.back(), "present");
     EXPECT_EQ(g.doc.playBoard.yourY(), 10);

@@ -144,6 +144,15 @@ TEST_F(Run, PlayKeepsTheStylesAndWritesTheChosenGame) {
     EXPECT_EQ(r, (OptionsRecord{2, 1, 1, 1, 3, 6}));
     EXPECT_EQ(runner.selectedVersion, 1);
     EXPECT_EQ(rules.settings.graphicsStyle, 2);
+
+    // Won, the score goes to that version's table, at that series and game.
+    rules.OnKeyDown(kKeyUp);
+    HighScoreTable brenno, alvor;
+    ASSERT_TRUE(brenno.ReadHighScores(at("HIScore1.dat")));
+    ASSERT_TRUE(alvor.ReadHighScores(at("HIScore0.dat")));
+    EXPECT_EQ(brenno.GetHighScore(3, 6), 100);
+    EXPECT_EQ(brenno.GetInitials(3, 6), "ABC");
+    EXPECT_EQ(alvor.GetHighScore(3, 6), 0);
 }
 
 TEST_F(Run, CancelLeavesTheRunningGameAndItsClock) {
