@@ -47,7 +47,7 @@ void BM_ShowMove(benchmark::State& state) {
     fillBusyBoard(doc);
     CZembrikView view(doc);
     view.clock().stop();
-    for (auto _ : state) view.showMove(Direction::Left);
+    for (auto _ : state) view.boardMoved(Direction::Left);
 }
 BENCHMARK(BM_ShowMove)->Unit(benchmark::kMicrosecond);
 

@@ -4,61 +4,62 @@
 // requests, whose order is part of the behaviour.
 #pragma once
 
-#include <string>
-
 #include "game_state.h"
 #include "play_board.h"
+#include "sound.h"
 
 namespace vortan {
+
+// How the status panel changed; the window redraws the parts each change
+// touches, in the order the rules report them.
+enum class PanelChange {
+    Redrawn,       // after a move: every value anew
+    ClockStarted,  // a tick begins: a blank panel with the game's name
+    TimeRanOut,    // the time is lost: shown at once, before the rest
+    ClockCounted,  // a tick has counted: the values
+};
+
+// What Your box shows at a board cell.
+enum class YourBoxEffect {
+    Pickup,   // took a box: the pickup animation
+    Hit,      // lost a life or the game: the hit animation
+    Resting,  // its resting sprite
+    Lost,     // the lost sprite of a game it lost
+};
 
 class GameEffects {
 public:
     virtual ~GameEffects() = default;
 
-    // Sound effects by name ("CLICK", "ESTAR", ...); the Effects switch has
-    // already been checked by the rules.
-    virtual void playSound(const std::string& name) = 0;
+    // The Effects switch has already been checked by the rules.
+    virtual void play(Sound sound) = 0;
     // Music: the rules decide when; the player decides how.
     virtual void startMusic() = 0;
     virtual void stopMusic() = 0;
     virtual bool isMusicPlaying() = 0;
 
-    // Redraw the board after a move (direction None: no move), advance the
-    // animation frames, outline the click zones, present.
-    virtual void showMove(Direction direction) = 0;
-    // Status panel steps.
-    virtual void copyPanelBackground() = 0;
-    virtual void drawGameName() = 0;
-    virtual void drawTimeLost() = 0;  // the time value drawn as "LOST" at once
-    virtual void drawStatusPanel() = 0;  // values, and the mouse lines when on
-    // Your box sprites and animations at a board cell.
-    virtual void playPickupAnimation(int x, int y) = 0;
-    virtual void playHitAnimation(int x, int y) = 0;
-    virtual void drawRestingYourBox(int x, int y) = 0;
-    virtual void drawLostYourBox(int x, int y) = 0;
-    virtual void presentScreen() = 0;
+    // The boxes have moved (shown: the direction to outline on the click
+    // zones, None for none); the animation frames advance with it.
+    virtual void boardMoved(Direction shown) = 0;
+    virtual void panelChanged(PanelChange change) = 0;
+    virtual void yourBox(YourBoxEffect effect, int x, int y) = 0;
+    // Show the picture as it stands now.
+    virtual void present() = 0;
     // The whole window is to be composed again (the title after Idle).
     virtual void invalidate() = 0;
-
 };
 
 // Does nothing; a base for partial implementations.
 class NullEffects : public GameEffects {
 public:
-    void playSound(const std::string&) override {}
+    void play(Sound) override {}
     void startMusic() override {}
     void stopMusic() override {}
     bool isMusicPlaying() override { return false; }
-    void showMove(Direction) override {}
-    void copyPanelBackground() override {}
-    void drawGameName() override {}
-    void drawTimeLost() override {}
-    void drawStatusPanel() override {}
-    void playPickupAnimation(int, int) override {}
-    void playHitAnimation(int, int) override {}
-    void drawRestingYourBox(int, int) override {}
-    void drawLostYourBox(int, int) override {}
-    void presentScreen() override {}
+    void boardMoved(Direction) override {}
+    void panelChanged(PanelChange) override {}
+    void yourBox(YourBoxEffect, int, int) override {}
+    void present() override {}
     void invalidate() override {}
 };
 

@@ -6,8 +6,8 @@ namespace {
 bool warns(std::int32_t v) { return v >= 1 && v <= 30; }
 }  // namespace
 
-void GameRules::playSound(const std::string& name) {
-    if (settings.soundEffectsOn == 1) fx_.playSound(name);
+void GameRules::playSound(Sound sound) {
+    if (settings.soundEffectsOn == 1) fx_.play(sound);
 }
 
 void GameRules::startMusic() { fx_.startMusic(); }
@@ -26,13 +26,10 @@ void GameRules::OnSoundMusic() {
 
 void GameRules::showMove(Direction direction) {
     doc_.playBoard.refreshYourPosition();
-    fx_.showMove(direction);
+    fx_.boardMoved(direction);
 }
 
-void GameRules::redrawPanel() {
-    fx_.copyPanelBackground();
-    fx_.drawStatusPanel();
-}
+void GameRules::redrawPanel() { fx_.panelChanged(PanelChange::Redrawn); }
 
 void GameRules::makeMove(Direction direction, Direction shown) {
     doc_.playBoard.moveBoxes(direction);
@@ -66,23 +63,23 @@ void GameRules::afterMove() {
     PlayBoard& b = d.playBoard;
     redrawPanel();
     d.countMove();
-    if (warns(d.movesLeft)) playSound("CLICK");
+    if (warns(d.movesLeft)) playSound(Sound::Click);
 
     switch (b.eventCode()) {
     case kCodeStar:
         if (d.starBoxCount >= 0) {
             --d.starBoxCount;
             if (d.starBoxTimeLeft != kOff) d.starBoxTimeLeft += d.timeBoxTimeValue;
-            playSound("ESTAR");
-            fx_.playPickupAnimation(b.yourX(), b.yourY());
+            playSound(Sound::Star);
+            fx_.yourBox(YourBoxEffect::Pickup, b.yourX(), b.yourY());
         }
         break;
     case kCodeNumber:
         if (d.numberBoxCount >= 0) {
             --d.numberBoxCount;
             if (d.numberBoxTimeLeft != kOff) d.numberBoxTimeLeft += d.timeBoxTimeValue;
-            playSound("ENUMBER");
-            fx_.playPickupAnimation(b.yourX(), b.yourY());
+            playSound(Sound::Number);
+            fx_.yourBox(YourBoxEffect::Pickup, b.yourX(), b.yourY());
         }
         break;
     case kCodeTime:
@@ -92,31 +89,31 @@ void GameRules::afterMove() {
         }
         if (d.numberBoxTimeLeft != kOff) d.numberBoxTimeLeft += d.timeBoxTimeValue;
         if (d.starBoxTimeLeft != kOff) d.starBoxTimeLeft += d.timeBoxTimeValue;
-        playSound("SDTIME");
+        playSound(Sound::TimeBox);
         break;
     case kCodeMove:
         if (d.movesLeft != kOff) d.movesLeft += d.moveBoxMoveValue;
-        playSound("SDMOVE");
-        fx_.playPickupAnimation(b.yourX(), b.yourY());
+        playSound(Sound::MoveBox);
+        fx_.yourBox(YourBoxEffect::Pickup, b.yourX(), b.yourY());
         break;
     case kCodeHot:
         if (d.numberOfLives != kOff) --d.numberOfLives;
-        playSound("SDDIE");
-        fx_.playHitAnimation(b.yourX(), b.yourY());
-        fx_.drawRestingYourBox(b.yourX(), b.yourY());
+        playSound(Sound::Die);
+        fx_.yourBox(YourBoxEffect::Hit, b.yourX(), b.yourY());
+        fx_.yourBox(YourBoxEffect::Resting, b.yourX(), b.yourY());
         break;
     case kCodeRed:
         if (d.numberOfLives != kOff) --d.numberOfLives;
-        playSound("SDDIE");
-        fx_.playHitAnimation(b.yourX(), b.yourY());
-        fx_.drawRestingYourBox(b.yourX(), b.yourY());
+        playSound(Sound::Die);
+        fx_.yourBox(YourBoxEffect::Hit, b.yourX(), b.yourY());
+        fx_.yourBox(YourBoxEffect::Resting, b.yourX(), b.yourY());
         if (d.numberOfLives != 0) {
             b.undoMove();
             showMove(Direction::None);
         }
         break;
     default:
-        if (b.eventKind() == kEventFreeze) playSound("SDFREEZE");
+        if (b.eventKind() == kEventFreeze) playSound(Sound::Freeze);
         break;
     }
 
@@ -149,27 +146,27 @@ void GameRules::afterMove() {
         if (d.gameOutcome == GameOutcome::Won)
             winSequence();
         else if (d.gameOutcome == GameOutcome::Lost)
-            lossSequence("SDDEATH", false);
+            lossSequence(Sound::Death, false);
     }
-    fx_.presentScreen();
+    fx_.present();
 }
 
 void GameRules::loseGame(EndCause cause) {
     const PlayBoard& b = doc_.playBoard;
     if (doc_.gameOutcome != GameOutcome::Lost) lossCause_ = cause;
-    fx_.playHitAnimation(b.yourX(), b.yourY());
-    fx_.drawLostYourBox(b.yourX(), b.yourY());
+    fx_.yourBox(YourBoxEffect::Hit, b.yourX(), b.yourY());
+    fx_.yourBox(YourBoxEffect::Lost, b.yourX(), b.yourY());
     doc_.loseRun();
 }
 
 void GameRules::winSequence() {
     musicActive = 0;
     fx_.stopMusic();
-    playSound("GEWON");
+    playSound(Sound::Won);
     if (listener_) listener_->gameEnded(GameEnd{GameOutcome::Won, EndCause::AllTaken, false});
 }
 
-void GameRules::lossSequence(const char* sound, bool byClock) {
+void GameRules::lossSequence(Sound sound, bool byClock) {
     musicActive = 0;
     fx_.stopMusic();
     playSound(sound);
@@ -178,13 +175,12 @@ void GameRules::lossSequence(const char* sound, bool byClock) {
 
 void GameRules::clockTick() {
     CZembrikDoc& d = doc_;
-    fx_.copyPanelBackground();
-    fx_.drawGameName();
+    fx_.panelChanged(PanelChange::ClockStarted);
     d.tickCountdowns();
-    if (warns(d.timeLeft) || warns(d.numberBoxTimeLeft) || warns(d.starBoxTimeLeft)) playSound("CLICK");
+    if (warns(d.timeLeft) || warns(d.numberBoxTimeLeft) || warns(d.starBoxTimeLeft)) playSound(Sound::Click);
     if (d.timeLeft == 0) {
         d.timeLeft = kRanOut;
-        fx_.drawTimeLost();
+        fx_.panelChanged(PanelChange::TimeRanOut);
         loseGame(EndCause::Time);
     }
     if (d.numberBoxTimeLeft == 0) {
@@ -195,9 +191,9 @@ void GameRules::clockTick() {
         d.starBoxTimeLeft = kRanOut;
         loseGame(EndCause::StarBoxTime);
     }
-    fx_.drawStatusPanel();
-    if (d.gameState() == GameState::GameOver && d.gameOutcome == GameOutcome::Lost) lossSequence("SDEATH", true);
-    fx_.presentScreen();
+    fx_.panelChanged(PanelChange::ClockCounted);
+    if (d.gameState() == GameState::GameOver && d.gameOutcome == GameOutcome::Lost) lossSequence(Sound::ClockDeath, true);
+    fx_.present();
 }
 
 void GameRules::OnTimer() {
@@ -240,7 +236,7 @@ void GameRules::OnTimer() {
         d.endRun();
         fx_.invalidate();
     }
-    fx_.presentScreen();
+    fx_.present();
 }
 
 bool playMoveLetter(GameRules& rules, char letter) {

@@ -56,7 +56,7 @@ public:
     void loseGame(EndCause cause);
     void clockTick();
 
-    void playSound(const std::string& name);
+    void playSound(Sound sound);
     void startMusic();
     // Restarts the piece if it has ended while music belongs to the game.
     void restartMusicIfEnded();
@@ -71,7 +71,7 @@ private:
     void showMove(Direction direction);
     void redrawPanel();
     void winSequence();
-    void lossSequence(const char* sound, bool byClock);
+    void lossSequence(Sound sound, bool byClock);
 
     CZembrikDoc& doc_;
     GameEffects& fx_;

@@ -93,9 +93,9 @@ void GameRunner::OnPlay() {
 
     doc_.openRun();
     win_.invalidate();
-    rules_.playSound("SSTART");
+    rules_.playSound(Sound::Start);
     win_.showMessage(doc_.openingMessage, "Opening Message");
-    rules_.playSound("SSTART");
+    rules_.playSound(Sound::Start);
     rules_.musicActive = 1;
     if (rules_.settings.musicOn == 1) rules_.startMusic();
     doc_.startRun(RunKind::Played);
@@ -114,7 +114,7 @@ void GameRunner::OnPause() {
 
 void GameRunner::OnEndGame() {
     fx_.stopMusic();
-    rules_.playSound("SDDEATH");
+    rules_.playSound(Sound::Death);
     rules_.musicActive = 0;
     doc_.endRun();
     win_.invalidate();
@@ -132,9 +132,9 @@ void GameRunner::startDemoRun() {
 
 void GameRunner::openDemoRun(const char* demoMessage) {
     win_.invalidate();
-    rules_.playSound("GSTART");
+    rules_.playSound(Sound::DemoStart);
     win_.showMessage(doc_.openingMessage, "Opening Message");
-    rules_.playSound("GSTART");
+    rules_.playSound(Sound::DemoStart);
     demoMusic();
     win_.showMessage(demoMessage, "Demo Message");
 }

@@ -9,17 +9,17 @@ InstalledSoundOutput::InstalledSoundOutput(WavePlayer& waves, MidiDevice& midi, 
                                            Style musicStyle)
     : waves_(waves), player_(midi), soundStyle_(std::move(soundStyle)), musicStyle_(std::move(musicStyle)) {}
 
-std::string InstalledSoundOutput::soundPath(const std::string& name) const {
-    return MakeNumberedName(std::string(kInstallFolder) + name, soundStyle_(), ".wav");
+std::string InstalledSoundOutput::soundPath(Sound sound) const {
+    return MakeNumberedName(std::string(kInstallFolder) + soundStem(sound), soundStyle_(), ".wav");
 }
 
 std::string InstalledSoundOutput::musicPath() const {
     return MakeNumberedName(std::string(kInstallFolder) + "G", musicStyle_(), ".MID");
 }
 
-void InstalledSoundOutput::playEffect(const std::string& name) {
+void InstalledSoundOutput::playEffect(Sound sound) {
     // A missing file plays nothing; the player stays silent about it.
-    waves_.play(installPathStd(soundPath(name)));
+    waves_.play(installPathStd(soundPath(sound)));
 }
 
 void InstalledSoundOutput::startMusic() {

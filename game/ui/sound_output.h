@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "game/engine/sound.h"
 #include "music_player.h"
 #include "platform/audio/midi_device.h"
 
@@ -14,8 +15,7 @@ namespace vortan {
 class SoundOutput {
 public:
     virtual ~SoundOutput() = default;
-    // A sound effect by name ("CLICK", "ESTAR", ...).
-    virtual void playEffect(const std::string& name) = 0;
+    virtual void playEffect(Sound sound) = 0;
     virtual void startMusic() = 0;
     virtual void stopMusic() = 0;
     virtual bool isMusicPlaying() = 0;
@@ -27,7 +27,7 @@ public:
 // Plays nothing; music is never playing.
 class SilentSoundOutput : public SoundOutput {
 public:
-    void playEffect(const std::string&) override {}
+    void playEffect(Sound) override {}
     void startMusic() override {}
     void stopMusic() override {}
     bool isMusicPlaying() override { return false; }
@@ -42,14 +42,14 @@ public:
     using Style = std::function<std::int32_t()>;
     InstalledSoundOutput(WavePlayer& waves, MidiDevice& midi, Style soundStyle, Style musicStyle);
 
-    void playEffect(const std::string& name) override;
+    void playEffect(Sound sound) override;
     void startMusic() override;
     void stopMusic() override;
     bool isMusicPlaying() override;
     void reopenMusic(bool play) override;
 
     // Full installation names ("C:\Program Files\Vortan 2.3\CLICK0.wav").
-    std::string soundPath(const std::string& name) const;
+    std::string soundPath(Sound sound) const;
     std::string musicPath() const;
     CMusicPlayer& musicPlayer() { return player_; }
 

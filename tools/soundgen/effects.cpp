@@ -2,6 +2,7 @@
 //   0 Original        clean chip-tune pulses and triangles
 //   1 Special Effects noise, filter sweeps, zaps and synth stabs
 //   2 Artistic        soft mallets, bells and plucked strings
+#include "game/engine/sound.h"
 #include "soundgen.h"
 #include "synth.h"
 
@@ -14,7 +15,9 @@ using namespace synth;
 
 namespace {
 
+// In the order of the game's sound table (vortan::Sound).
 enum Effect { CLICK, ESTAR, ENUMBER, SDTIME, SDMOVE, SDDIE, SDFREEZE, GEWON, SDDEATH, SDEATH, SSTART, GSTART };
+static_assert(GSTART + 1 == kSoundCount, "one synthesised effect for every sound of the game");
 
 Tone pulse(double start, double length, double note, double amp, double duty = 0.5, double decay = 0)
 {
@@ -644,9 +647,8 @@ Signal artistic(Effect e, Rng& rng)
 
 const std::vector<std::string>& effectNames()
 {
-    static const std::vector<std::string> names = {"CLICK",  "ESTAR",   "ENUMBER", "SDTIME",
-                                                   "SDMOVE", "SDDIE",   "SDFREEZE", "GEWON",
-                                                   "SDDEATH", "SDEATH", "SSTART",  "GSTART"};
+    // The game's own table, in its order, which the Effect list follows.
+    static const std::vector<std::string> names(kSoundStems.begin(), kSoundStems.end());
     return names;
 }
 

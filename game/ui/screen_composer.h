@@ -1,0 +1,74 @@
+// The game's 800 x 600 picture, drawn from the sprite sheet onto one
+// surface: the title while no game runs, else the status panel and the
+// board with its animations and click zones. It only draws; the view
+// presents the picture and times the animations.
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QString>
+#include <cstdint>
+
+#include "game/engine/game_rules.h"
+#include "game/engine/game_state.h"
+
+namespace vortan {
+
+constexpr int kScreenWidth = 800;
+constexpr int kScreenHeight = 600;
+constexpr int kPanelWidth = 250;
+constexpr int kCellPixels = 25;
+
+class CScreenComposer {
+public:
+    CScreenComposer();
+
+    // Replaces the sprite sheet and title picture (both 800 x 600).
+    void setArtwork(const QImage& sheet, const QImage& title);
+    const QImage& image() const { return compose_; }
+
+    // Everything anew: the title while Idle, else the panel and the board.
+    void compose(const CZembrikDoc& doc, const GameSettings& settings);
+
+    // The board's cells, boxes and Your box, in the current frames.
+    void drawBoard(const CZembrikDoc& doc, std::int32_t graphicsStyle);
+    // The board after a move: drawn, the animation frames advanced, and the
+    // zone of `shown` outlined on the click zones when they are on.
+    void boardMoved(const CZembrikDoc& doc, const GameSettings& settings, Direction shown);
+    void panelChanged(const CZembrikDoc& doc, const GameSettings& settings, PanelChange change);
+
+    // Your box sprites at a board cell: frame 0..5 of an animation, or the
+    // resting and lost sprites.
+    void drawYourBoxFrame(YourBoxEffect animation, int frame, int x, int y);
+    void drawRestingYourBox(int x, int y);
+    void drawLostYourBox(int x, int y);
+
+    // Panel pieces.
+    void copyPanelBackground();
+    void drawPanelText(const QString& text, int x, int y);
+    void drawPanelValue(std::int32_t value, int x, int y);
+    void drawStatusPanel(const CZembrikDoc& doc, const GameSettings& settings);
+    static QString panelValueText(std::int32_t value);
+
+    // Box animation frames: animFrame 0..5, blinkPhase 0..1 for Numbers.
+    std::int32_t animFrame = 0;
+    std::int32_t blinkPhase = 0;
+
+private:
+    void blitSprite(int sx, int sy, int w, int h, int dx, int dy);
+    void drawMouseZones();
+    void outlineZone(Direction direction);
+
+    // The sprite sheet and the panel background are separate surfaces, as
+    // the painter and the panel read them.
+    QImage sheet_;
+    QImage panelSource_;
+    QImage compose_;
+    QImage title_;
+    QFont panelFont_;
+    // The zone of the last move, kept white over the blue figure until the
+    // board is drawn again.
+    Direction lastOutlined_ = Direction::None;
+};
+
+}  // namespace vortan
