@@ -11,6 +11,8 @@
 
 #include "game_dialogs.h"
 #include "platform/help_window.h"
+#include "platform/install_paths.h"
+#include "vortan/build_info.h"
 #include "zembrik_view.h"
 
 namespace vortan {
@@ -148,7 +150,7 @@ QString& designerOverride() {
 
 QString CMainFrame::designerProgram() {
     if (!designerOverride().isEmpty()) return designerOverride();
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/designer");
+    return programPath(QStringLiteral(VORTAN_DESIGNER_PROGRAM));
 }
 
 void CMainFrame::setDesignerProgram(const QString& path) { designerOverride() = path; }
