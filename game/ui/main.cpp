@@ -3,7 +3,10 @@
 #include <QCommandLineParser>
 #include <QIcon>
 
+#include <optional>
+
 #include "main_frame.h"
+#include "platform/after_first_paint.h"
 #include "platform/audio/sdl_audio.h"
 #include "platform/command_line.h"
 #include "vortan/build_info.h"
@@ -22,10 +25,15 @@ int main(int argc, char** argv) {
     // Ties the window to its desktop entry: icon and name on Wayland.
     QGuiApplication::setDesktopFileName(QStringLiteral(VORTAN_GAME_ID));
     parser.process(app);
-    // One audio device for the whole program; it outlives the window.
-    vortan::SdlAudio audio;
+    // One audio device for the whole program; it outlives the window. Nothing
+    // sounds before a game starts, so the device is opened only once the
+    // window is up: the player sees the title picture sooner.
+    std::optional<vortan::SdlAudio> audio;
     vortan::CMainFrame frame;
-    frame.view()->useAudio(audio, audio.midi());
+    vortan::AfterFirstPaint openAudio(frame.view(), [&] {
+        audio.emplace();
+        frame.view()->useAudio(*audio, audio->midi());
+    });
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/game/zembrik.png")));
     frame.show();
     return app.exec();

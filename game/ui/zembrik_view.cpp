@@ -127,11 +127,12 @@ CZembrikView::CZembrikView(CZembrikDoc& doc, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     panelFont_ = makePanelFont();
 
-    // Each surface holds its own copy, as the painter and panel read them.
+    // Each surface holds its own copy, as the painter and panel read them;
+    // each picture is decoded once (decoding is most of the start-up).
     sheet_ = loadSurface(QStringLiteral(":/game/sprites.png"));
-    panelSource_ = loadSurface(QStringLiteral(":/game/sprites.png"));
-    compose_ = loadSurface(QStringLiteral(":/game/title.png"));
+    panelSource_ = sheet_.copy();
     title_ = loadSurface(QStringLiteral(":/game/title.png"));
+    compose_ = title_.copy();
 
     timer_.setInterval(1000);
     connect(&timer_, &QTimer::timeout, this, &CZembrikView::onTimer);
