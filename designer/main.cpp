@@ -1,9 +1,9 @@
 // The board designer: one window editing one board file at a time.
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QPalette>
 
 #include "main_frame.h"
+#include "platform/application.h"
 #include "platform/command_line.h"
 #include "vortan/build_info.h"
 
@@ -14,10 +14,8 @@ int main(int argc, char** argv) {
     if (vortan::answerInfoRequest(parser, argc, argv, VORTAN_DESIGNER_PROGRAM, exitCode)) return exitCode;
 
     QApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("vortan"));
-    QCoreApplication::setOrganizationName(QString());
+    vortan::initApplication();
     QCoreApplication::setApplicationVersion(QStringLiteral(VORTAN_VERSION));
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Vortan Designer"));
     // Ties the window to its desktop entry: icon and name on Wayland.
     QGuiApplication::setDesktopFileName(QStringLiteral(VORTAN_DESIGNER_ID));
     parser.process(app);

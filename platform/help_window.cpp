@@ -1,5 +1,6 @@
 #include "help_window.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -18,6 +19,15 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window), browser_(ne
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
     resize(560, 480);
+    // A reading window closes the way such windows do everywhere else.
+    auto* close = new QAction(this);
+    QList<QKeySequence> keys = {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)};
+    for (const QKeySequence& k : QKeySequence::keyBindings(QKeySequence::Close))
+        if (!keys.contains(k)) keys << k;
+    close->setShortcuts(keys);
+    close->setShortcutContext(Qt::WindowShortcut);
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    addAction(close);
 }
 
 bool HelpWindow::openFile(const QString& path, const QString& anchor) {

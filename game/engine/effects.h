@@ -1,10 +1,12 @@
-// What the rules ask of the outside world: sounds, music, pictures and the
-// end-of-game dialogs. The game window implements it; tests and the command
-// line tool record the requests, whose order is part of the behaviour.
+// What the rules ask of the outside world: sounds, music and pictures, and
+// the end of a run, which goes to the run control. The game window and the
+// run control implement them; tests and the command line tool record the
+// requests, whose order is part of the behaviour.
 #pragma once
 
 #include <string>
 
+#include "game_state.h"
 #include "play_board.h"
 
 namespace vortan {
@@ -38,14 +40,6 @@ public:
     // The whole window is to be composed again (the title after Idle).
     virtual void invalidate() = 0;
 
-    // Modal dialogs; timer ticks may arrive while they are up.
-    virtual void showGameWon() = 0;
-    virtual void showGameLost() = 0;
-    // After the won dialog: compare the score with the stored high score.
-    virtual void fileHighScore() = 0;
-    virtual void showDemoOver() = 0;
-    // Shows the end-of-recording message and then saves the recorded moves.
-    virtual void finishRecording() = 0;
 };
 
 // Does nothing; a base for partial implementations.
@@ -66,11 +60,28 @@ public:
     void drawLostYourBox(int, int) override {}
     void presentScreen() override {}
     void invalidate() override {}
-    void showGameWon() override {}
-    void showGameLost() override {}
-    void fileHighScore() override {}
-    void showDemoOver() override {}
-    void finishRecording() override {}
+};
+
+// Why a game ended.
+enum class EndCause { AllTaken, Lives, Moves, Time, NumberBoxTime, StarBoxTime };
+
+struct GameEnd {
+    GameOutcome outcome = GameOutcome::Undecided;
+    EndCause cause = EndCause::AllTaken;
+    bool byClock = false;  // lost by a countdown in a tick rather than by a move
+};
+
+// The run control hears here how a run ended; the rules have already played
+// the end's sound and stopped the music. Timer ticks may arrive while the
+// listener has a dialog up.
+class RunListener {
+public:
+    virtual ~RunListener() = default;
+    // A played game was won or lost.
+    virtual void gameEnded(const GameEnd& end) = 0;
+    // The second tick after a demo or a recording ended.
+    virtual void demoOver() = 0;
+    virtual void recordingOver() = 0;
 };
 
 }  // namespace vortan

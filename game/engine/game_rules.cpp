@@ -140,11 +140,11 @@ void GameRules::afterMove() {
     }
     if (d.numberOfLives == 0) {
         d.numberOfLives = kRanOut;
-        loseGame();
+        loseGame(EndCause::Lives);
     }
     if (d.movesLeft == 0) {
         d.movesLeft = kRanOut;
-        loseGame();
+        loseGame(EndCause::Moves);
         if (d.starBoxCount == 0) d.starBoxTimeLeft = kDone;
         if (d.numberBoxCount == 0) d.numberBoxTimeLeft = kDone;
     }
@@ -155,13 +155,14 @@ void GameRules::afterMove() {
         if (d.gameOutcome == GameOutcome::Won)
             winSequence();
         else if (d.gameOutcome == GameOutcome::Lost)
-            lossSequenceAfterMove();
+            lossSequence("SDDEATH", false);
     }
     fx_.presentScreen();
 }
 
-void GameRules::loseGame() {
+void GameRules::loseGame(EndCause cause) {
     const PlayBoard& b = doc_.playBoard;
+    if (doc_.gameOutcome != GameOutcome::Lost) lossCause_ = cause;
     fx_.playHitAnimation(b.yourX(), b.yourY());
     fx_.drawLostYourBox(b.yourX(), b.yourY());
     switch (doc_.gameState) {
@@ -177,16 +178,14 @@ void GameRules::winSequence() {
     musicActive = 0;
     fx_.stopMusic();
     playSound("GEWON");
-    fx_.showGameWon();
-    // A board opened before any game was chosen has no place in the table.
-    if (doc_.playedSeries >= 0 && doc_.playedGame >= 0) fx_.fileHighScore();
+    if (listener_) listener_->gameEnded(GameEnd{GameOutcome::Won, EndCause::AllTaken, false});
 }
 
-void GameRules::lossSequenceAfterMove() {
+void GameRules::lossSequence(const char* sound, bool byClock) {
     musicActive = 0;
     fx_.stopMusic();
-    playSound("SDDEATH");
-    fx_.showGameLost();
+    playSound(sound);
+    if (listener_) listener_->gameEnded(GameEnd{GameOutcome::Lost, lossCause_, byClock});
 }
 
 void GameRules::clockTick() {
@@ -198,23 +197,18 @@ void GameRules::clockTick() {
     if (d.timeLeft == 0) {
         d.timeLeft = kRanOut;
         fx_.drawTimeLost();
-        loseGame();
+        loseGame(EndCause::Time);
     }
     if (d.numberBoxTimeLeft == 0) {
         d.numberBoxTimeLeft = kRanOut;
-        loseGame();
+        loseGame(EndCause::NumberBoxTime);
     }
     if (d.starBoxTimeLeft == 0) {
         d.starBoxTimeLeft = kRanOut;
-        loseGame();
+        loseGame(EndCause::StarBoxTime);
     }
     fx_.drawStatusPanel();
-    if (d.gameState == GameState::GameOver && d.gameOutcome == GameOutcome::Lost) {
-        musicActive = 0;
-        fx_.stopMusic();
-        playSound("SDEATH");
-        fx_.showGameLost();
-    }
+    if (d.gameState == GameState::GameOver && d.gameOutcome == GameOutcome::Lost) lossSequence("SDEATH", true);
     fx_.presentScreen();
 }
 
@@ -240,10 +234,10 @@ void GameRules::OnTimer() {
         ++d.endTicks;
         break;
     case GameState::DemoOver:
-        if (++d.endTicks == 2) fx_.showDemoOver();
+        if (++d.endTicks == 2 && listener_) listener_->demoOver();
         break;
     case GameState::RecordingOver:
-        if (++d.endTicks == 2) fx_.finishRecording();
+        if (++d.endTicks == 2 && listener_) listener_->recordingOver();
         break;
     case GameState::Paused:
     case GameState::Idle:

@@ -1,6 +1,7 @@
 // The rules of a running game: what a move leads to, the one-second clock,
 // the state-by-state timer, and keys and clicks. Owns no drawing: every
-// sound, picture and dialog goes through GameEffects.
+// sound and picture goes through GameEffects, and the end of a run is
+// reported to the RunListener (the run control), which owns the dialogs.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +15,9 @@ namespace vortan {
 class GameRules {
 public:
     GameRules(CZembrikDoc& doc, GameEffects& effects) : doc_(doc), fx_(effects) {}
+
+    // Who hears how runs end; none at first.
+    void setRunListener(RunListener* listener) { listener_ = listener; }
 
     // Switches of the Sound and Control menus (1 on, 0 off).
     std::int32_t soundEffectsOn = 1;
@@ -32,7 +36,7 @@ public:
     // A move in `direction`, displayed as `shown`, then its consequences.
     void makeMove(Direction direction, Direction shown);
     void afterMove();
-    void loseGame();
+    void loseGame(EndCause cause);
     void clockTick();
 
     void playSound(const std::string& name);
@@ -50,10 +54,13 @@ private:
     void showMove(Direction direction);
     void redrawPanel();
     void winSequence();
-    void lossSequenceAfterMove();
+    void lossSequence(const char* sound, bool byClock);
 
     CZembrikDoc& doc_;
     GameEffects& fx_;
+    RunListener* listener_ = nullptr;
+    // The first loss of the step that ended the game.
+    EndCause lossCause_ = EndCause::AllTaken;
 };
 
 // Plays one letter of a move line: U, D, L, R press that arrow key, T is one

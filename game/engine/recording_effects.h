@@ -1,5 +1,5 @@
-// Effects that only write down what was asked, in order: for the command
-// line tool and the tests. Dialogs return at once.
+// Effects and run ends that only write down what was asked, in order: for
+// the command line tool and the tests.
 #pragma once
 
 #include <functional>
@@ -10,13 +10,14 @@
 
 namespace vortan {
 
-class RecordingEffects : public GameEffects {
+class RecordingEffects : public GameEffects, public RunListener {
 public:
     std::vector<std::string> log;     // every request, e.g. "sound CLICK", "pickup 3 4"
     std::vector<std::string> sounds;  // only the sound names
     bool musicPlaying = false;
-    // Run inside the modal dialogs, to imitate ticks arriving meanwhile.
-    std::function<void(const std::string& dialog)> onDialog;
+    // Run when a run's end is reported, to imitate ticks arriving while the
+    // run control's dialogs are up.
+    std::function<void(const std::string& end)> onEnd;
 
     void playSound(const std::string& name) override {
         sounds.push_back(name);
@@ -42,11 +43,11 @@ public:
     void drawLostYourBox(int x, int y) override { add(at("lost", x, y)); }
     void presentScreen() override { add("present"); }
     void invalidate() override { add("invalidate"); }
-    void showGameWon() override { dialog("dialog won"); }
-    void showGameLost() override { dialog("dialog lost"); }
-    void fileHighScore() override { add("high score"); }
-    void showDemoOver() override { dialog("dialog demo over"); }
-    void finishRecording() override { dialog("dialog recording over"); }
+    void gameEnded(const GameEnd& end) override {
+        ended(end.outcome == GameOutcome::Won ? "game won" : "game lost");
+    }
+    void demoOver() override { ended("demo over"); }
+    void recordingOver() override { ended("recording over"); }
 
     // The log without the frequent drawing steps, for checking the order of
     // the events that matter.
@@ -62,9 +63,9 @@ private:
     static std::string at(const char* what, int x, int y) {
         return std::string(what) + " " + std::to_string(x) + " " + std::to_string(y);
     }
-    void dialog(const std::string& name) {
+    void ended(const std::string& name) {
         add(name);
-        if (onDialog) onDialog(name);
+        if (onEnd) onEnd(name);
     }
 };
 

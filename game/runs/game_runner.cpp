@@ -17,7 +17,18 @@ const char* const kDemoGame = "demogame.dat";
 const char* const kDemoMoves = "demomoves.dat";
 
 std::int32_t inRange(std::int32_t v, std::int32_t count) { return v >= 0 && v < count ? v : 0; }
+
+// Traditional/Original, Mixed/Special Effects, Blues/Artistic.
+constexpr std::int32_t kStyleCount = 3;
 }  // namespace
+
+void GameRunner::takeStyles(std::int32_t graphics, std::int32_t music, std::int32_t sound) {
+    // The file keeps what was written (-1 for a group left unchecked), but
+    // nothing can be drawn or played in a style that does not exist.
+    graphicsStyle = inRange(graphics, kStyleCount);
+    musicStyle = inRange(music, kStyleCount);
+    soundStyle = inRange(sound, kStyleCount);
+}
 
 std::string GameRunner::highScoreFileName(int version) { return MakeNumberedName("HIScore", version, ".dat"); }
 
@@ -38,9 +49,7 @@ void GameRunner::takeSelection(const OptionsRecord& rec) {
 OptionsRecord GameRunner::LoadOptions() {
     OptionsRecord rec;
     if (readOrCreateOptions(rec)) {
-        graphicsStyle = rec.graphicsStyle;
-        musicStyle = rec.musicStyle;
-        soundStyle = rec.soundStyle;
+        takeStyles(rec.graphicsStyle, rec.musicStyle, rec.soundStyle);
         takeSelection(rec);
     }
     return rec;
@@ -171,11 +180,18 @@ void GameRunner::OnOptions() {
     if (!win_.showOptions(optionsFields_)) return;
     WriteOptions(writePath(kOptionsFile), OptionsRecord{optionsFields_[0], optionsFields_[1], optionsFields_[2],
                                                         rec.version, rec.series, rec.game});
-    graphicsStyle = optionsFields_[0];
-    musicStyle = optionsFields_[1];
-    soundStyle = optionsFields_[2];
+    takeStyles(optionsFields_[0], optionsFields_[1], optionsFields_[2]);
     win_.stylesChanged();
     win_.reopenMusic(rules_.musicOn == 1 && rules_.musicActive == 1);
+}
+
+void GameRunner::gameEnded(const GameEnd& end) {
+    if (end.outcome == GameOutcome::Won) {
+        win_.showGameWon();
+        fileHighScore();
+    } else {
+        win_.showGameLost();
+    }
 }
 
 void GameRunner::fileHighScore() {
@@ -189,9 +205,9 @@ void GameRunner::fileHighScore() {
     highScores_.WriteHighScores(name);
 }
 
-void GameRunner::showDemoOver() { win_.showMessage(kDemoEndedMessage, "Demo Message"); }
+void GameRunner::demoOver() { win_.showMessage(kDemoEndedMessage, "Demo Message"); }
 
-void GameRunner::finishRecording() {
+void GameRunner::recordingOver() {
     win_.showMessage(kRecordingEndedMessage, "Demo. Message");
     WriteDemoMovesFile(writePath(kDemoMoves), doc_.demoMoves());
 }

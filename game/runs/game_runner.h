@@ -25,6 +25,9 @@ public:
     virtual bool showOptions(std::int32_t (&fields)[3]) = 0;
     // The Enter High Score dialog: initials typed, empty when cancelled.
     virtual std::string enterHighScore(std::int32_t score) = 0;
+    // "GAME  OVER" / "YOU WON" and "GAME OVER" / "YOU LOST".
+    virtual void showGameWon() = 0;
+    virtual void showGameLost() = 0;
     virtual void invalidate() = 0;
     // The styles changed: redraw in the new graphics style, take sounds from
     // the new sound style.
@@ -34,14 +37,19 @@ public:
     virtual void reopenMusic(bool play) = 0;
 };
 
-class GameRunner {
+class GameRunner : public RunListener {
 public:
     // `path(name, forWriting)` maps a file name of the installation folder
     // ("Options.dat", "alvor1.dat") to a real path.
     using PathMapper = std::function<std::string(const std::string& name, bool forWriting)>;
 
     GameRunner(CZembrikDoc& doc, GameRules& rules, GameEffects& effects, RunWindows& windows, PathMapper path)
-        : doc_(doc), rules_(rules), fx_(effects), win_(windows), path_(std::move(path)) {}
+        : doc_(doc), rules_(rules), fx_(effects), win_(windows), path_(std::move(path)) {
+        rules_.setRunListener(this);
+    }
+    ~GameRunner() override { rules_.setRunListener(nullptr); }
+    GameRunner(const GameRunner&) = delete;
+    GameRunner& operator=(const GameRunner&) = delete;
 
     // The view's working copies of the options.
     std::int32_t graphicsStyle = 0;
@@ -61,10 +69,15 @@ public:
     void OnMakeDemo();
     void OnOptions();
 
-    // Called from the end-of-game effects.
+    // How runs end, as the rules report it: the end dialogs, the high score
+    // of a won game chosen from the catalogue, the demo's last message, the
+    // recorded moves.
+    void gameEnded(const GameEnd& end) override;
+    void demoOver() override;
+    void recordingOver() override;
+    // A won game chosen from the catalogue: asks for initials when the
+    // score reaches the stored one and files it.
     void fileHighScore();
-    void showDemoOver();
-    void finishRecording();
 
     PlayGameModel& playDialog() { return playDialog_; }
     HighScoreTable& highScores() { return highScores_; }
@@ -79,6 +92,7 @@ private:
     // which `rec` then holds. True when it could be read.
     bool readOrCreateOptions(OptionsRecord& rec);
     void takeSelection(const OptionsRecord& rec);
+    void takeStyles(std::int32_t graphics, std::int32_t music, std::int32_t sound);
     void startDemoRun();
     // The board on screen, its opening message and the demo's own message.
     void openDemoRun(const char* demoMessage);

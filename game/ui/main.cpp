@@ -7,6 +7,7 @@
 
 #include "main_frame.h"
 #include "platform/after_first_paint.h"
+#include "platform/application.h"
 #include "platform/audio/sdl_audio.h"
 #include "platform/command_line.h"
 #include "vortan/build_info.h"
@@ -19,9 +20,8 @@ int main(int argc, char** argv) {
     if (vortan::answerInfoRequest(parser, argc, argv, VORTAN_GAME_PROGRAM, exitCode)) return exitCode;
 
     QApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("vortan"));
+    vortan::initApplication();
     QCoreApplication::setApplicationVersion(QStringLiteral(VORTAN_VERSION));
-    QApplication::setApplicationDisplayName(QStringLiteral("Vortan Version 2.3"));
     // Ties the window to its desktop entry: icon and name on Wayland.
     QGuiApplication::setDesktopFileName(QStringLiteral(VORTAN_GAME_ID));
     parser.process(app);

@@ -33,17 +33,17 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), view_(new CZembri
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     QMenu* game = menuBar()->addMenu(QStringLiteral("&Game"));
-    connect(addCommand(game, QStringLiteral("Play"), kCmdPlay), &QAction::triggered, this, [this] { view_->OnPlay(); });
+    connect(addCommand(game, QStringLiteral("Play"), kCmdPlay), &QAction::triggered, this, [this] { view_->runner().OnPlay(); });
     connect(addCommand(game, QStringLiteral("Pause"), kCmdPause), &QAction::triggered, this,
-            [this] { view_->OnPause(); });
+            [this] { view_->runner().OnPause(); });
     connect(addCommand(game, QStringLiteral("End Game"), kCmdEndGame), &QAction::triggered, this,
-            [this] { view_->OnEndGame(); });
-    connect(addCommand(game, QStringLiteral("Demo"), kCmdDemo), &QAction::triggered, this, [this] { view_->OnDemo(); });
+            [this] { view_->runner().OnEndGame(); });
+    connect(addCommand(game, QStringLiteral("Demo"), kCmdDemo), &QAction::triggered, this, [this] { view_->runner().OnDemo(); });
     connect(addCommand(game, QStringLiteral("E&xit"), kCmdAppExit), &QAction::triggered, this, &QWidget::close);
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     connect(addCommand(options, QStringLiteral("&Options"), kCmdOptions), &QAction::triggered, this,
-            [this] { view_->OnOptions(); });
+            [this] { view_->runner().OnOptions(); });
 
     QMenu* sound = menuBar()->addMenu(QStringLiteral("&Sound"));
     connect(addCommand(sound, QStringLiteral("E&ffects"), kCmdSoundEffects, true), &QAction::triggered, this,
@@ -95,7 +95,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), view_(new CZembri
     }
     connect(commandAction(kCmdFileNew), &QAction::triggered, this, &CMainFrame::OnFileNew);
     connect(commandAction(kCmdFileOpen), &QAction::triggered, this, &CMainFrame::OnFileOpen);
-    connect(commandAction(kCmdMakeDemo), &QAction::triggered, this, [this] { view_->OnMakeDemo(); });
+    connect(commandAction(kCmdMakeDemo), &QAction::triggered, this, [this] { view_->runner().OnMakeDemo(); });
     // Saving writes no board data, so it must not touch the file: nothing.
     for (int id : {kCmdHelp, kCmdContextHelp, kCmdDefaultHelp})
         connect(commandAction(id), &QAction::triggered, this, &CMainFrame::OnHelpFile);

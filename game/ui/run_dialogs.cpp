@@ -6,6 +6,7 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
+#include <algorithm>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -294,10 +295,15 @@ CEnterHighScoreDlg::CEnterHighScoreDlg(std::int32_t score, QWidget* parent) : QD
     score_->setReadOnly(true);
     score_->setGeometry(duRect(90, 10, 65, 13));
     staticText(this, "New High Score:", 30, 15);
-    // Two lines, as the prompt does not fit beside the field in one.
-    auto* prompt = new QLabel("Enter In Your Three letter Initial:", this);
-    prompt->setWordWrap(true);
-    prompt->setGeometry(duRect(30, 30, 100, 20));
+    // One line; where the font makes it longer than the template allows,
+    // the initials field moves right of it and the dialog grows to match.
+    QLabel* prompt = staticText(this, "Enter In Your Three letter Initial:", 30, 35);
+    prompt->setObjectName("prompt");
+    const int gap = duX(3);
+    if (prompt->geometry().right() + gap > initials_->x()) {
+        initials_->move(prompt->geometry().right() + gap, initials_->y());
+        setFixedWidth(std::max(width(), initials_->geometry().right() + duX(26)));
+    }
     auto* ok = pushButton(this, "OK", duRect(30, 70, 50, 14), "okButton");
     ok->setDefault(true);
     auto* cancel = pushButton(this, "Cancel", duRect(105, 70, 50, 14), "cancelButton");

@@ -40,6 +40,16 @@ std::string CRunWindows::enterHighScore(std::int32_t score) {
     return dlg.initials().toStdString();
 }
 
+void CRunWindows::showGameWon() {
+    CGameWonDlg dlg(&view_);
+    dlg.exec();
+}
+
+void CRunWindows::showGameLost() {
+    CGameLostDlg dlg(&view_);
+    dlg.exec();
+}
+
 void CRunWindows::invalidate() {
     view_.invalidate();
 }

@@ -21,6 +21,8 @@ public:
     void showPause() override;
     bool showOptions(std::int32_t (&fields)[3]) override;
     std::string enterHighScore(std::int32_t score) override;
+    void showGameWon() override;
+    void showGameLost() override;
     void invalidate() override;
     void stylesChanged() override;
     void reopenMusic(bool play) override;

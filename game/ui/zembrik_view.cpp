@@ -135,7 +135,11 @@ CZembrikView::CZembrikView(CZembrikDoc& doc, QWidget* parent)
     compose_ = title_.copy();
 
     timer_.setInterval(1000);
-    connect(&timer_, &QTimer::timeout, this, &CZembrikView::onTimer);
+    // Queued: a dialog opened by a tick then runs outside the timer's own
+    // event, so the timer keeps firing while it is up (a timer never fires
+    // again while its own event is being handled). Later ticks run inside
+    // the dialog's loop and count the end of the game down as usual.
+    connect(&timer_, &QTimer::timeout, this, &CZembrikView::onTimer, Qt::QueuedConnection);
     timer_.start();
     if (!timer_.isActive()) {
         QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Vortan Version 2.3"),
@@ -169,18 +173,6 @@ void CZembrikView::useAudio(WavePlayer& waves, MidiDevice& midi) {
 }
 
 // ---- game runs ------------------------------------------------------------
-
-void CZembrikView::OnPlay() { runner_.OnPlay(); }
-
-void CZembrikView::OnPause() { runner_.OnPause(); }
-
-void CZembrikView::OnEndGame() { runner_.OnEndGame(); }
-
-void CZembrikView::OnDemo() { runner_.OnDemo(); }
-
-void CZembrikView::OnMakeDemo() { runner_.OnMakeDemo(); }
-
-void CZembrikView::OnOptions() { runner_.OnOptions(); }
 
 void CZembrikView::stylesChanged() {
     trace("styles");
@@ -465,33 +457,6 @@ void CZembrikView::stopMusic() {
 }
 
 bool CZembrikView::isMusicPlaying() { return sound_->isMusicPlaying(); }
-
-void CZembrikView::showGameWon() {
-    trace("dialog won");
-    CGameWonDlg dlg(this);
-    dlg.exec();
-}
-
-void CZembrikView::showGameLost() {
-    trace("dialog lost");
-    CGameLostDlg dlg(this);
-    dlg.exec();
-}
-
-void CZembrikView::fileHighScore() {
-    trace("high score");
-    runner_.fileHighScore();
-}
-
-void CZembrikView::showDemoOver() {
-    trace("dialog demo over");
-    runner_.showDemoOver();
-}
-
-void CZembrikView::finishRecording() {
-    trace("dialog recording over");
-    runner_.finishRecording();
-}
 
 // ---- input ----------------------------------------------------------------
 

@@ -57,13 +57,6 @@ public:
     void OnSoundMusic() { rules_.OnSoundMusic(); }
     void OnMouseControl() { rules_.OnMouseControl(); }
 
-    // Game runs and options.
-    void OnPlay();
-    void OnPause();
-    void OnEndGame();
-    void OnDemo();
-    void OnMakeDemo();
-    void OnOptions();
     // New options: the board is drawn again at once in the new style.
     void stylesChanged();
     void reopenMusic(bool play);
@@ -105,11 +98,6 @@ public:
     void drawLostYourBox(int x, int y) override;
     void presentScreen() override;
     void invalidate() override;
-    void showGameWon() override;
-    void showGameLost() override;
-    void fileHighScore() override;
-    void showDemoOver() override;
-    void finishRecording() override;
 
     QSize sizeHint() const override { return {kScreenWidth, kScreenHeight}; }
 

@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBrowser>
 
 #include "platform/help_window.h"
@@ -37,4 +38,15 @@ TEST(HelpWindow, MissingFileShowsANoteNamingIt) {
     EXPECT_TRUE(w.browser()->toPlainText().contains(QStringLiteral("/nonexistent/folder/help.html")));
     QTemporaryDir dir;
     EXPECT_FALSE(w.openFile(dir.path()));  // a folder is not a help file
+}
+
+TEST(HelpWindow, EscapeAndCtrlWCloseIt) {
+    vortan::testing::testApp();
+    QWidget owner;
+    for (const QKeySequence& key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        HelpWindow* w = HelpWindow::showHelp(&owner, QStringLiteral("/nonexistent/help.html"), QStringLiteral("Help"));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+        QTest::keySequence(w->browser(), key);
+        EXPECT_FALSE(w->isVisible()) << key.toString().toStdString();
+    }
 }

@@ -19,6 +19,9 @@ constexpr int kWidth = 250;
 constexpr int kHeight = 600;
 constexpr double kTargetGrey = 65.0;
 constexpr int kLabelLeft = 26;
+// Plates and grooves keep this far from the panel's edges: the values are
+// drawn from x 175, and "DONE" ends near x 238.
+constexpr int kPlateMargin = 8;
 
 struct Label {
     const char* text;
@@ -136,11 +139,12 @@ QImage renderPanel(double gain)
         }
     }
     raisedFrame(img, 4);
-    sinkPlate(img, QRect(14, 34, kWidth - 28, 48));
-    groove(img, 98, 14, kWidth - 14);
+    const int plateWidth = kWidth - 2 * kPlateMargin;
+    sinkPlate(img, QRect(kPlateMargin, 34, plateWidth, 48));
+    groove(img, 98, kPlateMargin, kWidth - kPlateMargin);
     for (const Label& l : kLabels)
-        sinkPlate(img, QRect(14, l.top - 6, kWidth - 28, l.bottom - l.top + 15));
-    groove(img, 458, 14, kWidth - 14);
+        sinkPlate(img, QRect(kPlateMargin, l.top - 6, plateWidth, l.bottom - l.top + 15));
+    groove(img, 458, kPlateMargin, kWidth - kPlateMargin);
 
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);

@@ -47,7 +47,7 @@ TEST(Clock, RunningOutOfTimeLosesTheGame) {
     EXPECT_EQ(g.doc.gameState, GameState::GameOver);
     EXPECT_EQ(g.doc.gameOutcome, GameOutcome::Lost);
     EXPECT_THAT(g.fx.events(),
-                ElementsAre("hit 12 12", "lost 12 12", "music stop", "sound SDEATH", "dialog lost"));
+                ElementsAre("hit 12 12", "lost 12 12", "music stop", "sound SDEATH", "game lost"));
     // The time is painted as lost before the animation.
     auto at = [&](const std::string& e) { return std::find(g.fx.log.begin(), g.fx.log.end(), e) - g.fx.log.begin(); };
     EXPECT_LT(at("panel time lost"), at("hit 12 12"));
@@ -62,7 +62,7 @@ TEST(Clock, TwoBoxCountdownsEndingTogetherLoseOnce) {
     EXPECT_EQ(g.doc.numberBoxTimeLeft, kRanOut);
     EXPECT_EQ(g.doc.starBoxTimeLeft, kRanOut);
     EXPECT_THAT(g.fx.events(), ElementsAre("sound CLICK", "sound CLICK", "hit 12 12", "lost 12 12", "hit 12 12",
-                                           "lost 12 12", "music stop", "sound SDEATH", "dialog lost"));
+                                           "lost 12 12", "music stop", "sound SDEATH", "game lost"));
 }
 
 TEST(Clock, OffLimitsNeverRunOut) {
@@ -90,7 +90,7 @@ TEST(Clock, ThirtyTicksAfterTheEndTheTitleReturnsEvenWithTheDialogUp) {
     b.timeLimit = 1;
     Game g(b);
     int ticksInDialog = 0;
-    g.fx.onDialog = [&](const std::string&) {
+    g.fx.onEnd = [&](const std::string&) {
         // The player leaves the dialog up for 40 seconds.
         for (int i = 0; i < 40; ++i, ++ticksInDialog) g.rules.OnTimer();
     };
@@ -155,7 +155,7 @@ TEST(Clock, DemoEndsWithItsMessagesAndNoDialogs) {
     g.ticks(1);
     EXPECT_THAT(g.fx.events(), ElementsAre("sound ESTAR", "pickup 10 9"));
     g.ticks(1);  // two ticks after the end
-    EXPECT_THAT(g.fx.events(), ElementsAre("sound ESTAR", "pickup 10 9", "dialog demo over"));
+    EXPECT_THAT(g.fx.events(), ElementsAre("sound ESTAR", "pickup 10 9", "demo over"));
     g.ticks(28);
     EXPECT_EQ(g.doc.gameState, GameState::Idle);
 
@@ -163,5 +163,5 @@ TEST(Clock, DemoEndsWithItsMessagesAndNoDialogs) {
     r.key(Direction::Up);
     EXPECT_EQ(r.doc.gameState, GameState::RecordingOver);
     r.ticks(2);
-    EXPECT_EQ(r.fx.events().back(), "dialog recording over");
+    EXPECT_EQ(r.fx.events().back(), "recording over");
 }

@@ -39,6 +39,7 @@ struct Game {
     GameRules rules{doc, fx};
 
     explicit Game(const BoardDefinition& b, GameState state = GameState::Playing) {
+        rules.setRunListener(&fx);
         load(doc, b);
         doc.gameState = state;
         rules.musicOn = 0;  // music requests would crowd the recorded events

@@ -55,6 +55,14 @@ struct FakeWindows : RunWindows {
         log.push_back("dialog high score " + std::to_string(score));
         return initials;
     }
+    void showGameWon() override {
+        log.push_back("dialog won");
+        up();
+    }
+    void showGameLost() override {
+        log.push_back("dialog lost");
+        up();
+    }
     void invalidate() override { log.push_back("invalidate"); }
     void stylesChanged() override { log.push_back("styles"); }
     void reopenMusic(bool play) override { log.push_back(play ? "music reopen play" : "music reopen"); }
@@ -74,7 +82,6 @@ struct Run : ::testing::Test {
               ::testing::UnitTest::GetInstance()->current_test_info()->name();
         fs::remove_all(dir);
         fs::create_directories(dir);
-        fx.onDialog = [this](const std::string&) { win.up(); };
     }
     std::string at(const std::string& name) const { return (dir / name).string(); }
     std::string slurp(const std::string& name) const {
@@ -195,9 +202,7 @@ TEST_F(Run, WinningFilesTheScoreAfterTheDialog) {
     rules.OnTimer();  // 99 left
     rules.OnKeyDown(kKeyUp);
     EXPECT_THAT(events(), ElementsAre("sound ESTAR", "pickup 10 9", "music stop", "sound GEWON", "dialog won",
-                                      "high score"));
-    runner.fileHighScore();
-    EXPECT_EQ(fx.log.back(), "dialog high score 99");
+                                      "dialog high score 99"));
     HighScoreTable t;
     ASSERT_TRUE(t.ReadHighScores(at("HIScore0.dat")));
     EXPECT_EQ(t.GetHighScore(0, 0), 99);
@@ -218,6 +223,15 @@ TEST_F(Run, WinningFilesTheScoreAfterTheDialog) {
     fx.log.clear();
     runner.fileHighScore();
     EXPECT_TRUE(fx.log.empty());
+}
+
+TEST_F(Run, ABoardOpenedWithoutAChoiceFromTheCatalogueFilesNoScore) {
+    writeBoard("board.dat", "x", 100);
+    ASSERT_EQ(doc.openDocument(at("board.dat")), LoadResult::Loaded);
+    rules.OnKeyDown(kKeyUp);
+    EXPECT_EQ(doc.gameOutcome, GameOutcome::Won);
+    EXPECT_EQ(events().back(), "dialog won");
+    EXPECT_FALSE(fs::exists(at("HIScore0.dat")));
 }
 
 TEST_F(Run, PauseSuspendsAndRestoresTheState) {
@@ -263,7 +277,7 @@ TEST_F(Run, DemoCreatesAMissingMoveListAndPlaysIt) {
     EXPECT_EQ(doc.gameState, GameState::DemoOver);
     rules.OnTimer();
     rules.OnTimer();
-    EXPECT_THAT(events(), ::testing::Contains(std::string("dialog demo over")));
+    EXPECT_THAT(events(), ::testing::Contains(std::string("message Demo Message: ") + kDemoEndedMessage));
 }
 
 TEST_F(Run, RecordingWritesTheMovesTwoTicksAfterTheEnd) {
@@ -278,8 +292,9 @@ TEST_F(Run, RecordingWritesTheMovesTwoTicksAfterTheEnd) {
     EXPECT_EQ(doc.gameState, GameState::RecordingOver);
     EXPECT_FALSE(fs::exists(at("demomoves.dat")));
     rules.OnTimer();
+    EXPECT_FALSE(fs::exists(at("demomoves.dat")));
     rules.OnTimer();
-    runner.finishRecording();
+    EXPECT_EQ(events().back(), std::string("message Demo. Message: ") + kRecordingEndedMessage);
     const std::string bytes = slurp("demomoves.dat");
     ASSERT_EQ(bytes.size(), 302u);
     EXPECT_EQ(bytes.substr(0, 8), std::string("\x04\x00\x00\x00\x03\x00\x01\x00", 8));
@@ -312,7 +327,26 @@ TEST_F(Run, OptionsDialogWritesTheStylesAndKeepsTheGame) {
     EXPECT_EQ(slurp("Options.dat"), before);
 }
 
-TEST_F(Run, OutOfRangeOptionsAreClampedToTheCatalogue) {
+TEST_F(Run, OutOfRangeOptionsAreTakenAsTheFirstChoice) {
+    // Styles: -1 is what the dialog writes for a group left unchecked.
+    ASSERT_TRUE(WriteOptions(at("Options.dat"), OptionsRecord{-1, 3, -7, 0, 0, 0}));
+    runner.LoadOptions();
+    EXPECT_EQ(runner.graphicsStyle, 0);
+    EXPECT_EQ(runner.musicStyle, 0);
+    EXPECT_EQ(runner.soundStyle, 0);
+    win.optionsOk = true;
+    win.setOptions = true;
+    win.optionsChoice[0] = -1;
+    win.optionsChoice[1] = 2;
+    win.optionsChoice[2] = -1;
+    runner.OnOptions();
+    OptionsRecord kept;
+    ASSERT_TRUE(ReadOptions(at("Options.dat"), kept));
+    EXPECT_EQ(kept, (OptionsRecord{-1, 2, -1, 0, 0, 0}));
+    EXPECT_EQ(runner.graphicsStyle, 0);
+    EXPECT_EQ(runner.musicStyle, 2);
+    EXPECT_EQ(runner.soundStyle, 0);
+
     ASSERT_TRUE(WriteOptions(at("Options.dat"), OptionsRecord{1, 0, 0, 9, -3, 77}));
     runner.LoadOptions();
     EXPECT_EQ(runner.graphicsStyle, 1);

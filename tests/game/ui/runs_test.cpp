@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <algorithm>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -232,6 +233,14 @@ TEST_F(RunsTest, PlayAChosenGameWinItAndSeeTheHighScoreNextTime) {
     end.dialog<CEnterHighScoreDlg>("enterHighScoreDialog", [&scoreShown](CEnterHighScoreDlg* d) {
         EXPECT_EQ(d->windowTitle(), "Enter High Score");
         EXPECT_TRUE(d->scoreEdit()->isReadOnly());
+        // The prompt stands on one line, left of the initials, all inside.
+        const auto* prompt = d->findChild<QLabel*>("prompt");
+        ASSERT_NE(prompt, nullptr);
+        EXPECT_FALSE(prompt->wordWrap());
+        EXPECT_LE(prompt->height(), prompt->fontMetrics().height() + 2);
+        EXPECT_LT(prompt->geometry().right(), d->initialsEdit()->x());
+        EXPECT_TRUE(d->rect().contains(d->initialsEdit()->geometry()));
+        EXPECT_GE(prompt->width(), prompt->fontMetrics().horizontalAdvance(prompt->text()));
         scoreShown = d->scoreEdit()->text().toInt();
         // Typing goes to the initials, and Enter confirms.
         EXPECT_EQ(d->focusWidget(), d->initialsEdit());
@@ -427,6 +436,110 @@ TEST_F(RunsTest, TheClockRunsBehindThePlayGameDialog) {
     EXPECT_EQ(behind, GameState::GameOver);
     EXPECT_EQ(doc().gameOutcome, GameOutcome::Lost);
     EXPECT_EQ(doc().gameState, GameState::GameOver);
+}
+
+// ---- Dialogs opened by a tick ------------------------------------------------
+
+// Holds the modal window `w` open until the game is back at the title, as a
+// player who leaves the end message up would. Returns how many pictures were
+// presented meanwhile and whether the window was still up when Idle came.
+struct HeldOpen {
+    int presents = 0;
+    bool idleWhileOpen = false;
+};
+
+HeldOpen holdOpenUntilIdle(QWidget* w, CZembrikDoc& doc, const std::vector<std::string>& trace) {
+    HeldOpen held;
+    const std::size_t from = trace.size();
+    held.idleWhileOpen = waitFor([&] { return doc.gameState == GameState::Idle; }, 3000) && w->isVisible();
+    held.presents = static_cast<int>(std::count(trace.begin() + static_cast<std::ptrdiff_t>(from), trace.end(),
+                                                std::string("present")));
+    return held;
+}
+
+bool anyWhiteIn(const QImage& img, const QRect& r) {
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (uitest::isWhite(img.pixel(x, y))) return true;
+    return false;
+}
+
+TEST_F(RunsTest, TheClockKeepsTickingWhileADialogOpenedByATickIsUp) {
+    BoardDefinition b = winningBoard("Demo board");
+    b.timeLimit = 2;
+    uitest::writeBoard("alvor1.dat", b);
+    makeFrame();
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+
+    // A loss by the time limit: the end is counted down behind the open
+    // "YOU LOST" dialog, and the panel it covers is presented with its values.
+    ModalScript play;
+    play.dialog<CPlayGameDlg>("playGameDialog", [](CPlayGameDlg* d) { d->playButton()->click(); });
+    play.box();
+    command(kCmdPlay);
+    expectScriptDone(play);
+    ASSERT_EQ(doc().gameState, GameState::Playing);
+    HeldOpen lost;
+    bool valuesDrawn = false;
+    ModalScript loss;
+    loss.dialog<QDialog>("gameLostDialog", [&](QDialog* d) {
+        const QImage& shown = view().composedImage();
+        valuesDrawn = anyWhiteIn(shown, QRect(110, 171, 40, 25)) && anyWhiteIn(shown, QRect(175, 271, 40, 25)) &&
+                      anyWhiteIn(shown, QRect(175, 371, 40, 25));
+        lost = holdOpenUntilIdle(d, doc(), trace);
+        d->accept();
+    });
+    trace.clear();
+    runClock();
+    expectScriptDone(loss);
+    view().clock().stop();
+    EXPECT_TRUE(valuesDrawn);
+    EXPECT_TRUE(lost.idleWhileOpen);
+    EXPECT_GE(lost.presents, 25);
+
+    // The end of a recording: its message stays up past Idle; the moves are
+    // saved when it closes.
+    uitest::writeBoard("demogame.dat", b);
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    ModalScript start;
+    start.box().box();
+    QTest::keyClick(frame.get(), Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier);
+    expectScriptDone(start);
+    view().setFocus();
+    QTest::keyClick(&view(), Qt::Key_Right);
+    QTest::keyClick(&view(), Qt::Key_Right);
+    ASSERT_EQ(doc().gameState, GameState::RecordingOver);
+    HeldOpen recorded;
+    ModalScript over;
+    over.then([&](QWidget* w) {
+        recorded = holdOpenUntilIdle(w, doc(), trace);
+        EXPECT_FALSE(QFile::exists(homeFile("demomoves.dat")));
+        qobject_cast<QDialog*>(w)->accept();
+    });
+    runClock();
+    expectScriptDone(over);
+    view().clock().stop();
+    EXPECT_TRUE(recorded.idleWhileOpen);
+    EXPECT_EQ(fileBytes("demomoves.dat").left(6).toHex().toStdString(), "040004000000");
+
+    // The end of the demo: the same.
+    HeldOpen demoEnded;
+    ModalScript demo;
+    demo.box().box();
+    command(kCmdDemo);
+    expectScriptDone(demo);
+    ASSERT_EQ(doc().gameState, GameState::DemoPlaying);
+    ModalScript ended;
+    ended.then([&](QWidget* w) {
+        demoEnded = holdOpenUntilIdle(w, doc(), trace);
+        qobject_cast<QDialog*>(w)->accept();
+    });
+    runClock();
+    expectScriptDone(ended);
+    view().clock().stop();
+    EXPECT_TRUE(demoEnded.idleWhileOpen);
 }
 
 // ---- Demo and recording ---------------------------------------------------

@@ -93,6 +93,7 @@ TEST_F(SoundTest, EachEventAsksForItsWaveInTheSoundStyle) {
         const char* expected;
     };
     for (const Case& c : {Case{BoxCode::Star, 0, "ESTAR0.wav"}, Case{BoxCode::Star, 2, "ESTAR2.wav"},
+                          Case{BoxCode::Star, -1, "ESTAR0.wav"},
                           Case{BoxCode::Time, 0, "SDTIME0.wav"}, Case{BoxCode::Move, 1, "SDMOVE1.wav"},
                           Case{BoxCode::Hot, 0, "SDDIE0.wav"}}) {
         makeView({0, 0, c.soundStyle, 0, 0, 0});
@@ -113,7 +114,7 @@ TEST_F(SoundTest, EffectsOffTouchesNoWaveUntilSwitchedOnAgain) {
     key(Qt::Key_Right);
     EXPECT_TRUE(waves.played.empty());
     view->OnSoundEffects();
-    view->OnEndGame();
+    view->runner().OnEndGame();
     EXPECT_THAT(waves.played, ElementsAre("SDDEATH0.wav"));
 }
 
@@ -184,7 +185,7 @@ TEST_F(SoundTest, TheRealAudioWithoutADeviceOrFilesStaysSilent) {
     view->OnSoundMusic();
     view->rules().OnTimer();
     EXPECT_FALSE(view->isMusicPlaying());
-    view->OnEndGame();
+    view->runner().OnEndGame();
     EXPECT_EQ(doc.gameState, GameState::Idle);
     view.reset();
 }

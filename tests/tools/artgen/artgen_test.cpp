@@ -296,6 +296,19 @@ TEST_F(CheckedInArt, PanelIsDarkStoneWithLabelsInTheirRows)
     EXPECT_EQ(countIf(*sheet, QRect(550, 450, 250, 150), isWhite), 0);
 }
 
+TEST_F(CheckedInArt, ValuePlatesReachPastTheWidestValue)
+{
+    // "DONE" and "LOST", drawn at window x 175, end near x 238: the sunk
+    // plate under each value row must still be there, darker than the
+    // stone beyond its right rim.
+    for (int top : {120, 170, 220, 270, 320, 370, 419}) {
+        SCOPED_TRACE(testing::Message() << "row " << top);
+        const double inside = meanOf(*sheet, QRect(550 + 236, top, 4, 20)).lum();
+        const double beyond = meanOf(*sheet, QRect(550 + 243, top, 3, 20)).lum();
+        EXPECT_LT(inside, beyond * 0.85);
+    }
+}
+
 TEST_F(CheckedInArt, TitleIsARichPicture)
 {
     EXPECT_GT(distinctColours(*title, title->rect()), 5000);
