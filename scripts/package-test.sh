@@ -71,7 +71,8 @@ unset VORTAN_HOME
 export SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
 line=$(awk '$1 == "alvor1.dat" { print $3 }' "$source/tools/catalogue/solutions.txt")
 [ -n "$line" ] || fail "no line for alvor1.dat in tools/catalogue/solutions.txt"
-export line
+# The screen at the win is kept beside the package, to look at.
+export line won_picture=$build/package-test-won.png
 xvfb-run -a -s "-screen 0 1024x768x24" bash -euo pipefail -c '
   win=
   # Waits at most 10 s for a window whose whole title is $1, and focuses it.
@@ -111,7 +112,7 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -euo pipefail -c '
     esac
   done
   focus "Game Message"
-  import -window root "$HOME/won.png"
+  import -window root "$won_picture"
   keys Return
   focus "Enter High Score"
   xdotool type --delay 100 "DEB"
@@ -124,7 +125,7 @@ scores=$XDG_DATA_HOME/vortan/HIScore0.dat
 [ -f "$scores" ] || fail "no high score file $scores after the win"
 grep -aq DEB "$scores" || fail "the high score does not carry the initials"
 [ ! -e /usr/share/games/vortan/HIScore0.dat ] || fail "the game wrote into its read-only data"
-echo "play: alvor1.dat won, high score filed in $scores"
+echo "play: alvor1.dat won (the screen: $won_picture), high score filed in $scores"
 
 echo "== purge"
 DEBIAN_FRONTEND=noninteractive apt-get purge -y vortan > /dev/null
