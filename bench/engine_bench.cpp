@@ -43,18 +43,16 @@ void BM_MoveAndRules(benchmark::State& state) {
     NullEffects fx;
     GameRules rules(doc, fx);
     std::istringstream in(EncodeBoard(b));
-    doc.loadBoardStream(in);
-    doc.gameState = GameState::Playing;
+    doc.openAndStartRun(in);
     const Direction order[] = {Direction::Up, Direction::Left, Direction::Down, Direction::Right};
     unsigned i = 0;
     for (auto _ : state) {
         rules.makeMove(order[i++ & 3], Direction::None);
         // Keep the board busy: reload when the game would end.
-        if (doc.gameState != GameState::Playing) {
+        if (doc.gameState() != GameState::Playing) {
             state.PauseTiming();
             std::istringstream again(EncodeBoard(b));
-            doc.loadBoardStream(again);
-            doc.gameState = GameState::Playing;
+            doc.openAndStartRun(again);
             state.ResumeTiming();
         }
     }

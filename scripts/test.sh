@@ -9,6 +9,9 @@ cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
 jobs=$(nproc)
 
+# Information only: how large the test code is beside the product.
+bash tools/test-share.sh || true
+
 scripts/setup.sh
 ctest --test-dir "${VORTAN_BUILD_DIR:-build}" --output-on-failure -j "$jobs" --timeout 300
 

@@ -22,6 +22,8 @@ struct TestDefaults {
             std::filesystem::remove_all(home, ec);
             std::filesystem::create_directories(home, ec);
             setenv("VORTAN_HOME", home.c_str(), 1);
+            // Preferences, too, stay in the test's own folder.
+            setenv("XDG_CONFIG_HOME", (home + "/config").c_str(), 1);
         }
     }
     ~TestDefaults() {

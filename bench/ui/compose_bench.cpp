@@ -21,7 +21,7 @@ void fillBusyBoard(CZembrikDoc& doc) {
             b.setCell(x, y, region, box, 1 + (x + y) % 9);
         }
     b.setCell(10, 10, 0, 1, 0);
-    doc.gameState = GameState::Playing;
+    doc.startRun(RunKind::Played);
     doc.gameName = "Busy Board";
     doc.numberOfLives = 3;
     doc.timeLeft = doc.score = 120;

@@ -7,18 +7,18 @@ bool warns(std::int32_t v) { return v >= 1 && v <= 30; }
 }  // namespace
 
 void GameRules::playSound(const std::string& name) {
-    if (soundEffectsOn == 1) fx_.playSound(name);
+    if (settings.soundEffectsOn == 1) fx_.playSound(name);
 }
 
 void GameRules::startMusic() { fx_.startMusic(); }
 
 void GameRules::restartMusicIfEnded() {
-    if (musicOn == 1 && musicActive == 1 && !fx_.isMusicPlaying()) startMusic();
+    if (settings.musicOn == 1 && musicActive == 1 && !fx_.isMusicPlaying()) startMusic();
 }
 
 void GameRules::OnSoundMusic() {
-    musicOn = 1 - musicOn;
-    if (musicOn == 1)
+    settings.musicOn = 1 - settings.musicOn;
+    if (settings.musicOn == 1)
         startMusic();
     else
         fx_.stopMusic();
@@ -42,9 +42,9 @@ void GameRules::makeMove(Direction direction, Direction shown) {
 
 void GameRules::OnKeyDown(int key) {
     const Direction d = keyDirection(key);
-    if (doc_.gameState == GameState::Playing) {
+    if (doc_.gameState() == GameState::Playing) {
         if (d != Direction::None) makeMove(d, d);
-    } else if (doc_.gameState == GameState::DemoRecording) {
+    } else if (doc_.gameState() == GameState::DemoRecording) {
         // The list has 151 entries; keys past its end still play but are
         // not recorded.
         if (d != Direction::None) {
@@ -56,7 +56,7 @@ void GameRules::OnKeyDown(int key) {
 }
 
 void GameRules::moveByClick(int x, int y) {
-    if (mouseControl != 1 || doc_.gameState != GameState::Playing) return;
+    if (settings.mouseControl != 1 || doc_.gameState() != GameState::Playing) return;
     const Direction d = clickZone(x, y);
     if (d != Direction::None) makeMove(d, d);
 }
@@ -130,13 +130,7 @@ void GameRules::afterMove() {
     if (d.starBoxCount == 0 && d.numberBoxCount == 0) {
         d.starBoxTimeLeft = kDone;
         d.numberBoxTimeLeft = kDone;
-        if (d.gameState == GameState::DemoPlaying)
-            d.gameState = GameState::DemoOver;
-        else if (d.gameState == GameState::DemoRecording)
-            d.gameState = GameState::RecordingOver;
-        else
-            d.gameState = GameState::GameOver;
-        d.gameOutcome = GameOutcome::Won;
+        d.winRun();
     }
     if (d.numberOfLives == 0) {
         d.numberOfLives = kRanOut;
@@ -151,7 +145,7 @@ void GameRules::afterMove() {
 
     if (endCheckFires) redrawPanel();
 
-    if (d.gameState == GameState::GameOver) {
+    if (d.gameState() == GameState::GameOver) {
         if (d.gameOutcome == GameOutcome::Won)
             winSequence();
         else if (d.gameOutcome == GameOutcome::Lost)
@@ -165,13 +159,7 @@ void GameRules::loseGame(EndCause cause) {
     if (doc_.gameOutcome != GameOutcome::Lost) lossCause_ = cause;
     fx_.playHitAnimation(b.yourX(), b.yourY());
     fx_.drawLostYourBox(b.yourX(), b.yourY());
-    switch (doc_.gameState) {
-    case GameState::Playing: doc_.gameState = GameState::GameOver; break;
-    case GameState::DemoPlaying: doc_.gameState = GameState::DemoOver; break;
-    case GameState::DemoRecording: doc_.gameState = GameState::RecordingOver; break;
-    default: break;
-    }
-    doc_.gameOutcome = GameOutcome::Lost;
+    doc_.loseRun();
 }
 
 void GameRules::winSequence() {
@@ -208,13 +196,13 @@ void GameRules::clockTick() {
         loseGame(EndCause::StarBoxTime);
     }
     fx_.drawStatusPanel();
-    if (d.gameState == GameState::GameOver && d.gameOutcome == GameOutcome::Lost) lossSequence("SDEATH", true);
+    if (d.gameState() == GameState::GameOver && d.gameOutcome == GameOutcome::Lost) lossSequence("SDEATH", true);
     fx_.presentScreen();
 }
 
 void GameRules::OnTimer() {
     CZembrikDoc& d = doc_;
-    switch (d.gameState) {
+    switch (d.gameState()) {
     case GameState::Playing:
     case GameState::DemoRecording:
         clockTick();
@@ -246,10 +234,10 @@ void GameRules::OnTimer() {
     }
     // Ticks keep arriving while the dialogs above are up, so the state is
     // read again here.
-    if ((d.gameState == GameState::GameOver || d.gameState == GameState::DemoOver ||
-         d.gameState == GameState::RecordingOver) &&
+    if ((d.gameState() == GameState::GameOver || d.gameState() == GameState::DemoOver ||
+         d.gameState() == GameState::RecordingOver) &&
         d.endTicks == 30) {
-        d.gameState = GameState::Idle;
+        d.endRun();
         fx_.invalidate();
     }
     fx_.presentScreen();

@@ -12,6 +12,23 @@
 
 namespace vortan {
 
+// The switches of the Sound, Animation and Control menus (1 on, 0 off) and
+// the three styles of the Options dialog (0 to 2; the run control never
+// takes a style outside that range from the options file).
+struct GameSettings {
+    std::int32_t soundEffectsOn = 1;
+    std::int32_t musicOn = 1;
+    std::int32_t animationOn = 1;
+    std::int32_t mouseControl = 1;
+    std::int32_t graphicsStyle = 0;
+    std::int32_t musicStyle = 0;
+    std::int32_t soundStyle = 0;
+};
+
+}  // namespace vortan
+
+namespace vortan {
+
 class GameRules {
 public:
     GameRules(CZembrikDoc& doc, GameEffects& effects) : doc_(doc), fx_(effects) {}
@@ -19,11 +36,11 @@ public:
     // Who hears how runs end; none at first.
     void setRunListener(RunListener* listener) { listener_ = listener; }
 
-    // Switches of the Sound and Control menus (1 on, 0 off).
-    std::int32_t soundEffectsOn = 1;
-    std::int32_t musicOn = 1;
+    // The player's switches and styles.
+    GameSettings settings;
+    // 1 while the run may have music: cleared while paused, by End Game and
+    // when a played game ends.
     std::int32_t musicActive = 1;
-    std::int32_t mouseControl = 1;
     // Next demo entry to play or record.
     std::int32_t recordIndex = 0;
 
@@ -44,9 +61,9 @@ public:
     // Restarts the piece if it has ended while music belongs to the game.
     void restartMusicIfEnded();
 
-    void OnSoundEffects() { soundEffectsOn = 1 - soundEffectsOn; }
+    void OnSoundEffects() { settings.soundEffectsOn = 1 - settings.soundEffectsOn; }
     void OnSoundMusic();
-    void OnMouseControl() { mouseControl = 1 - mouseControl; }
+    void OnMouseControl() { settings.mouseControl = 1 - settings.mouseControl; }
 
     CZembrikDoc& doc() { return doc_; }
 

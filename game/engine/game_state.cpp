@@ -93,9 +93,70 @@ LoadResult CZembrikDoc::openDocument(const std::string& path) {
     in.clear();
     in.seekg(0);
     const LoadResult result = loadBoardStream(in);
-    gameState = GameState::Playing;
+    startRun(RunKind::Played);
     return result;
 }
+
+LoadResult CZembrikDoc::openRun() {
+    gameState_ = GameState::OpeningMessage;
+    const LoadResult result = loadBoardFile();
+    gameOutcome = GameOutcome::Undecided;
+    return result;
+}
+
+void CZembrikDoc::startRun(RunKind kind) {
+    switch (kind) {
+    case RunKind::Played: gameState_ = GameState::Playing; break;
+    case RunKind::Demo: gameState_ = GameState::DemoPlaying; break;
+    case RunKind::Recording: gameState_ = GameState::DemoRecording; break;
+    }
+}
+
+LoadResult CZembrikDoc::openAndStartRun(RunKind kind) {
+    const LoadResult result = openRun();
+    startRun(kind);
+    return result;
+}
+
+LoadResult CZembrikDoc::openAndStartRun(std::istream& board, RunKind kind) {
+    gameState_ = GameState::OpeningMessage;
+    const LoadResult result = loadBoardStream(board);
+    gameOutcome = GameOutcome::Undecided;
+    startRun(kind);
+    return result;
+}
+
+GameState CZembrikDoc::pause() {
+    const GameState before = gameState_;
+    if (before != GameState::Idle) gameState_ = GameState::Paused;
+    return before;
+}
+
+void CZembrikDoc::resume(GameState before) { gameState_ = before; }
+
+namespace {
+// The over state of a running state; others have none.
+bool overStateOf(GameState running, GameState& over) {
+    switch (running) {
+    case GameState::Playing: over = GameState::GameOver; return true;
+    case GameState::DemoPlaying: over = GameState::DemoOver; return true;
+    case GameState::DemoRecording: over = GameState::RecordingOver; return true;
+    default: return false;
+    }
+}
+}  // namespace
+
+void CZembrikDoc::winRun() {
+    if (!overStateOf(gameState_, gameState_)) gameState_ = GameState::GameOver;
+    gameOutcome = GameOutcome::Won;
+}
+
+void CZembrikDoc::loseRun() {
+    overStateOf(gameState_, gameState_);
+    gameOutcome = GameOutcome::Lost;
+}
+
+void CZembrikDoc::endRun() { gameState_ = GameState::Idle; }
 
 void CZembrikDoc::startCountdowns() {
     gameOutcome = GameOutcome::Undecided;

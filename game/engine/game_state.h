@@ -28,6 +28,10 @@ constexpr std::int32_t kOff = -4;           // "OFF"
 
 constexpr int kDemoMoveCount = 151;
 
+// What a run is: a game played by hand, the demo playing itself, or a
+// demo being recorded.
+enum class RunKind { Played, Demo, Recording };
+
 // Outcome of reading a board file into the document.
 enum class LoadResult {
     Loaded,        // read completely (or wrong version: see loadBoardFile)
@@ -42,8 +46,29 @@ public:
     CZembrikDoc() { ClearDemoMoves(); }
 
     PlayBoard playBoard;
-    GameState gameState = GameState::Idle;
     GameOutcome gameOutcome = GameOutcome::Undecided;
+
+    GameState gameState() const { return gameState_; }
+
+    // The game state changes only through these, so that every run goes
+    // through the same steps whoever drives it.
+    // A run opens: OpeningMessage while its board at boardPath is read and
+    // its opening message is up; then it starts.
+    LoadResult openRun();
+    void startRun(RunKind kind);
+    // Both at once, for runs that show no message (tools, tests).
+    LoadResult openAndStartRun(RunKind kind = RunKind::Played);
+    LoadResult openAndStartRun(std::istream& board, RunKind kind = RunKind::Played);
+    // Pause: the state to resume with is returned. Idle cannot be paused.
+    GameState pause();
+    void resume(GameState before);
+    // A running run ends won or lost: Playing, DemoPlaying and
+    // DemoRecording become GameOver, DemoOver and RecordingOver. A win
+    // reported in any other state ends as GameOver; a loss leaves it.
+    void winRun();
+    void loseRun();
+    // Back to the title.
+    void endRun();
 
     std::string versionTag;
     std::string gameName;
@@ -100,6 +125,7 @@ public:
 
 private:
     void applyRead(const BoardDefinition& read, const ReadResult& result);
+    GameState gameState_ = GameState::Idle;
     std::int32_t demoMoves_[kDemoMoveCount] = {};
 };
 

@@ -25,9 +25,10 @@ constexpr std::int32_t kStyleCount = 3;
 void GameRunner::takeStyles(std::int32_t graphics, std::int32_t music, std::int32_t sound) {
     // The file keeps what was written (-1 for a group left unchecked), but
     // nothing can be drawn or played in a style that does not exist.
-    graphicsStyle = inRange(graphics, kStyleCount);
-    musicStyle = inRange(music, kStyleCount);
-    soundStyle = inRange(sound, kStyleCount);
+    GameSettings& s = rules_.settings;
+    s.graphicsStyle = inRange(graphics, kStyleCount);
+    s.musicStyle = inRange(music, kStyleCount);
+    s.soundStyle = inRange(sound, kStyleCount);
 }
 
 std::string GameRunner::highScoreFileName(int version) { return MakeNumberedName("HIScore", version, ".dat"); }
@@ -90,48 +91,43 @@ void GameRunner::OnPlay() {
     doc_.playedGame = game;
     doc_.boardPath = readPath(boardFileName(version, series, game));
 
-    doc_.gameState = GameState::OpeningMessage;
-    doc_.loadBoardFile();
-    doc_.gameOutcome = GameOutcome::Undecided;
+    doc_.openRun();
     win_.invalidate();
     rules_.playSound("SSTART");
     win_.showMessage(doc_.openingMessage, "Opening Message");
     rules_.playSound("SSTART");
     rules_.musicActive = 1;
-    if (rules_.musicOn == 1) rules_.startMusic();
-    doc_.gameState = GameState::Playing;
+    if (rules_.settings.musicOn == 1) rules_.startMusic();
+    doc_.startRun(RunKind::Played);
 }
 
 void GameRunner::OnPause() {
-    const GameState before = doc_.gameState;
-    if (before == GameState::Idle) return;
-    doc_.gameState = GameState::Paused;
+    if (doc_.gameState() == GameState::Idle) return;
+    const GameState before = doc_.pause();
     fx_.stopMusic();
     rules_.musicActive = 0;
     win_.showPause();
-    doc_.gameState = before;
+    doc_.resume(before);
     rules_.musicActive = 1;
-    if (rules_.musicOn == 1 && !fx_.isMusicPlaying()) rules_.startMusic();
+    if (rules_.settings.musicOn == 1 && !fx_.isMusicPlaying()) rules_.startMusic();
 }
 
 void GameRunner::OnEndGame() {
     fx_.stopMusic();
     rules_.playSound("SDDEATH");
     rules_.musicActive = 0;
-    doc_.gameState = GameState::Idle;
+    doc_.endRun();
     win_.invalidate();
 }
 
 void GameRunner::demoMusic() {
     rules_.musicActive = 1;
-    if (rules_.musicOn == 1 && !fx_.isMusicPlaying()) rules_.startMusic();
+    if (rules_.settings.musicOn == 1 && !fx_.isMusicPlaying()) rules_.startMusic();
 }
 
 void GameRunner::startDemoRun() {
     doc_.boardPath = readPath(kDemoGame);
-    doc_.gameState = GameState::OpeningMessage;
-    doc_.loadBoardFile();
-    doc_.gameOutcome = GameOutcome::Undecided;
+    doc_.openRun();
 }
 
 void GameRunner::openDemoRun(const char* demoMessage) {
@@ -158,7 +154,7 @@ void GameRunner::OnDemo() {
             for (int i = 0; i < kDemoMoveCount; ++i) doc_.SetDemoMove(i, moves[i]);
     }
     openDemoRun(kDemoAboutToPlayMessage);
-    doc_.gameState = GameState::DemoPlaying;
+    doc_.startRun(RunKind::Demo);
 }
 
 void GameRunner::OnMakeDemo() {
@@ -166,7 +162,7 @@ void GameRunner::OnMakeDemo() {
     doc_.ClearDemoMoves();
     startDemoRun();
     openDemoRun(kRecordingStartMessage);
-    doc_.gameState = GameState::DemoRecording;
+    doc_.startRun(RunKind::Recording);
 }
 
 void GameRunner::OnOptions() {
@@ -182,7 +178,7 @@ void GameRunner::OnOptions() {
                                                         rec.version, rec.series, rec.game});
     takeStyles(optionsFields_[0], optionsFields_[1], optionsFields_[2]);
     win_.stylesChanged();
-    win_.reopenMusic(rules_.musicOn == 1 && rules_.musicActive == 1);
+    win_.reopenMusic(rules_.settings.musicOn == 1 && rules_.musicActive == 1);
 }
 
 void GameRunner::gameEnded(const GameEnd& end) {

@@ -51,10 +51,8 @@ public:
     GameRunner(const GameRunner&) = delete;
     GameRunner& operator=(const GameRunner&) = delete;
 
-    // The view's working copies of the options.
-    std::int32_t graphicsStyle = 0;
-    std::int32_t musicStyle = 0;
-    std::int32_t soundStyle = 0;
+    // The working copies of the options' selection; the styles are in the
+    // rules' settings.
     std::int32_t selectedVersion = 0;
     std::int32_t selectedSeries = 0;
     std::int32_t selectedGame = 0;

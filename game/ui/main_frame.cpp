@@ -1,6 +1,9 @@
 #include "main_frame.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QTimer>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -12,6 +15,7 @@
 #include "game_dialogs.h"
 #include "platform/help_window.h"
 #include "platform/install_paths.h"
+#include "platform/user_settings.h"
 #include "vortan/build_info.h"
 #include "zembrik_view.h"
 
@@ -34,16 +38,22 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), view_(new CZembri
 
     QMenu* game = menuBar()->addMenu(QStringLiteral("&Game"));
     connect(addCommand(game, QStringLiteral("Play"), kCmdPlay), &QAction::triggered, this, [this] { view_->runner().OnPlay(); });
-    connect(addCommand(game, QStringLiteral("Pause"), kCmdPause), &QAction::triggered, this,
-            [this] { view_->runner().OnPause(); });
+    QAction* pause = addCommand(game, QStringLiteral("Pause"), kCmdPause);
+    pause->setShortcuts({QKeySequence(Qt::Key_P), QKeySequence(Qt::Key_Pause)});
+    connect(pause, &QAction::triggered, this, [this] { view_->runner().OnPause(); });
     connect(addCommand(game, QStringLiteral("End Game"), kCmdEndGame), &QAction::triggered, this,
             [this] { view_->runner().OnEndGame(); });
     connect(addCommand(game, QStringLiteral("Demo"), kCmdDemo), &QAction::triggered, this, [this] { view_->runner().OnDemo(); });
-    connect(addCommand(game, QStringLiteral("E&xit"), kCmdAppExit), &QAction::triggered, this, &QWidget::close);
+    QAction* exit = addCommand(game, QStringLiteral("E&xit"), kCmdAppExit);
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     connect(addCommand(options, QStringLiteral("&Options"), kCmdOptions), &QAction::triggered, this,
             [this] { view_->runner().OnOptions(); });
+    options->addSeparator();
+    QAction* pauseWhenLeft = addCommand(options, QStringLiteral("Pause when the window is left"), kCmdPauseWhenLeft, true);
+    connect(pauseWhenLeft, &QAction::triggered, this, [](bool on) { UserSettings::setPauseWhenLeft(on); });
 
     QMenu* sound = menuBar()->addMenu(QStringLiteral("&Sound"));
     connect(addCommand(sound, QStringLiteral("E&ffects"), kCmdSoundEffects, true), &QAction::triggered, this,
@@ -101,7 +111,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), view_(new CZembri
         connect(commandAction(id), &QAction::triggered, this, &CMainFrame::OnHelpFile);
 
     // The check marks follow the flags whenever a menu opens.
-    for (QMenu* m : {sound, animation, control}) connect(m, &QMenu::aboutToShow, this, &CMainFrame::updateCheckMarks);
+    for (QMenu* m : {options, sound, animation, control}) connect(m, &QMenu::aboutToShow, this, &CMainFrame::updateCheckMarks);
     updateCheckMarks();
     move(0, 0);
     view_->setFocus();
@@ -123,10 +133,27 @@ QAction* CMainFrame::commandAction(int id) const {
 }
 
 void CMainFrame::updateCheckMarks() {
-    commandAction(kCmdSoundEffects)->setChecked(view_->rules().soundEffectsOn == 1);
-    commandAction(kCmdSoundMusic)->setChecked(view_->rules().musicOn == 1);
-    commandAction(kCmdAnimation)->setChecked(view_->animationOn == 1);
-    commandAction(kCmdMouseControl)->setChecked(view_->rules().mouseControl == 1);
+    commandAction(kCmdSoundEffects)->setChecked(view_->rules().settings.soundEffectsOn == 1);
+    commandAction(kCmdSoundMusic)->setChecked(view_->rules().settings.musicOn == 1);
+    commandAction(kCmdAnimation)->setChecked(view_->rules().settings.animationOn == 1);
+    commandAction(kCmdMouseControl)->setChecked(view_->rules().settings.mouseControl == 1);
+    commandAction(kCmdPauseWhenLeft)->setChecked(UserSettings::pauseWhenLeft());
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // Decided once the activation has settled: a dialog of the game's own
+    // takes it too, and that is not leaving.
+    if (event->type() == QEvent::ActivationChange || event->type() == QEvent::WindowStateChange)
+        QTimer::singleShot(0, this, &CMainFrame::pauseIfLeft);
+}
+
+void CMainFrame::pauseIfLeft() {
+    const GameState s = doc_.gameState();
+    if (s != GameState::Playing && s != GameState::DemoRecording) return;
+    if (!isMinimized() && QApplication::activeWindow() != nullptr) return;
+    if (!UserSettings::pauseWhenLeft()) return;
+    view_->runner().OnPause();
 }
 
 void CMainFrame::OnFileNew() {

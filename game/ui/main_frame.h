@@ -37,6 +37,8 @@ enum Command : int {
     kCmdContextHelp = 57669,
     kCmdHelp = 57670,
     kCmdDefaultHelp = 57671,
+    // Commands of our own, beyond the original menus.
+    kCmdPauseWhenLeft = 33001,
 };
 
 class CMainFrame : public QMainWindow {
@@ -59,12 +61,18 @@ public:
     void OnAppAbout();
     void OnHelpFile();
     void OnUsingHelp();
+    // Pauses a running game or recording when no window of the game is
+    // active any more or the window is minimised, unless turned off.
+    void pauseIfLeft();
 
     // The designer program the Designer command starts: beside the game,
     // else on PATH.
     static QString designerProgram();
     // Points the Designer command elsewhere (empty: beside the game again).
     static void setDesignerProgram(const QString& path);
+
+protected:
+    void changeEvent(QEvent* event) override;
 
 private:
     QAction* addCommand(QMenu* menu, const QString& text, int id, bool checkable = false);

@@ -167,7 +167,7 @@ void CZembrikView::setSoundOutput(SoundOutput* output) { sound_ = output ? outpu
 
 void CZembrikView::useAudio(WavePlayer& waves, MidiDevice& midi) {
     auto output = std::make_unique<InstalledSoundOutput>(
-        waves, midi, [this] { return runner_.soundStyle; }, [this] { return runner_.musicStyle; });
+        waves, midi, [this] { return rules_.settings.soundStyle; }, [this] { return rules_.settings.musicStyle; });
     sound_ = output.get();
     installed_ = std::move(output);
 }
@@ -220,7 +220,7 @@ void CZembrikView::blitSprite(int sx, int sy, int w, int h, int dx, int dy) {
 }
 
 void CZembrikView::composeScreen() {
-    if (doc_.gameState != GameState::Idle) {
+    if (doc_.gameState() != GameState::Idle) {
         copyRect(compose_, 0, 0, panelSource_, 550, 0, kPanelWidth, kScreenHeight);
         drawBoard();
         drawStatusPanel();
@@ -342,7 +342,7 @@ void CZembrikView::drawTimeLost() {
 
 void CZembrikView::drawStatusPanel() {
     trace("panel values");
-    if (doc_.gameState == GameState::Idle) return;
+    if (doc_.gameState() == GameState::Idle) return;
     drawPanelText(QString::fromLatin1(doc_.gameName.c_str()), 110, 121);
     drawPanelValue(doc_.numberOfLives, 110, 171);
     drawPanelValue(doc_.movesLeft, 175, 271);
@@ -350,7 +350,7 @@ void CZembrikView::drawStatusPanel() {
     drawPanelValue(doc_.timeLeft, 175, 321);
     drawPanelValue(doc_.numberBoxTimeLeft, 175, 371);
     drawPanelValue(doc_.starBoxTimeLeft, 175, 421);
-    if (rules_.mouseControl == 1) {
+    if (rules_.settings.mouseControl == 1) {
         drawPanelText(QStringLiteral("Mouse Control"), 50, 471);
         drawPanelText(QStringLiteral("Click On Screen"), 50, 501);
         drawMouseZones();
@@ -360,14 +360,14 @@ void CZembrikView::drawStatusPanel() {
 void CZembrikView::showMove(Direction direction) {
     trace(std::string("showMove ") + directionName(direction));
     drawBoard();
-    if (animationOn == 1) {
+    if (rules_.settings.animationOn == 1) {
         blinkPhase = blinkPhase != 1 ? 1 : 0;
         animFrame = animFrame == 5 ? 0 : animFrame + 1;
     } else {
         blinkPhase = 0;
         animFrame = 0;
     }
-    if (rules_.mouseControl == 1) {
+    if (rules_.settings.mouseControl == 1) {
         lastOutlined_ = direction;
         drawStatusPanel();
     }
@@ -472,7 +472,7 @@ void CZembrikView::redrawPanelOnRelease() {
     // Values drawn straight over older ones would run into each other (a
     // lost life shows "1" and "LOST" on top of each other), so the panel
     // background goes first. Shown with the next present.
-    if (doc_.gameState == GameState::Idle) return;
+    if (doc_.gameState() == GameState::Idle) return;
     copyPanelBackground();
     drawStatusPanel();
 }

@@ -52,7 +52,7 @@ public:
     LoadResult openBoardFile(const QString& path);
 
     // Menu switches (Animation; Sound and Control live in the rules).
-    void OnAnimation() { animationOn = 1 - animationOn; }
+    void OnAnimation() { rules_.settings.animationOn = 1 - rules_.settings.animationOn; }
     void OnSoundEffects() { rules_.OnSoundEffects(); }
     void OnSoundMusic() { rules_.OnSoundMusic(); }
     void OnMouseControl() { rules_.OnMouseControl(); }
@@ -61,11 +61,10 @@ public:
     void stylesChanged();
     void reopenMusic(bool play);
 
-    std::int32_t animationOn = 1;
     std::int32_t animFrame = 0;
     std::int32_t blinkPhase = 0;
     // 0 Traditional, 1 Mixed, 2 Blues: the run control's working copy.
-    std::int32_t graphicsStyle() const { return runner_.graphicsStyle; }
+    std::int32_t graphicsStyle() const { return rules_.settings.graphicsStyle; }
 
     CZembrikDoc& doc() { return doc_; }
     GameRules& rules() { return rules_; }

@@ -25,8 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     doc.loadBoardStream(in);
     // The last bytes choose the moves: arrows, other keys, ticks and clicks.
     const std::size_t n = size < 24 ? size : 24;
-    for (GameState start : {GameState::Playing, GameState::DemoPlaying, GameState::DemoRecording}) {
-        doc.gameState = start;
+    for (RunKind kind : {RunKind::Played, RunKind::Demo, RunKind::Recording}) {
+        doc.startRun(kind);
         for (std::size_t i = size - n; i < size; ++i) {
             const std::uint8_t b = data[i];
             switch (b & 3) {

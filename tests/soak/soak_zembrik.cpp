@@ -32,7 +32,7 @@ int countBoxes(const PlayBoard& b) {
 }
 
 void check(const CZembrikDoc& doc, Watch& w) {
-    const auto state = static_cast<std::int32_t>(doc.gameState);
+    const auto state = static_cast<std::int32_t>(doc.gameState());
     const auto outcome = static_cast<std::int32_t>(doc.gameOutcome);
     if (state < 0 || state > 8) soak::fail("game state out of range: " + std::to_string(state));
     if (outcome < 0 || outcome > 2) soak::fail("outcome out of range: " + std::to_string(outcome));

@@ -104,23 +104,21 @@ int cmdPlay(const std::string& path, const std::string& moves, std::ostream& out
     GameRules rules(doc, fx);
     // As Play does: load while the opening message is up, then play.
     doc.boardPath = path;
-    doc.gameState = GameState::OpeningMessage;
-    if (doc.loadBoardFile() != LoadResult::Loaded) {
+    if (doc.openRun() != LoadResult::Loaded) {
         err << "vortan-board: cannot read " << path << "\n";
         return 1;
     }
-    doc.gameOutcome = GameOutcome::Undecided;
     doc.playedSeries = -1;
     doc.playedGame = -1;
     rules.recordIndex = 0;
-    doc.gameState = GameState::Playing;
+    doc.startRun(RunKind::Played);
 
     for (char c : moves) playMoveLetter(rules, c);
 
     const PlayBoard& b = doc.playBoard;
     JsonWriter j;
     j.beginObject();
-    j.field("state", gameStateName(doc.gameState));
+    j.field("state", gameStateName(doc.gameState()));
     j.field("outcome", gameOutcomeName(doc.gameOutcome));
     j.field("lives", doc.numberOfLives);
     j.field("score", doc.score);
@@ -167,8 +165,7 @@ int cmdSolve(const std::string& path, const std::vector<std::string>& options, s
     if (!readForTool(path, check, err)) return 1;
     CZembrikDoc doc;
     doc.boardPath = path;
-    doc.gameState = GameState::OpeningMessage;
-    if (doc.loadBoardFile() != LoadResult::Loaded) {
+    if (doc.openRun() != LoadResult::Loaded) {
         err << "vortan-board: cannot read " << path << "\n";
         return 1;
     }

@@ -330,9 +330,7 @@ CZembrikDoc LoadedDocument(const BoardDefinition& board) {
     BoardDefinition copy = board;
     std::istringstream in(EncodeBoard(copy));
     CZembrikDoc doc;
-    doc.gameState = GameState::OpeningMessage;
-    doc.loadBoardStream(in);
-    doc.gameOutcome = GameOutcome::Undecided;
+    doc.openAndStartRun(in);
     return doc;
 }
 
@@ -345,7 +343,7 @@ ReplayResult ReplayMoves(const CZembrikDoc& loaded, const std::string& moves) {
     r.doc = loaded;
     NullEffects fx;
     GameRules rules(r.doc, fx);
-    r.doc.gameState = GameState::Playing;
+    r.doc.startRun(RunKind::Played);
     r.doc.gameOutcome = GameOutcome::Undecided;
     for (char c : moves) {
         if (!playMoveLetter(rules, c)) {

@@ -46,7 +46,7 @@ SolveResult SolveBoard(const BoardDefinition& board, const SolveOptions& options
 struct ReplayResult {
     bool ok = true;
     CZembrikDoc doc;
-    bool won() const { return doc.gameState == GameState::GameOver && doc.gameOutcome == GameOutcome::Won; }
+    bool won() const { return doc.gameState() == GameState::GameOver && doc.gameOutcome == GameOutcome::Won; }
 };
 ReplayResult ReplayMoves(const CZembrikDoc& loaded, const std::string& moves);
 

@@ -30,11 +30,19 @@ TEST(Clock, CountdownsTickAndWarnInTheirLastThirtySeconds) {
     EXPECT_THAT(g.fx.sounds, ElementsAre("CLICK"));
     EXPECT_THAT(g.fx.log, ElementsAre("panel background", "panel name", "sound CLICK", "panel values", "present",
                                       "showMove None", "present"));
-    g.rules.musicOn = 1;
+    g.rules.settings.musicOn = 1;
     g.fx.log.clear();
     g.ticks(1);
     EXPECT_THAT(g.fx.log, ElementsAre("panel background", "panel name", "sound CLICK", "panel values", "present",
                                       "music start", "showMove None", "present"));
+
+    // Each clock warns on its own: the star clock alone.
+    BoardDefinition star = runningBoard();
+    star.starBoxTimeLimit = 30;
+    Game h(star);
+    h.ticks(1);
+    EXPECT_EQ(h.doc.starBoxTimeLeft, 29);
+    EXPECT_THAT(h.fx.sounds, ElementsAre("CLICK"));
 }
 
 TEST(Clock, RunningOutOfTimeLosesTheGame) {
@@ -44,7 +52,7 @@ TEST(Clock, RunningOutOfTimeLosesTheGame) {
     g.ticks(1);
     EXPECT_EQ(g.doc.timeLeft, kRanOut);
     EXPECT_EQ(g.doc.score, 0);
-    EXPECT_EQ(g.doc.gameState, GameState::GameOver);
+    EXPECT_EQ(g.doc.gameState(), GameState::GameOver);
     EXPECT_EQ(g.doc.gameOutcome, GameOutcome::Lost);
     EXPECT_THAT(g.fx.events(),
                 ElementsAre("hit 12 12", "lost 12 12", "music stop", "sound SDEATH", "game lost"));
@@ -68,7 +76,7 @@ TEST(Clock, TwoBoxCountdownsEndingTogetherLoseOnce) {
 TEST(Clock, OffLimitsNeverRunOut) {
     Game g(runningBoard());
     g.ticks(500);
-    EXPECT_EQ(g.doc.gameState, GameState::Playing);
+    EXPECT_EQ(g.doc.gameState(), GameState::Playing);
     EXPECT_EQ(g.doc.timeLeft, kOff);
     EXPECT_EQ(g.doc.score, kOff);
     EXPECT_TRUE(g.fx.sounds.empty());
@@ -78,7 +86,8 @@ TEST(Clock, QuietStatesStopTheClock) {
     BoardDefinition b = runningBoard();
     b.timeLimit = 40;
     for (GameState s : {GameState::Paused, GameState::Idle, GameState::OpeningMessage}) {
-        Game g(b, s);
+        Game g(b);
+        enterState(g.doc, s);
         g.ticks(60);
         EXPECT_EQ(g.doc.timeLeft, 40);
         EXPECT_THAT(g.fx.log, ::testing::Each("present"));
@@ -96,7 +105,7 @@ TEST(Clock, ThirtyTicksAfterTheEndTheTitleReturnsEvenWithTheDialogUp) {
     };
     g.ticks(1);
     EXPECT_EQ(ticksInDialog, 40);
-    EXPECT_EQ(g.doc.gameState, GameState::Idle);
+    EXPECT_EQ(g.doc.gameState(), GameState::Idle);
     EXPECT_EQ(std::count(g.fx.log.begin(), g.fx.log.end(), "invalidate"), 1);
     EXPECT_EQ(g.doc.endTicks, 30);
     EXPECT_EQ(g.doc.timeLeft, kRanOut);  // the values stay as they ended
@@ -104,7 +113,7 @@ TEST(Clock, ThirtyTicksAfterTheEndTheTitleReturnsEvenWithTheDialogUp) {
 
 TEST(Clock, MusicRestartsAtTheTickAfterThePieceEnded) {
     Game g(runningBoard());
-    g.rules.musicOn = 1;
+    g.rules.settings.musicOn = 1;
     g.fx.musicPlaying = true;
     g.ticks(1);
     EXPECT_EQ(std::count(g.fx.log.begin(), g.fx.log.end(), "music start"), 0);
@@ -122,7 +131,7 @@ TEST(Clock, MusicRestartsAtTheTickAfterThePieceEnded) {
 
 TEST(Clock, DemoPlaybackPlaysOneEntryPerTick) {
     BoardDefinition b = runningBoard();
-    Game g(b, GameState::DemoPlaying);
+    Game g(b, RunKind::Demo);
     g.doc.SetDemoMove(0, 4);
     g.doc.SetDemoMove(1, 0);
     g.doc.SetDemoMove(2, 1);
@@ -147,21 +156,31 @@ TEST(Clock, DemoEndsWithItsMessagesAndNoDialogs) {
     region(b, 10, 8, RegionCode::Blue);
     put(b, 10, 9, BoxCode::Star);
     put(b, 10, 10, BoxCode::Your);
-    Game g(b, GameState::DemoPlaying);
+    Game g(b, RunKind::Demo);
     g.doc.SetDemoMove(0, 1);
     g.ticks(1);
-    EXPECT_EQ(g.doc.gameState, GameState::DemoOver);
+    EXPECT_EQ(g.doc.gameState(), GameState::DemoOver);
     EXPECT_EQ(g.doc.gameOutcome, GameOutcome::Won);
     g.ticks(1);
     EXPECT_THAT(g.fx.events(), ElementsAre("sound ESTAR", "pickup 10 9"));
     g.ticks(1);  // two ticks after the end
     EXPECT_THAT(g.fx.events(), ElementsAre("sound ESTAR", "pickup 10 9", "demo over"));
     g.ticks(28);
-    EXPECT_EQ(g.doc.gameState, GameState::Idle);
+    EXPECT_EQ(g.doc.gameState(), GameState::Idle);
 
-    Game r(b, GameState::DemoRecording);
+    Game r(b, RunKind::Recording);
     r.key(Direction::Up);
-    EXPECT_EQ(r.doc.gameState, GameState::RecordingOver);
+    EXPECT_EQ(r.doc.gameState(), GameState::RecordingOver);
     r.ticks(2);
     EXPECT_EQ(r.fx.events().back(), "recording over");
+
+    // A recording lost by its clock ends as a recording, with no loss sequence.
+    BoardDefinition timed = b;
+    timed.timeLimit = 1;
+    Game lost(timed, RunKind::Recording);
+    lost.ticks(1);
+    EXPECT_EQ(lost.doc.gameState(), GameState::RecordingOver);
+    EXPECT_EQ(lost.doc.gameOutcome, GameOutcome::Lost);
+    lost.ticks(2);
+    EXPECT_THAT(lost.fx.events(), ElementsAre("hit 10 10", "lost 10 10", "recording over"));
 }

@@ -6,6 +6,7 @@
 using namespace vortan;
 using namespace vortan::test;
 
+
 TEST(Input, ClickZones) {
     EXPECT_EQ(clickZone(400, 275), Direction::Left);
     EXPECT_EQ(clickZone(650, 275), Direction::Right);
@@ -54,7 +55,7 @@ TEST(Input, KeysAndClicksMoveOnlyWhilePlaying) {
 
     for (GameState s : {GameState::Paused, GameState::DemoPlaying, GameState::GameOver, GameState::Idle,
                         GameState::OpeningMessage, GameState::DemoRecording}) {
-        g.doc.gameState = s;
+        enterState(g.doc, s);
         g.rules.moveByClick(400, 275);
         if (s != GameState::DemoRecording) g.rules.OnKeyDown(kKeyLeft);
         EXPECT_EQ(g.box(10, 10), code(BoxCode::Your)) << gameStateName(s);
@@ -65,7 +66,7 @@ TEST(Input, RecordingStoresArrowKeysAndCountsEveryKey) {
     BoardDefinition b = openBoard();
     put(b, 5, 5, BoxCode::Star, RegionCode::White);
     put(b, 10, 10, BoxCode::Your);
-    Game g(b, GameState::DemoRecording);
+    Game g(b, RunKind::Recording);
     g.doc.ClearDemoMoves();
     g.rules.OnKeyDown(kKeyUp);
     g.rules.OnKeyDown(kKeyRight);

@@ -28,7 +28,7 @@ std::string writeBytes(const std::string& name, const std::string& bytes) {
 
 TEST(Load, ANewDocumentShowsNothingAvailable) {
     CZembrikDoc doc;
-    EXPECT_EQ(doc.gameState, GameState::Idle);
+    EXPECT_EQ(doc.gameState(), GameState::Idle);
     EXPECT_EQ(doc.numberOfLives, kNotAvailable);
     EXPECT_EQ(doc.timeLeft, kNotAvailable);
     EXPECT_EQ(doc.score, kNotAvailable);
@@ -124,10 +124,10 @@ TEST(Load, OpenCommandChecksTheWholeFileBeforeTouchingTheGame) {
     }
     EXPECT_EQ(g.doc.openDocument(folder() + "/nothing.dat"), LoadResult::NotOpened);
 
-    g.doc.gameState = GameState::Idle;
+    g.doc.endRun();
     EXPECT_EQ(g.doc.openDocument(writeBytes("other.dat", bytes)), LoadResult::Loaded);
     EXPECT_EQ(g.doc.gameName, "Other");
-    EXPECT_EQ(g.doc.gameState, GameState::Playing);
+    EXPECT_EQ(g.doc.gameState(), GameState::Playing);
 }
 
 TEST(Load, HostileFilesNeverCrashTheGame) {
@@ -142,8 +142,7 @@ TEST(Load, HostileFilesNeverCrashTheGame) {
         RecordingEffects fx;
         GameRules rules(doc, fx);
         std::istringstream in(bytes);
-        doc.loadBoardStream(in);
-        doc.gameState = GameState::Playing;
+        doc.openAndStartRun(in);
         for (int k = 0; k < 20; ++k) {
             rules.OnKeyDown(37 + static_cast<int>(next() % 4));
             rules.OnTimer();

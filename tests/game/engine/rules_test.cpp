@@ -28,7 +28,7 @@ TEST(Rules, TakingTheLastStarGoesOnUntilTheLastNumberWins) {
     Game g(b);
     g.key(Direction::Up);
     EXPECT_EQ(g.doc.starBoxCount, 0);
-    EXPECT_EQ(g.doc.gameState, GameState::Playing);
+    EXPECT_EQ(g.doc.gameState(), GameState::Playing);
     EXPECT_EQ(g.doc.starBoxTimeLeft, 110);
     EXPECT_THAT(g.fx.events(), ElementsAre("sound ESTAR", "pickup 10 9"));
 
@@ -37,7 +37,7 @@ TEST(Rules, TakingTheLastStarGoesOnUntilTheLastNumberWins) {
     EXPECT_EQ(g.doc.numberBoxCount, 1);
     g.key(Direction::Down);
     EXPECT_EQ(g.doc.numberBoxCount, 0);
-    EXPECT_EQ(g.doc.gameState, GameState::GameOver);
+    EXPECT_EQ(g.doc.gameState(), GameState::GameOver);
     EXPECT_EQ(g.doc.gameOutcome, GameOutcome::Won);
     EXPECT_EQ(g.doc.starBoxTimeLeft, kDone);
     EXPECT_EQ(g.doc.numberBoxTimeLeft, kDone);
@@ -63,7 +63,7 @@ TEST(Rules, MoveWarningsAndTheMoveLimit) {
     h.key(Direction::Left);
     EXPECT_EQ(h.doc.movesLeft, kRanOut);
     EXPECT_EQ(h.doc.gameOutcome, GameOutcome::Lost);
-    EXPECT_EQ(h.doc.gameState, GameState::GameOver);
+    EXPECT_EQ(h.doc.gameState(), GameState::GameOver);
     EXPECT_THAT(h.fx.events(),
                 ElementsAre("hit 8 9", "lost 8 9", "music stop", "sound SDDEATH", "game lost"));
 }
@@ -147,12 +147,15 @@ TEST(Rules, RedCellsCostALifeAndTakeTheMoveBack) {
     region(b, 10, 9, RegionCode::Red);
     put(b, 10, 10, BoxCode::Your);
     put(b, 15, 15, BoxCode::Free);
+    put(b, 16, 16, BoxCode::Number, RegionCode::Yellow, 7);
     b.numberOfLives = 3;
     Game g(b);
     g.key(Direction::Up);
     EXPECT_EQ(g.doc.numberOfLives, 2);
     EXPECT_EQ(g.box(10, 10), code(BoxCode::Your));
     EXPECT_EQ(g.box(15, 15), code(BoxCode::Free));  // the whole board is back
+    EXPECT_EQ(g.box(16, 16), code(BoxCode::Number));
+    EXPECT_EQ(g.doc.playBoard.peek(16, 16).number, 7);
     EXPECT_THAT(g.fx.events(), ElementsAre("sound SDDIE", "hit 10 9", "resting 10 9"));
     EXPECT_EQ(g.fx.log.back(), "present");
     EXPECT_EQ(g.doc.playBoard.yourY(), 10);
@@ -193,11 +196,10 @@ TEST(Rules, CountsThatDisagreeWithTheBoard) {
     RecordingEffects fx;
     GameRules rules(doc, fx);
     std::istringstream in(bytes);
-    doc.loadBoardStream(in);
-    doc.gameState = GameState::Playing;
+    doc.openAndStartRun(in);
     rules.OnKeyDown(kKeyUp);
     EXPECT_EQ(doc.starBoxCount, -1);
-    EXPECT_EQ(doc.gameState, GameState::Playing);
+    EXPECT_EQ(doc.gameState(), GameState::Playing);
     fx.log.clear();
     // A second star taken with the count below 0 changes nothing and is silent.
     doc.playBoard.setCell(10, 8, 0, code(BoxCode::Star), 0);

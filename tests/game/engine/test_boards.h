@@ -32,17 +32,31 @@ inline LoadResult load(CZembrikDoc& doc, BoardDefinition b) {
     return doc.loadBoardStream(in);
 }
 
+// Reaches `s` the way the game does.
+inline void enterState(CZembrikDoc& doc, GameState s) {
+    switch (s) {
+    case GameState::Paused: doc.startRun(RunKind::Played); doc.pause(); break;
+    case GameState::DemoPlaying: doc.startRun(RunKind::Demo); break;
+    case GameState::DemoRecording: doc.startRun(RunKind::Recording); break;
+    case GameState::GameOver: doc.startRun(RunKind::Played); doc.winRun(); break;
+    case GameState::Idle: doc.endRun(); break;
+    case GameState::OpeningMessage: doc.boardPath.clear(); doc.openRun(); break;
+    default: break;
+    }
+}
+
 // A document, recorded effects and rules, playing a board.
 struct Game {
     CZembrikDoc doc;
     RecordingEffects fx;
     GameRules rules{doc, fx};
 
-    explicit Game(const BoardDefinition& b, GameState state = GameState::Playing) {
+    explicit Game(const BoardDefinition& b, RunKind kind = RunKind::Played) {
         rules.setRunListener(&fx);
-        load(doc, b);
-        doc.gameState = state;
-        rules.musicOn = 0;  // music requests would crowd the recorded events
+        BoardDefinition copy = b;
+        std::istringstream in(EncodeBoard(copy));
+        doc.openAndStartRun(in, kind);
+        rules.settings.musicOn = 0;  // music requests would crowd the recorded events
     }
     void key(Direction d) {
         static const int keys[] = {0, kKeyUp, kKeyDown, kKeyLeft, kKeyRight};

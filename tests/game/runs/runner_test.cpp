@@ -119,7 +119,7 @@ TEST_F(Run, PlayRunsItsStepsInOrder) {
     runner.OnPlay();
     EXPECT_THAT(events(), ElementsAre("dialog play", "sound SSTART", "message Opening Message: Good luck",
                                       "sound SSTART", "music start"));
-    EXPECT_EQ(doc.gameState, GameState::Playing);
+    EXPECT_EQ(doc.gameState(), GameState::Playing);
     EXPECT_EQ(doc.playedSeries, 1);
     EXPECT_EQ(doc.playedGame, 2);
     EXPECT_EQ(doc.timeLeft, 100);
@@ -143,7 +143,16 @@ TEST_F(Run, PlayKeepsTheStylesAndWritesTheChosenGame) {
     ASSERT_TRUE(ReadOptions(at("Options.dat"), r));
     EXPECT_EQ(r, (OptionsRecord{2, 1, 1, 1, 3, 6}));
     EXPECT_EQ(runner.selectedVersion, 1);
-    EXPECT_EQ(runner.graphicsStyle, 2);
+    EXPECT_EQ(rules.settings.graphicsStyle, 2);
+
+    // Won, the score goes to that version's table, at that series and game.
+    rules.OnKeyDown(kKeyUp);
+    HighScoreTable brenno, alvor;
+    ASSERT_TRUE(brenno.ReadHighScores(at("HIScore1.dat")));
+    ASSERT_TRUE(alvor.ReadHighScores(at("HIScore0.dat")));
+    EXPECT_EQ(brenno.GetHighScore(3, 6), 100);
+    EXPECT_EQ(brenno.GetInitials(3, 6), "ABC");
+    EXPECT_EQ(alvor.GetHighScore(3, 6), 0);
 }
 
 TEST_F(Run, CancelLeavesTheRunningGameAndItsClock) {
@@ -158,7 +167,7 @@ TEST_F(Run, CancelLeavesTheRunningGameAndItsClock) {
     };
     win.playGame = [](PlayGameModel&) { return false; };
     runner.OnPlay();
-    EXPECT_EQ(doc.gameState, GameState::GameOver);
+    EXPECT_EQ(doc.gameState(), GameState::GameOver);
     EXPECT_EQ(doc.gameOutcome, GameOutcome::Lost);
     EXPECT_THAT(events(), ElementsAre("dialog play", "sound CLICK", "hit 10 10", "lost 10 10", "music stop",
                                       "sound SDEATH", "dialog lost"));
@@ -178,20 +187,20 @@ TEST_F(Run, ResetClearsOnlyExistingFilesWhicheverButtonCloses) {
     runner.OnPlay();
     EXPECT_EQ(slurp("HIScore0.dat"), std::string(360, '\0'));
     EXPECT_FALSE(fs::exists(at("HIScore3.dat")));
-    EXPECT_EQ(doc.gameState, GameState::Idle);
+    EXPECT_EQ(doc.gameState(), GameState::Idle);
 }
 
 TEST_F(Run, AMissingBoardStartsThePreviousOne) {
     writeBoard("alvor1.dat", "First board");
     runner.OnPlay();
-    doc.gameState = GameState::Idle;
+    doc.endRun();
     fx.log.clear();
     win.playGame = [](PlayGameModel& m) {
         m.onGame(4);  // alvor5.dat does not exist
         return true;
     };
     runner.OnPlay();
-    EXPECT_EQ(doc.gameState, GameState::Playing);
+    EXPECT_EQ(doc.gameState(), GameState::Playing);
     EXPECT_THAT(events(), ::testing::Contains("message Opening Message: First board"));
 }
 
@@ -241,12 +250,12 @@ TEST_F(Run, PauseSuspendsAndRestoresTheState) {
     runner.OnPlay();
     fx.log.clear();
     win.whileUp = [this] {
-        EXPECT_EQ(doc.gameState, GameState::Paused);
+        EXPECT_EQ(doc.gameState(), GameState::Paused);
         rules.OnTimer();  // the clock stands
         rules.OnKeyDown(kKeyUp);
     };
     runner.OnPause();
-    EXPECT_EQ(doc.gameState, GameState::Playing);
+    EXPECT_EQ(doc.gameState(), GameState::Playing);
     EXPECT_EQ(doc.timeLeft, 50);
     EXPECT_EQ(rules.musicActive, 1);
     EXPECT_THAT(events(), ElementsAre("music stop", "dialog pause", "music start"));
@@ -255,7 +264,7 @@ TEST_F(Run, PauseSuspendsAndRestoresTheState) {
 TEST_F(Run, EndGameReturnsToIdleFromAnyState) {
     runner.OnEndGame();
     EXPECT_THAT(events(), ElementsAre("music stop", "sound SDDEATH"));
-    EXPECT_EQ(doc.gameState, GameState::Idle);
+    EXPECT_EQ(doc.gameState(), GameState::Idle);
     EXPECT_EQ(rules.musicActive, 0);
 }
 
@@ -263,7 +272,7 @@ TEST_F(Run, DemoCreatesAMissingMoveListAndPlaysIt) {
     writeBoard("demogame.dat", "Demo board");
     runner.OnDemo();
     EXPECT_EQ(slurp("demomoves.dat"), std::string(300, '\0') + std::string("\x06\x00", 2));
-    EXPECT_EQ(doc.gameState, GameState::DemoPlaying);
+    EXPECT_EQ(doc.gameState(), GameState::DemoPlaying);
     EXPECT_THAT(events(), ElementsAre("sound GSTART", "message Opening Message: Demo board", "sound GSTART",
                                       "music start", std::string("message Demo Message: ") + kDemoAboutToPlayMessage));
 
@@ -274,7 +283,7 @@ TEST_F(Run, DemoCreatesAMissingMoveListAndPlaysIt) {
     runner.OnDemo();
     fx.log.clear();
     rules.OnTimer();
-    EXPECT_EQ(doc.gameState, GameState::DemoOver);
+    EXPECT_EQ(doc.gameState(), GameState::DemoOver);
     rules.OnTimer();
     rules.OnTimer();
     EXPECT_THAT(events(), ::testing::Contains(std::string("message Demo Message: ") + kDemoEndedMessage));
@@ -283,13 +292,13 @@ TEST_F(Run, DemoCreatesAMissingMoveListAndPlaysIt) {
 TEST_F(Run, RecordingWritesTheMovesTwoTicksAfterTheEnd) {
     writeBoard("demogame.dat", "Demo board");
     runner.OnMakeDemo();
-    EXPECT_EQ(doc.gameState, GameState::DemoRecording);
+    EXPECT_EQ(doc.gameState(), GameState::DemoRecording);
     EXPECT_EQ(fx.log.back(), "message Demo Message: You can now make a demo");
     rules.OnKeyDown(kKeyRight);  // the Star is not taken sideways
     rules.OnKeyDown(32);
     rules.OnKeyDown(kKeyLeft);
     rules.OnKeyDown(kKeyUp);
-    EXPECT_EQ(doc.gameState, GameState::RecordingOver);
+    EXPECT_EQ(doc.gameState(), GameState::RecordingOver);
     EXPECT_FALSE(fs::exists(at("demomoves.dat")));
     rules.OnTimer();
     EXPECT_FALSE(fs::exists(at("demomoves.dat")));
@@ -318,7 +327,7 @@ TEST_F(Run, OptionsDialogWritesTheStylesAndKeepsTheGame) {
     OptionsRecord r;
     ASSERT_TRUE(ReadOptions(at("Options.dat"), r));
     EXPECT_EQ(r, (OptionsRecord{2, 0, -1, 1, 3, 6}));
-    EXPECT_EQ(runner.graphicsStyle, 2);
+    EXPECT_EQ(rules.settings.graphicsStyle, 2);
     EXPECT_THAT(fx.log, ::testing::IsSupersetOf({"styles", "music reopen play"}));
     // Cancel writes nothing.
     win.optionsOk = false;
@@ -331,9 +340,9 @@ TEST_F(Run, OutOfRangeOptionsAreTakenAsTheFirstChoice) {
     // Styles: -1 is what the dialog writes for a group left unchecked.
     ASSERT_TRUE(WriteOptions(at("Options.dat"), OptionsRecord{-1, 3, -7, 0, 0, 0}));
     runner.LoadOptions();
-    EXPECT_EQ(runner.graphicsStyle, 0);
-    EXPECT_EQ(runner.musicStyle, 0);
-    EXPECT_EQ(runner.soundStyle, 0);
+    EXPECT_EQ(rules.settings.graphicsStyle, 0);
+    EXPECT_EQ(rules.settings.musicStyle, 0);
+    EXPECT_EQ(rules.settings.soundStyle, 0);
     win.optionsOk = true;
     win.setOptions = true;
     win.optionsChoice[0] = -1;
@@ -343,13 +352,13 @@ TEST_F(Run, OutOfRangeOptionsAreTakenAsTheFirstChoice) {
     OptionsRecord kept;
     ASSERT_TRUE(ReadOptions(at("Options.dat"), kept));
     EXPECT_EQ(kept, (OptionsRecord{-1, 2, -1, 0, 0, 0}));
-    EXPECT_EQ(runner.graphicsStyle, 0);
-    EXPECT_EQ(runner.musicStyle, 2);
-    EXPECT_EQ(runner.soundStyle, 0);
+    EXPECT_EQ(rules.settings.graphicsStyle, 0);
+    EXPECT_EQ(rules.settings.musicStyle, 2);
+    EXPECT_EQ(rules.settings.soundStyle, 0);
 
     ASSERT_TRUE(WriteOptions(at("Options.dat"), OptionsRecord{1, 0, 0, 9, -3, 77}));
     runner.LoadOptions();
-    EXPECT_EQ(runner.graphicsStyle, 1);
+    EXPECT_EQ(rules.settings.graphicsStyle, 1);
     EXPECT_EQ(runner.selectedVersion, 0);
     EXPECT_EQ(runner.selectedSeries, 0);
     EXPECT_EQ(runner.selectedGame, 0);

@@ -14,7 +14,9 @@
 
 #include "game/ui/main_frame.h"
 #include "game/ui/zembrik_view.h"
+#include "modal_script.h"
 #include "platform/help_window.h"
+#include "platform/user_settings.h"
 #include "ui_test_support.h"
 
 using namespace vortan;
@@ -56,7 +58,7 @@ TEST_F(FrameTest, MenusInOrderWithTheirItems) {
     EXPECT_EQ(bar, QStringList({"&Game", "&Options", "&Sound", "&Animation", "&Control", "&Designer", "&Web Link",
                                 "&Help"}));
     EXPECT_EQ(menuTexts("&Game"), QStringList({"Play", "Pause", "End Game", "Demo", "E&xit"}));
-    EXPECT_EQ(menuTexts("&Options"), QStringList({"&Options"}));
+    EXPECT_EQ(menuTexts("&Options"), QStringList({"&Options", "-", "Pause when the window is left"}));
     EXPECT_EQ(menuTexts("&Sound"), QStringList({"E&ffects", "&Music"}));
     EXPECT_EQ(menuTexts("&Animation"), QStringList({"A&nimation"}));
     EXPECT_EQ(menuTexts("&Control"), QStringList({"&Mouse"}));
@@ -85,20 +87,20 @@ TEST_F(FrameTest, CheckMarksFollowTheSwitches) {
     for (int id : {kCmdSoundEffects, kCmdSoundMusic, kCmdAnimation, kCmdMouseControl})
         EXPECT_TRUE(frame->commandAction(id)->isChecked()) << id;
     frame->commandAction(kCmdMouseControl)->trigger();
-    EXPECT_EQ(frame->view()->rules().mouseControl, 0);
+    EXPECT_EQ(frame->view()->rules().settings.mouseControl, 0);
     EXPECT_FALSE(frame->commandAction(kCmdMouseControl)->isChecked());
     frame->commandAction(kCmdMouseControl)->trigger();
-    EXPECT_EQ(frame->view()->rules().mouseControl, 1);
+    EXPECT_EQ(frame->view()->rules().settings.mouseControl, 1);
     EXPECT_TRUE(frame->commandAction(kCmdMouseControl)->isChecked());
 
     frame->commandAction(kCmdAnimation)->trigger();
-    EXPECT_EQ(frame->view()->animationOn, 0);
+    EXPECT_EQ(frame->view()->rules().settings.animationOn, 0);
     frame->commandAction(kCmdSoundEffects)->trigger();
-    EXPECT_EQ(frame->view()->rules().soundEffectsOn, 0);
+    EXPECT_EQ(frame->view()->rules().settings.soundEffectsOn, 0);
     frame->commandAction(kCmdSoundMusic)->trigger();
-    EXPECT_EQ(frame->view()->rules().musicOn, 0);
+    EXPECT_EQ(frame->view()->rules().settings.musicOn, 0);
     // A flag changed elsewhere shows when the menu is next updated.
-    frame->view()->animationOn = 1;
+    frame->view()->rules().settings.animationOn = 1;
     frame->updateCheckMarks();
     EXPECT_TRUE(frame->commandAction(kCmdAnimation)->isChecked());
     EXPECT_FALSE(frame->commandAction(kCmdSoundMusic)->isChecked());
@@ -118,7 +120,7 @@ TEST_F(FrameTest, NewAndSaveChangeNothing) {
     QTest::keyClick(frame->view(), Qt::Key_N, Qt::ControlModifier);
     QTest::keyClick(frame->view(), Qt::Key_S, Qt::ControlModifier);
     QCoreApplication::processEvents();
-    EXPECT_EQ(frame->doc().gameState, GameState::Playing);
+    EXPECT_EQ(frame->doc().gameState(), GameState::Playing);
     EXPECT_EQ(frame->doc().movesLeft, moves);
     EXPECT_EQ(frame->doc().playBoard.peek(11, 10).box, 1);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -185,6 +187,66 @@ TEST_F(FrameTest, DesignerCommandStartsTheProgramBesideTheGame) {
 TEST_F(FrameTest, DesignerCommandUsesTheDesignersInstalledName) {
     // Qt ships a "designer" of its own; ours must never start that one.
     EXPECT_EQ(QFileInfo(CMainFrame::designerProgram()).fileName(), "vortan-designer");
+}
+
+}  // namespace
+
+namespace {
+
+// Leaving the game: another application takes the keyboard (no window of the
+// game is active any more) or the window is minimised.
+TEST_F(FrameTest, LeavingTheWindowPausesARunningGameUntilUnpaused) {
+    BoardDefinition b = uitest::plainBoard();
+    ASSERT_EQ(frame->view()->openBoardFile(uitest::writeBoard("left.dat", b)), LoadResult::Loaded);
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    EXPECT_TRUE(frame->commandAction(kCmdPauseWhenLeft)->isChecked());
+
+    // A dialog of the game's own is not leaving it.
+    uitest::ModalScript own;
+    own.dialog<QDialog>("optionsDialog", [](QDialog* d) { d->reject(); });
+    frame->commandAction(kCmdOptions)->trigger();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return own.done(); }, 2000));
+    QTest::qWait(50);
+    own.stop();
+    EXPECT_TRUE(own.unexpected.empty()) << own.unexpected.front().toStdString();
+    EXPECT_EQ(frame->doc().gameState(), GameState::Playing);
+
+    GameState during = GameState::Idle;
+    uitest::ModalScript pause;
+    pause.dialog<QDialog>("pauseDialog", [&](QDialog* d) {
+        during = frame->doc().gameState();
+        d->accept();
+    });
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    QApplication::setActiveWindow(nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return pause.done(); }, 2000));
+    pause.stop();
+    EXPECT_EQ(during, GameState::Paused);
+    EXPECT_EQ(frame->doc().gameState(), GameState::Playing);
+
+    // Turned off (and remembered), leaving changes nothing.
+    frame->commandAction(kCmdPauseWhenLeft)->trigger();
+    EXPECT_FALSE(UserSettings::pauseWhenLeft());
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    uitest::ModalScript none;
+    QApplication::setActiveWindow(nullptr);
+    QTest::qWait(100);
+    none.stop();
+    EXPECT_TRUE(none.unexpected.empty());
+    EXPECT_EQ(frame->doc().gameState(), GameState::Playing);
+    UserSettings::setPauseWhenLeft(true);
+}
+
+TEST_F(FrameTest, PauseKeysAndQuit) {
+    EXPECT_TRUE(frame->commandAction(kCmdPause)->shortcuts().contains(QKeySequence(Qt::Key_P)));
+    EXPECT_TRUE(frame->commandAction(kCmdPause)->shortcuts().contains(QKeySequence(Qt::Key_Pause)));
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    QTest::keyClick(frame.get(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(frame->isVisible());
 }
 
 }  // namespace

@@ -118,7 +118,7 @@ TEST_F(RunsTest, OptionsDialogShowsTheFileAndWritesTheChoiceOnOk) {
     expectScriptDone(script);
     EXPECT_EQ(fileBytes("Options.dat").toHex().toStdString(),
               "020000000000000000000000" "010000000300000006000000");
-    EXPECT_EQ(view().runner().graphicsStyle, 2);
+    EXPECT_EQ(view().rules().settings.graphicsStyle, 2);
     EXPECT_EQ(view().graphicsStyle(), 2);
 }
 
@@ -187,7 +187,7 @@ TEST_F(RunsTest, TheNewGraphicsStyleIsDrawnAtOnce) {
         expectScriptDone(script);
         EXPECT_EQ(shown(), expected[style] + QPoint(5, 5)) << style;
     }
-    EXPECT_EQ(doc().gameState, GameState::Playing);
+    EXPECT_EQ(doc().gameState(), GameState::Playing);
 }
 
 // ---- Play, win, high score ---------------------------------------------------
@@ -222,7 +222,7 @@ TEST_F(RunsTest, PlayAChosenGameWinItAndSeeTheHighScoreNextTime) {
     expectScriptDone(script);
     ASSERT_EQ(script.boxes.size(), 1u);
     EXPECT_EQ(script.boxes[0], "Opening Message | Traditional three");
-    EXPECT_EQ(doc().gameState, GameState::Playing);
+    EXPECT_EQ(doc().gameState(), GameState::Playing);
     EXPECT_EQ(readOptions(), (OptionsRecord{0, 0, 0, 0, 1, 2}));
     // All six high-score files exist now, empty.
     for (int v = 0; v < 6; ++v) EXPECT_EQ(fileBytes(QStringLiteral("HIScore%1.dat").arg(v)), QByteArray(360, '\0'));
@@ -250,7 +250,7 @@ TEST_F(RunsTest, PlayAChosenGameWinItAndSeeTheHighScoreNextTime) {
     QTest::keyClick(&view(), Qt::Key_Right);
     QTest::keyClick(&view(), Qt::Key_Right);
     expectScriptDone(end);
-    EXPECT_EQ(doc().gameState, GameState::GameOver);
+    EXPECT_EQ(doc().gameState(), GameState::GameOver);
     EXPECT_EQ(doc().gameOutcome, GameOutcome::Won);
     EXPECT_EQ(scoreShown, doc().score);
     ASSERT_GE(doc().score, 0);
@@ -274,7 +274,7 @@ TEST_F(RunsTest, PlayAChosenGameWinItAndSeeTheHighScoreNextTime) {
     });
     command(kCmdPlay);
     expectScriptDone(again);
-    EXPECT_EQ(doc().gameState, GameState::GameOver);
+    EXPECT_EQ(doc().gameState(), GameState::GameOver);
 }
 
 TEST_F(RunsTest, CancellingTheHighScoreStillStoresTheScore) {
@@ -329,7 +329,7 @@ TEST_F(RunsTest, AHighScoreThatIsNotAnIntegerKeepsTheDialogOpen) {
     EXPECT_TRUE(waitFor([&] { return QApplication::activeModalWidget() == nullptr; }));
     expectScriptDone(script);
     EXPECT_TRUE(stillOpen);
-    EXPECT_EQ(doc().gameState, GameState::Idle);
+    EXPECT_EQ(doc().gameState(), GameState::Idle);
 }
 
 TEST_F(RunsTest, ResetHighScoresClearsTheFilesEvenOnCancel) {
@@ -367,7 +367,7 @@ TEST_F(RunsTest, PauseHoldsTheGameAndEndGameStopsIt) {
     script.box();
     command(kCmdPlay);
     expectScriptDone(script);
-    ASSERT_EQ(doc().gameState, GameState::Playing);
+    ASSERT_EQ(doc().gameState(), GameState::Playing);
     const std::int32_t timeLeft = doc().timeLeft;
 
     runClock();
@@ -376,7 +376,7 @@ TEST_F(RunsTest, PauseHoldsTheGameAndEndGameStopsIt) {
     pause.dialog<QDialog>("pauseDialog", [&](QDialog* d) {
         EXPECT_EQ(d->windowTitle(), "Game Message");
         EXPECT_EQ(d->findChild<QLabel*>("line1")->text(), "PAUSED");
-        during = doc().gameState;
+        during = doc().gameState();
         QTest::qWait(100);  // ticks arrive but the clock stands still
         EXPECT_EQ(doc().timeLeft, timeLeft);
         auto* unpause = d->findChild<QPushButton*>("unpauseButton");
@@ -388,13 +388,13 @@ TEST_F(RunsTest, PauseHoldsTheGameAndEndGameStopsIt) {
     expectScriptDone(pause);
     view().clock().stop();
     EXPECT_EQ(during, GameState::Paused);
-    EXPECT_EQ(doc().gameState, GameState::Playing);
+    EXPECT_EQ(doc().gameState(), GameState::Playing);
     EXPECT_EQ(view().rules().musicActive, 1);
     EXPECT_NE(std::find(trace.begin(), trace.end(), "music start"), trace.end());
 
     trace.clear();
     command(kCmdEndGame);
-    EXPECT_EQ(doc().gameState, GameState::Idle);
+    EXPECT_EQ(doc().gameState(), GameState::Idle);
     EXPECT_EQ(view().rules().musicActive, 0);
     EXPECT_EQ(trace.front(), "music stop");
     EXPECT_NE(std::find(trace.begin(), trace.end(), "sound SDDEATH"), trace.end());
@@ -416,7 +416,7 @@ TEST_F(RunsTest, TheClockRunsBehindThePlayGameDialog) {
     script.box();
     command(kCmdPlay);
     expectScriptDone(script);
-    ASSERT_EQ(doc().gameState, GameState::Playing);
+    ASSERT_EQ(doc().gameState(), GameState::Playing);
 
     // A second Play: while its dialog is up the game is lost by its clock,
     // and the lost message comes on top of it.
@@ -424,7 +424,7 @@ TEST_F(RunsTest, TheClockRunsBehindThePlayGameDialog) {
     ModalScript second;
     second.dialog<CPlayGameDlg>("playGameDialog", [this](CPlayGameDlg*) { runClock(20); });
     second.dialog<QDialog>("gameLostDialog", [&](QDialog* d) {
-        behind = doc().gameState;
+        behind = doc().gameState();
         d->accept();
         QTimer::singleShot(30, [] {
             if (auto* p = qobject_cast<CPlayGameDlg*>(QApplication::activeModalWidget())) p->cancelButton()->click();
@@ -435,7 +435,7 @@ TEST_F(RunsTest, TheClockRunsBehindThePlayGameDialog) {
     expectScriptDone(second);
     EXPECT_EQ(behind, GameState::GameOver);
     EXPECT_EQ(doc().gameOutcome, GameOutcome::Lost);
-    EXPECT_EQ(doc().gameState, GameState::GameOver);
+    EXPECT_EQ(doc().gameState(), GameState::GameOver);
 }
 
 // ---- Dialogs opened by a tick ------------------------------------------------
@@ -451,7 +451,7 @@ struct HeldOpen {
 HeldOpen holdOpenUntilIdle(QWidget* w, CZembrikDoc& doc, const std::vector<std::string>& trace) {
     HeldOpen held;
     const std::size_t from = trace.size();
-    held.idleWhileOpen = waitFor([&] { return doc.gameState == GameState::Idle; }, 3000) && w->isVisible();
+    held.idleWhileOpen = waitFor([&] { return doc.gameState() == GameState::Idle; }, 3000) && w->isVisible();
     held.presents = static_cast<int>(std::count(trace.begin() + static_cast<std::ptrdiff_t>(from), trace.end(),
                                                 std::string("present")));
     return held;
@@ -479,7 +479,7 @@ TEST_F(RunsTest, TheClockKeepsTickingWhileADialogOpenedByATickIsUp) {
     play.box();
     command(kCmdPlay);
     expectScriptDone(play);
-    ASSERT_EQ(doc().gameState, GameState::Playing);
+    ASSERT_EQ(doc().gameState(), GameState::Playing);
     HeldOpen lost;
     bool valuesDrawn = false;
     ModalScript loss;
@@ -510,7 +510,7 @@ TEST_F(RunsTest, TheClockKeepsTickingWhileADialogOpenedByATickIsUp) {
     view().setFocus();
     QTest::keyClick(&view(), Qt::Key_Right);
     QTest::keyClick(&view(), Qt::Key_Right);
-    ASSERT_EQ(doc().gameState, GameState::RecordingOver);
+    ASSERT_EQ(doc().gameState(), GameState::RecordingOver);
     HeldOpen recorded;
     ModalScript over;
     over.then([&](QWidget* w) {
@@ -530,7 +530,7 @@ TEST_F(RunsTest, TheClockKeepsTickingWhileADialogOpenedByATickIsUp) {
     demo.box().box();
     command(kCmdDemo);
     expectScriptDone(demo);
-    ASSERT_EQ(doc().gameState, GameState::DemoPlaying);
+    ASSERT_EQ(doc().gameState(), GameState::DemoPlaying);
     ModalScript ended;
     ended.then([&](QWidget* w) {
         demoEnded = holdOpenUntilIdle(w, doc(), trace);
@@ -558,18 +558,18 @@ TEST_F(RunsTest, RecordADemoWithItsKeyAndPlayItBack) {
     ASSERT_EQ(script.boxes.size(), 2u);
     EXPECT_EQ(script.boxes[0], "Opening Message | Demo board");
     EXPECT_EQ(script.boxes[1], "Demo Message | You can now make a demo");
-    ASSERT_EQ(doc().gameState, GameState::DemoRecording);
+    ASSERT_EQ(doc().gameState(), GameState::DemoRecording);
 
     // Right, a pause, Right: the second Right takes the star.
     view().setFocus();
     QTest::keyClick(&view(), Qt::Key_Right);
     QTest::keyClick(&view(), Qt::Key_Space);
     QTest::keyClick(&view(), Qt::Key_Right);
-    EXPECT_EQ(doc().gameState, GameState::RecordingOver);
+    EXPECT_EQ(doc().gameState(), GameState::RecordingOver);
     ModalScript over;
     over.box();
     runClock();
-    EXPECT_TRUE(waitFor([&] { return doc().gameState == GameState::Idle; }));
+    EXPECT_TRUE(waitFor([&] { return doc().gameState() == GameState::Idle; }));
     view().clock().stop();
     expectScriptDone(over);
     ASSERT_EQ(over.boxes.size(), 1u);
@@ -586,14 +586,14 @@ TEST_F(RunsTest, RecordADemoWithItsKeyAndPlayItBack) {
     expectScriptDone(demo);
     ASSERT_EQ(demo.boxes.size(), 2u);
     EXPECT_TRUE(demo.boxes[1].startsWith("Demo Message | "));
-    EXPECT_EQ(doc().gameState, GameState::DemoPlaying);
+    EXPECT_EQ(doc().gameState(), GameState::DemoPlaying);
     ModalScript ended;
     ended.box();
     runClock();
-    EXPECT_TRUE(waitFor([&] { return doc().gameState == GameState::DemoOver; }));
+    EXPECT_TRUE(waitFor([&] { return doc().gameState() == GameState::DemoOver; }));
     EXPECT_EQ(doc().gameOutcome, GameOutcome::Won);
     EXPECT_EQ(view().rules().recordIndex, 3);
-    EXPECT_TRUE(waitFor([&] { return doc().gameState == GameState::Idle; }));
+    EXPECT_TRUE(waitFor([&] { return doc().gameState() == GameState::Idle; }));
     view().clock().stop();
     expectScriptDone(ended);
     ASSERT_EQ(ended.boxes.size(), 1u);
@@ -611,7 +611,7 @@ TEST_F(RunsTest, ADemoWithoutMovesWritesAClearedListAndEndsByItsClock) {
     const QByteArray moves = fileBytes("demomoves.dat");
     EXPECT_EQ(moves, QByteArray(300, '\0') + QByteArray("\x06\x00", 2));
     runClock();
-    EXPECT_TRUE(waitFor([&] { return doc().gameState == GameState::Idle; }));
+    EXPECT_TRUE(waitFor([&] { return doc().gameState() == GameState::Idle; }));
     view().clock().stop();
     expectScriptDone(script);
     EXPECT_EQ(doc().gameOutcome, GameOutcome::Lost);

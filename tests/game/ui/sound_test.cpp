@@ -174,7 +174,7 @@ TEST_F(SoundTest, TheRealAudioWithoutADeviceOrFilesStaysSilent) {
     // The dummy driver of the tests and an empty game folder: every sound and
     // the music are asked for and nothing waits or fails.
     SdlAudio audio;
-    doc.gameState = GameState::Idle;
+    doc.endRun();
     view = std::make_unique<CZembrikView>(doc);
     uitest::prepareView(*view);
     view->useAudio(audio, audio.midi());
@@ -186,7 +186,7 @@ TEST_F(SoundTest, TheRealAudioWithoutADeviceOrFilesStaysSilent) {
     view->rules().OnTimer();
     EXPECT_FALSE(view->isMusicPlaying());
     view->runner().OnEndGame();
-    EXPECT_EQ(doc.gameState, GameState::Idle);
+    EXPECT_EQ(doc.gameState(), GameState::Idle);
     view.reset();
 }
 

@@ -78,7 +78,7 @@ TEST_F(ViewTest, IdleShowsTheTitlePictureOnly) {
 
 TEST_F(ViewTest, ReturnsToTitleAfterAGameWhateverWasPlayed) {
     open(uitest::plainBoard());
-    doc.gameState = GameState::Idle;
+    doc.endRun();
     view->composeScreen();
     EXPECT_EQ(view->composedImage().pixel(400, 300) | 0xff000000, uitest::kTitleColour);
 }
@@ -95,7 +95,7 @@ TEST_F(ViewTest, RegionTilesFollowTheGraphicsStyle) {
         {{0, 50}, {25, 100}, {0, 75}, {0, 25}, {0, 150}, {0, 250}},
     };
     for (int style = 0; style < 3; ++style) {
-        view->runner().graphicsStyle = style;
+        view->rules().settings.graphicsStyle = style;
         view->composeScreen();
         for (int i = 0; i < 6; ++i) {
             // Both corners of the cell come from the same tile.
@@ -109,11 +109,11 @@ TEST_F(ViewTest, UnknownStyleOrRegionPaintsNoTile) {
     openWithoutZones(uitest::plainBoard(15, 15));
     // A region code outside the table keeps what the surface held there.
     doc.playBoard.setCell(3, 3, 9, 0, 0);
-    view->runner().graphicsStyle = 1;
+    view->rules().settings.graphicsStyle = 1;
     view->composeScreen();
     EXPECT_EQ(shownAt(3, 3, 5, 5), QPoint(5, 280));  // still the Traditional Yellow of the last paint
     EXPECT_EQ(shownAt(4, 3, 5, 5), QPoint(5, 255));  // Yellow under Mixed
-    view->runner().graphicsStyle = 7;
+    view->rules().settings.graphicsStyle = 7;
     view->drawBoard();
     EXPECT_EQ(shownAt(4, 3, 5, 5), QPoint(5, 255));  // unchanged
 }
@@ -347,7 +347,7 @@ TEST_F(ViewTest, InputDoesNothingWhileIdle) {
     view->composeScreen();
     QTest::keyClick(view.get(), Qt::Key_Right);
     QTest::mouseClick(view.get(), Qt::LeftButton, Qt::NoModifier, QPoint(650, 275));
-    EXPECT_EQ(doc.gameState, GameState::Idle);
+    EXPECT_EQ(doc.gameState(), GameState::Idle);
     EXPECT_EQ(view->composedImage().pixel(400, 300) | 0xff000000, uitest::kTitleColour);
 }
 
@@ -365,7 +365,7 @@ TEST_F(ViewTest, WinningMoveShowsWonDialogAndReturnsToTitleAfterThirtyTicks) {
     EXPECT_EQ(name, "gameWonDialog");
     EXPECT_TRUE(text.contains("GAME  OVER")) << text.toStdString();
     EXPECT_TRUE(text.contains("YOU WON")) << text.toStdString();
-    EXPECT_EQ(doc.gameState, GameState::GameOver);
+    EXPECT_EQ(doc.gameState(), GameState::GameOver);
     EXPECT_EQ(doc.gameOutcome, GameOutcome::Won);
     // Pickup, then the win: music off, the fanfare, the dialog.
     const int pickup = indexOf("pickup 20 10"), stop = indexOf("music stop"), fanfare = indexOf("sound GEWON");
@@ -378,9 +378,9 @@ TEST_F(ViewTest, WinningMoveShowsWonDialogAndReturnsToTitleAfterThirtyTicks) {
     EXPECT_EQ(doc.starBoxTimeLeft, kDone);
 
     for (int i = 0; i < 29; ++i) view->rules().OnTimer();
-    EXPECT_EQ(doc.gameState, GameState::GameOver);
+    EXPECT_EQ(doc.gameState(), GameState::GameOver);
     view->rules().OnTimer();
-    EXPECT_EQ(doc.gameState, GameState::Idle);
+    EXPECT_EQ(doc.gameState(), GameState::Idle);
     EXPECT_GE(indexOf("invalidate"), 0);
     QCoreApplication::processEvents();
     EXPECT_EQ(view->composedImage().pixel(400, 300) | 0xff000000, uitest::kTitleColour);
@@ -398,7 +398,7 @@ TEST_F(ViewTest, LosingTheLastLifeShowsLostDialogAndTheLostSprite) {
     EXPECT_EQ(name, "gameLostDialog");
     EXPECT_TRUE(text.contains("GAME OVER"));
     EXPECT_TRUE(text.contains("YOU LOST"));
-    EXPECT_EQ(doc.gameState, GameState::GameOver);
+    EXPECT_EQ(doc.gameState(), GameState::GameOver);
     EXPECT_EQ(doc.gameOutcome, GameOutcome::Lost);
     const int hit = indexOf("hit 20 10"), lost = indexOf("lost 20 10"), death = indexOf("sound SDDEATH");
     EXPECT_GE(hit, 0);
@@ -423,7 +423,7 @@ TEST_F(ViewTest, HitAnimationShowsEachFrame) {
     EXPECT_EQ(trace[hit + 7], "resting 20 10");
     EXPECT_EQ(shownAt(20, 10, 2, 2), QPoint(274, 329));
     EXPECT_EQ(doc.numberOfLives, 2);
-    EXPECT_EQ(doc.gameState, GameState::Playing);
+    EXPECT_EQ(doc.gameState(), GameState::Playing);
 }
 
 TEST_F(ViewTest, ClockTickCountsDownAndLosesOnTime) {
@@ -463,7 +463,7 @@ TEST_F(ViewTest, DamagedFileIsRefusedAndTheGameGoesOn) {
     uitest::acceptNextModal(&text);
     EXPECT_EQ(view->openBoardFile(cut), LoadResult::Truncated);
     EXPECT_EQ(text, "Unexpected file format.");
-    EXPECT_EQ(doc.gameState, GameState::Playing);
+    EXPECT_EQ(doc.gameState(), GameState::Playing);
     EXPECT_EQ(doc.movesLeft, moves);
     EXPECT_EQ(doc.playBoard.peek(11, 10).box, 1);
 
@@ -478,12 +478,12 @@ TEST_F(ViewTest, DamagedFileIsRefusedAndTheGameGoesOn) {
 }
 
 TEST_F(ViewTest, OpeningABoardStartsPlayAndRedraws) {
-    EXPECT_EQ(doc.gameState, GameState::Idle);
+    EXPECT_EQ(doc.gameState(), GameState::Idle);
     BoardDefinition b = uitest::plainBoard(4, 6);
     const QString path = uitest::writeBoard("start.dat", b);
     trace.clear();
     EXPECT_EQ(view->openBoardFile(path), LoadResult::Loaded);
-    EXPECT_EQ(doc.gameState, GameState::Playing);
+    EXPECT_EQ(doc.gameState(), GameState::Playing);
     EXPECT_EQ(doc.gameName, "Trial");
     EXPECT_GE(indexOf("invalidate"), 0);
     QCoreApplication::processEvents();

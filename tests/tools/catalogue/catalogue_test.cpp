@@ -25,8 +25,7 @@ const std::string kSolutions = std::string(VORTAN_SOURCE_DIR) + "/tools/catalogu
 CZembrikDoc loadShipped(const std::string& name, LoadResult& result) {
     CZembrikDoc doc;
     doc.boardPath = kData + name;
-    doc.gameState = GameState::OpeningMessage;
-    result = doc.loadBoardFile();
+    result = doc.openRun();
     return doc;
 }
 
@@ -218,13 +217,13 @@ TEST_F(Catalogue, TheDemoIsWonByItsRecordedMovesOneASecond) {
     NullEffects fx;
     GameRules rules(doc, fx);
     rules.recordIndex = 0;
-    doc.gameState = GameState::DemoPlaying;
+    doc.startRun(RunKind::Demo);
     int ticks = 0;
-    while (doc.gameState == GameState::DemoPlaying && ticks < 200) {
+    while (doc.gameState() == GameState::DemoPlaying && ticks < 200) {
         rules.OnTimer();
         ++ticks;
     }
-    EXPECT_EQ(doc.gameState, GameState::DemoOver);
+    EXPECT_EQ(doc.gameState(), GameState::DemoOver);
     EXPECT_EQ(doc.gameOutcome, GameOutcome::Won);
     EXPECT_LE(ticks, 150);
 }

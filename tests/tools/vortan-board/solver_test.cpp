@@ -76,7 +76,7 @@ int exhaustiveShortest(const BoardDefinition& b, int maxDepth) {
                 const std::string longer = line + m;
                 const ReplayResult r = ReplayMoves(doc, longer);
                 if (r.won()) return depth;
-                if (r.doc.gameState == GameState::Playing) deeper.push_back(longer);
+                if (r.doc.gameState() == GameState::Playing) deeper.push_back(longer);
             }
         level.swap(deeper);
     }
