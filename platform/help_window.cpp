@@ -59,15 +59,6 @@ HelpWindow* HelpWindow::showHelp(QWidget* owner, const QString& path, const QStr
     return window;
 }
 
-QString findHelpFile(const QString& fileName) {
-    const QString appDir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
-    const QStringList folders = {shippedDataFolder(), appDir + QStringLiteral("/data"),
-                                 QDir::cleanPath(appDir + QStringLiteral("/../share/vortan"))};
-    for (const QString& folder : folders) {
-        const QString candidate = folder + QStringLiteral("/help/") + fileName;
-        if (QFileInfo(candidate).isFile()) return candidate;
-    }
-    return appDir + QStringLiteral("/data/help/") + fileName;
-}
+QString findHelpFile(const QString& fileName) { return installPath(QStringLiteral("help/") + fileName); }
 
 }  // namespace vortan

@@ -8,6 +8,7 @@ packages=(cmake g++ ninja-build pkg-config
           qt6-base-dev qt6-qpa-plugins libgl-dev
           libsdl2-mixer-dev timgm6mb-soundfont
           fonts-liberation xvfb xauth x11-utils xdotool
+          desktop-file-utils appstream
           libgtest-dev libgmock-dev googletest libbenchmark-dev)
 missing=()
 for p in "${packages[@]}"; do

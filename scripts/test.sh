@@ -2,6 +2,8 @@
 # Installs what is missing, builds, and runs every test headless and silent:
 # once in the normal build, once with AddressSanitizer and
 # UndefinedBehaviorSanitizer (set VORTAN_SKIP_SANITIZERS=1 to skip that).
+# In between, the Debian package is built, checked, installed, played and
+# purged (scripts/package-test.sh; VORTAN_SKIP_PACKAGE=1 skips it).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
@@ -12,6 +14,10 @@ bash tools/test-share.sh || true
 
 scripts/setup.sh
 ctest --test-dir "${VORTAN_BUILD_DIR:-build}" --output-on-failure -j "$jobs" --timeout 300
+
+if [ "${VORTAN_SKIP_PACKAGE:-0}" != 1 ]; then
+  scripts/package-test.sh
+fi
 
 if [ "${VORTAN_SKIP_SANITIZERS:-0}" != 1 ]; then
   VORTAN_BUILD_DIR=build-sanitize scripts/setup.sh -DVORTAN_SANITIZE=ON -DVORTAN_BENCH=OFF

@@ -8,9 +8,11 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "vortan/build_info.h"
+
 namespace vortan {
 
-const char* const kMakerWebAddress = "https://vortan.example.org/";
+const char* const kMakerWebAddress = "https://" VORTAN_WEB_ADDRESS "/";
 
 namespace {
 int duX(int du) { return du * 3 / 2; }

@@ -1,19 +1,39 @@
 // zembrik: the Vortan game.
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QIcon>
 
+#include <optional>
+
 #include "main_frame.h"
+#include "platform/after_first_paint.h"
 #include "platform/application.h"
 #include "platform/audio/sdl_audio.h"
+#include "platform/command_line.h"
+#include "vortan/build_info.h"
 #include "zembrik_view.h"
 
 int main(int argc, char** argv) {
+    QCommandLineParser parser;
+    vortan::describeCommandLine(parser, QStringLiteral("Vortan, the sliding-box puzzle game."));
+    int exitCode = 0;
+    if (vortan::answerInfoRequest(parser, argc, argv, VORTAN_GAME_PROGRAM, exitCode)) return exitCode;
+
     QApplication app(argc, argv);
     vortan::initApplication();
-    // One audio device for the whole program; it outlives the window.
-    vortan::SdlAudio audio;
+    QCoreApplication::setApplicationVersion(QStringLiteral(VORTAN_VERSION));
+    // Ties the window to its desktop entry: icon and name on Wayland.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VORTAN_GAME_ID));
+    parser.process(app);
+    // One audio device for the whole program; it outlives the window. Nothing
+    // sounds before a game starts, so the device is opened only once the
+    // window is up: the player sees the title picture sooner.
+    std::optional<vortan::SdlAudio> audio;
     vortan::CMainFrame frame;
-    frame.view()->useAudio(audio, audio.midi());
+    vortan::AfterFirstPaint openAudio(frame.view(), [&] {
+        audio.emplace();
+        frame.view()->useAudio(*audio, audio->midi());
+    });
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/game/zembrik.png")));
     frame.show();
     return app.exec();

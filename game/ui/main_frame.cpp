@@ -14,7 +14,9 @@
 
 #include "game_dialogs.h"
 #include "platform/help_window.h"
+#include "platform/install_paths.h"
 #include "platform/user_settings.h"
+#include "vortan/build_info.h"
 #include "zembrik_view.h"
 
 namespace vortan {
@@ -175,7 +177,7 @@ QString& designerOverride() {
 
 QString CMainFrame::designerProgram() {
     if (!designerOverride().isEmpty()) return designerOverride();
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/designer");
+    return programPath(QStringLiteral(VORTAN_DESIGNER_PROGRAM));
 }
 
 void CMainFrame::setDesignerProgram(const QString& path) { designerOverride() = path; }

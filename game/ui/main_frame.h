@@ -65,7 +65,8 @@ public:
     // active any more or the window is minimised, unless turned off.
     void pauseIfLeft();
 
-    // Where the Designer command looks for the designer program.
+    // The designer program the Designer command starts: beside the game,
+    // else on PATH.
     static QString designerProgram();
     // Points the Designer command elsewhere (empty: beside the game again).
     static void setDesignerProgram(const QString& path);

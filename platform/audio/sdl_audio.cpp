@@ -98,7 +98,17 @@ private:
 }  // namespace
 
 std::string SdlAudio::defaultSoundFont() {
-    if (const char* env = std::getenv("VORTAN_SOUNDFONT")) return env;
+    return chooseSoundFont(std::getenv("SDL_SOUNDFONTS"), fileExists);
+}
+
+std::string SdlAudio::chooseSoundFont(const char* sdlSoundFonts, bool (*exists)(const std::string&)) {
+    // The player's own choice, in SDL's variable, may be a list; SDL_mixer
+    // takes it as it is.
+    if (sdlSoundFonts && *sdlSoundFonts) return sdlSoundFonts;
+    // Debian points this alternative at the best General MIDI soundfont
+    // installed.
+    const std::string systemDefault = "/usr/share/sounds/sf2/default-GM.sf2";
+    if (exists(systemDefault)) return systemDefault;
     return "/usr/share/sounds/sf2/TimGM6mb.sf2";
 }
 
@@ -106,9 +116,12 @@ SdlAudio::SdlAudio(const std::string& soundFont) {
     // SDL would otherwise take over SIGINT and SIGTERM and turn them into
     // events nobody reads: the program could no longer be stopped.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // The name the sound server's mixer shows for our stream (the
+    // environment's SDL_APP_NAME still wins).
+    SDL_SetHint(SDL_HINT_APP_NAME, kAppName);
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
         Mix_Init(MIX_INIT_MID);
-        if (fileExists(soundFont)) Mix_SetSoundFonts(soundFont.c_str());
+        if (!soundFont.empty()) Mix_SetSoundFonts(soundFont.c_str());
         if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) == 0) {
             open_ = true;
             Mix_AllocateChannels(1);

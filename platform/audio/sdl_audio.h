@@ -24,7 +24,12 @@ public:
     // The MIDI device; usable (and silent) even without audio.
     MidiDevice& midi() { return *midi_; }
 
+    // The General MIDI soundfont: SDL_SOUNDFONTS when set, else the
+    // system's default soundfont, else TimGM6mb.
     static std::string defaultSoundFont();
+    static std::string chooseSoundFont(const char* sdlSoundFonts, bool (*exists)(const std::string&));
+    // The program's name as the sound server shows it.
+    static constexpr const char* kAppName = "Vortan";
 
 private:
     bool open_ = false;

@@ -16,7 +16,8 @@ QImage spriteSheet();
 QImage statusPanel();
 // 800 x 600: a board in perspective on stone, with the game's name.
 QImage titlePicture();
-// 64 x 64 icons for the game and for the board designer.
+// 64 x 64 window icons for the game and for the board designer (the
+// desktop icons of vector_icon.h at that size).
 QImage gameIcon();
 QImage designerIcon();
 

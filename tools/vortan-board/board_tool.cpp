@@ -11,6 +11,7 @@
 #include "game/engine/recording_effects.h"
 #include "json_writer.h"
 #include "solver.h"
+#include "vortan/build_info.h"
 
 namespace vortan {
 
@@ -22,7 +23,8 @@ const char* const kUsage =
     "       vortan-board play FILE MOVES   play MOVES (U D L R = arrow keys, T = one timer tick)\n"
     "       vortan-board solve FILE [--budget N]\n"
     "                                      print a shortest winning MOVES, one move per tick\n"
-    "                                      (exit 3 when no win is found within N states)\n";
+    "                                      (exit 3 when no win is found within N states)\n"
+    "       vortan-board --help | --version\n";
 
 int usage(std::ostream& err) {
     err << kUsage;
@@ -190,6 +192,14 @@ int cmdSolve(const std::string& path, const std::vector<std::string>& options, s
 int boardToolMain(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.empty()) return usage(err);
     const std::string& cmd = args[0];
+    if (cmd == "--help" || cmd == "-h") {
+        out << kUsage;
+        return 0;
+    }
+    if (cmd == "--version") {
+        out << VORTAN_BOARD_PROGRAM " " VORTAN_VERSION "\n";
+        return 0;
+    }
     if (cmd == "new" && args.size() == 2) return cmdNew(args[1], out, err);
     if (cmd == "info" && args.size() == 2) return cmdInfo(args[1], out, err);
     if (cmd == "play" && args.size() == 3) return cmdPlay(args[1], args[2], out, err);

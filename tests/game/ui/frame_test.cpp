@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -181,6 +182,11 @@ TEST_F(FrameTest, DesignerCommandStartsTheProgramBesideTheGame) {
     for (int i = 0; i < 100 && !QFile::exists(marker); ++i) QTest::qWait(20);
     EXPECT_TRUE(QFile::exists(marker));
     CMainFrame::setDesignerProgram(QString());
+}
+
+TEST_F(FrameTest, DesignerCommandUsesTheDesignersInstalledName) {
+    // Qt ships a "designer" of its own; ours must never start that one.
+    EXPECT_EQ(QFileInfo(CMainFrame::designerProgram()).fileName(), "vortan-designer");
 }
 
 }  // namespace

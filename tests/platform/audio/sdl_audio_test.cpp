@@ -8,6 +8,8 @@
 #include <thread>
 #include <vector>
 
+#include <SDL2/SDL_hints.h>
+
 #include "platform/audio/sdl_audio.h"
 
 using namespace vortan;
@@ -123,4 +125,30 @@ TEST(SdlAudio, TheProgramCanStillBeStoppedBySignals) {
     EXPECT_EQ(current.sa_handler, SIG_DFL);
     ASSERT_EQ(sigaction(SIGINT, nullptr, &current), 0);
     EXPECT_EQ(current.sa_handler, SIG_DFL);
+}
+
+namespace {
+bool nothingExists(const std::string&) { return false; }
+bool everythingExists(const std::string&) { return true; }
+}  // namespace
+
+TEST(SdlAudio, SoundFontComesFromSdlThenTheSystemDefaultThenTimGM6mb) {
+    EXPECT_EQ(SdlAudio::chooseSoundFont("/mine/a.sf2;/mine/b.sf2", everythingExists), "/mine/a.sf2;/mine/b.sf2");
+    EXPECT_EQ(SdlAudio::chooseSoundFont(nullptr, everythingExists), "/usr/share/sounds/sf2/default-GM.sf2");
+    EXPECT_EQ(SdlAudio::chooseSoundFont("", everythingExists), "/usr/share/sounds/sf2/default-GM.sf2");
+    EXPECT_EQ(SdlAudio::chooseSoundFont(nullptr, nothingExists), "/usr/share/sounds/sf2/TimGM6mb.sf2");
+
+    setenv("SDL_SOUNDFONTS", "/from/the/environment.sf2", 1);
+    EXPECT_EQ(SdlAudio::defaultSoundFont(), "/from/the/environment.sf2");
+    unsetenv("SDL_SOUNDFONTS");
+    EXPECT_NE(SdlAudio::defaultSoundFont(), "/from/the/environment.sf2");
+}
+
+TEST(SdlAudio, TheSoundServerSeesTheGamesName) {
+    Driver d("dummy");
+    unsetenv("SDL_APP_NAME");
+    SdlAudio audio;
+    const char* name = SDL_GetHint(SDL_HINT_APP_NAME);
+    ASSERT_NE(name, nullptr);
+    EXPECT_STREQ(name, "Vortan");
 }
