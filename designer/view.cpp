@@ -11,6 +11,7 @@
 
 #include "dialogs.h"
 #include "document.h"
+#include "platform/board_text.h"
 
 static void initDesignerResources() { Q_INIT_RESOURCE(designer); }
 
@@ -27,9 +28,6 @@ QImage loadBitmap(const char* name, int size) {
     }
     return img.convertToFormat(QImage::Format_RGB32);
 }
-
-QString fromBoardText(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
-std::string toBoardText(const QString& s) { return s.toLatin1().toStdString(); }
 
 }  // namespace
 

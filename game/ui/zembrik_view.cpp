@@ -12,6 +12,7 @@
 
 #include "game/engine/input.h"
 #include "game_dialogs.h"
+#include "platform/board_text.h"
 #include "platform/install_paths.h"
 
 #ifdef VORTAN_HAVE_GAME_ART
@@ -339,7 +340,7 @@ void CZembrikView::copyPanelBackground() {
 
 void CZembrikView::drawGameName() {
     trace("panel name");
-    drawPanelText(QString::fromLatin1(doc_.gameName.c_str()), 110, 121);
+    drawPanelText(fromBoardText(doc_.gameName.c_str()), 110, 121);
 }
 
 void CZembrikView::drawTimeLost() {
@@ -350,7 +351,7 @@ void CZembrikView::drawTimeLost() {
 void CZembrikView::drawStatusPanel() {
     trace("panel values");
     if (doc_.gameState == GameState::Idle) return;
-    drawPanelText(QString::fromLatin1(doc_.gameName.c_str()), 110, 121);
+    drawPanelText(fromBoardText(doc_.gameName.c_str()), 110, 121);
     drawPanelValue(doc_.numberOfLives, 110, 171);
     drawPanelValue(doc_.movesLeft, 175, 271);
     drawPanelValue(doc_.score, 110, 221);

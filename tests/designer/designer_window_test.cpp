@@ -280,6 +280,25 @@ TEST_F(DesignerWindow, InitializeDialog) {
     EXPECT_EQ("Maze \xe9", board().gameName);
     EXPECT_EQ("Line one\r\nLine two", board().openingMessage);
     EXPECT_TRUE(doc()->IsModified());
+
+    // Board texts are Windows-1252: the euro sign is stored as byte 80, and
+    // a character outside the code page is refused, the dialog kept open.
+    answer.dialog<CInitializeDlg>([](CInitializeDlg* d) {
+        EXPECT_EQ(QString::fromUtf8("Maze \xc3\xa9"), d->findChild<QLineEdit*>(QStringLiteral("edit1018"))->text());
+        auto* name = d->findChild<QLineEdit*>(QStringLiteral("edit1018"));
+        name->setText(QString::fromUtf8("Caf\xc3\xa9 \xc4\x81"));
+        d->findChild<QPushButton*>(QStringLiteral("button1"))->click();
+        EXPECT_TRUE(d->isVisible());
+        EXPECT_EQ(name, d->focusWidget());
+        name->setText(QString::fromUtf8("Caf\xc3\xa9 \xe2\x82\xac"));
+        d->findChild<QPushButton*>(QStringLiteral("button1"))->click();
+    });
+    answer.box();
+    command(32789);
+    QTest::qWait(30);
+    EXPECT_EQ("Caf\xe9 \x80", board().gameName);
+    ASSERT_EQ(1u, answer.shown.size());
+    EXPECT_TRUE(answer.shown[0].text.contains(QString::fromUtf8("\xc4\x81")));
     EXPECT_TRUE(answer.unexpected.empty());
 }
 
@@ -305,19 +324,26 @@ TEST_F(DesignerWindow, LimitsDialog) {
         field(d, 1006)->setText(QStringLiteral("-5"));
         d->findChild<QPushButton*>(QStringLiteral("button1012"))->click();
         EXPECT_EQ((QStringList{"200", "200", "50", "50", "1", "40", "50"}), texts(d));
+        // The file keeps 16 bits: a larger value is refused, not cut.
         field(d, 1005)->setText(QStringLiteral("70000"));
+        d->findChild<QPushButton*>(QStringLiteral("button1"))->click();
+        EXPECT_TRUE(d->isVisible());
+        EXPECT_EQ(field(d, 1005), d->focusWidget());
+        EXPECT_EQ(QStringLiteral("70000"), field(d, 1005)->selectedText());
+        field(d, 1005)->setText(QStringLiteral("65535"));
         field(d, 1011)->setText(QStringLiteral("+0"));  // a 0 not written as 0
         d->findChild<QPushButton*>(QStringLiteral("button1"))->click();
         EXPECT_EQ(field(d, 1011), d->focusWidget());
         field(d, 1011)->setText(QStringLiteral(" 0 "));
         d->findChild<QPushButton*>(QStringLiteral("button1"))->click();
     });
-    answer.box().box().box();
+    answer.box().box().box().box();
     command(32790);
     QTest::qWait(30);
-    ASSERT_EQ(3u, answer.shown.size());
-    for (const auto& s : answer.shown) EXPECT_EQ(QStringLiteral("Please enter a positive integer."), s.text);
-    EXPECT_EQ(70000u, board().timeLimit);
+    ASSERT_EQ(4u, answer.shown.size());
+    EXPECT_EQ(QStringLiteral("Please enter a number no larger than 65535."), answer.shown[2].text);
+    for (int i : {0, 1, 3}) EXPECT_EQ(QStringLiteral("Please enter a positive integer."), answer.shown[i].text);
+    EXPECT_EQ(65535u, board().timeLimit);
     EXPECT_EQ(200u, board().moveLimit);
     EXPECT_EQ(50u, board().numberBoxTimeLimit);
     EXPECT_EQ(50u, board().starBoxTimeLimit);
