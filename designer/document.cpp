@@ -94,14 +94,16 @@ bool CQuorvel1Doc::openPath(const QString& path, QWidget* parent) {
             result = ReadBoard(in, board_);
         }
     }
-    bool ok = result.status == ReadStatus::Ok || result.status == ReadStatus::WrongVersion;
+    // A file that is not a board at all (another version text, random
+    // bytes) is no more this board's file than one that ends early.
+    const bool ok = result.status == ReadStatus::Ok;
     if (ok) {
         fileName_ = path;
         modified_ = false;
     } else {
         DeleteContents();
         // The board no longer matches that file: Save must ask for a name
-        // rather than overwrite what is left of it.
+        // rather than overwrite it.
         fileName_ = QString::fromLatin1(kUntitledFileName);
     }
     emit boardChanged();

@@ -509,16 +509,28 @@ TEST_F(DesignerWindow, OpenGoodBadAndEmptyFiles) {
     EXPECT_EQ(QStringLiteral("untitled.dat"), doc()->fileName());
     EXPECT_EQ(good.substr(0, 1500), readBytes(cutPath));
 
-    // Wrong version: cleared cells, texts kept, no message, not modified.
-    board().gameName = "Before";
+    // Not a board at all (another version text, random bytes): treated as
+    // the early end is, so the user's file is never overwritten by Ctrl+S.
     std::string wrong = good;
     wrong[1] = 'v';
-    const QString wrongPath = dir.path() + "/wrong.dat";
-    writeBytes(wrongPath, wrong);
-    EXPECT_TRUE(doc()->openPath(wrongPath, frame.get()));
-    EXPECT_EQ("Before", board().gameName);
-    EXPECT_FALSE(doc()->IsModified());
-    EXPECT_EQ(RegionCode::White, board().Cell(0, 0).region);
+    std::string noise(3000, '\0');
+    for (std::size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<char>((i * 7919 + 13) % 251);
+    for (const std::string& bytes : {wrong, noise}) {
+        ASSERT_TRUE(doc()->openPath(goodPath, frame.get()));
+        const QString wrongPath = dir.path() + "/notaboard.dat";
+        writeBytes(wrongPath, bytes);
+        answer.box();
+        EXPECT_FALSE(doc()->openPath(wrongPath, frame.get()));
+        QTest::qWait(30);
+        EXPECT_EQ(QStringLiteral("Unexpected file format."), answer.shown.back().text);
+        EXPECT_TRUE(doc()->IsModified());
+        EXPECT_EQ(QStringLiteral("untitled.dat"), doc()->fileName());
+        EXPECT_EQ(RegionCode::White, board().Cell(0, 0).region);
+        answer.file(QString());  // Save asks where; cancelled
+        command(57603);
+        QTest::qWait(30);
+        EXPECT_EQ(bytes, readBytes(wrongPath));
+    }
     answer.box();
     QTest::mouseClick(view(), Qt::RightButton, Qt::NoModifier, cellPixel(0, 0));
     QTest::qWait(30);
