@@ -10,6 +10,11 @@ jobs=$(nproc)
 scripts/setup.sh
 ctest --test-dir "${VORTAN_BUILD_DIR:-build}" --output-on-failure -j "$jobs" --timeout 300
 
+# Without Qt: the libraries, the board tool and their tests still build and pass.
+cmake -S . -B build-nogui -G Ninja -DVORTAN_GUI=OFF -DVORTAN_BENCH=OFF
+cmake --build build-nogui -j "$jobs"
+ctest --test-dir build-nogui --output-on-failure -j "$jobs" --timeout 300
+
 if [ "${VORTAN_SKIP_SANITIZERS:-0}" != 1 ]; then
   VORTAN_BUILD_DIR=build-sanitize scripts/setup.sh -DVORTAN_SANITIZE=ON -DVORTAN_BENCH=OFF
   export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
