@@ -47,6 +47,33 @@ TEST(TestBoard, AnUnwinnableBoardSaysSo) {
     EXPECT_TRUE(r.kind == BoardTestResult::NoWin || r.kind == BoardTestResult::BudgetHit) << r.detail.toStdString();
 }
 
+TEST(TestBoard, NamesTheCauseWhenNoRealGameCanBePlayed) {
+    vortan::testing::testApp();
+    // Found before any search: the solver is not even needed.
+    const QString noSolver = QStringLiteral("/nonexistent/vortan-board");
+    BoardDefinition noYour;
+    noYour.Cell(5, 5) = {RegionCode::Yellow, BoxCode::Star, 0};
+    BoardTestResult r = runBoardTest(noYour, nullptr, noSolver);
+    EXPECT_EQ(r.kind, BoardTestResult::Unplayable);
+    EXPECT_EQ(boardTestReport(r), QStringLiteral("The board has no Your box, so nothing on it can be taken."));
+
+    BoardDefinition nothingToTake;
+    nothingToTake.Cell(5, 5) = {RegionCode::Yellow, BoxCode::Your, 0};
+    nothingToTake.Cell(6, 5) = {RegionCode::Yellow, BoxCode::Hot, 0};
+    r = runBoardTest(nothingToTake, nullptr, noSolver);
+    EXPECT_EQ(r.kind, BoardTestResult::Unplayable);
+    EXPECT_TRUE(boardTestReport(r).startsWith(QStringLiteral("The board has no Star box and no Number box")));
+
+    // A new board lacks both: both are said.
+    r = runBoardTest(BoardDefinition(), nullptr, noSolver);
+    EXPECT_EQ(2, boardTestReport(r).count(QLatin1Char('\n')) + 1);
+
+    // One Number box is enough to go on to the search.
+    nothingToTake.Cell(7, 5) = {RegionCode::Yellow, BoxCode::Number, 1};
+    EXPECT_TRUE(boardTestObstacle(nothingToTake).isEmpty());
+    EXPECT_EQ(runBoardTest(nothingToTake, nullptr, noSolver).kind, BoardTestResult::Failed);
+}
+
 TEST(TestBoard, AMissingSolverIsReportedNotFatal) {
     vortan::testing::testApp();
     const BoardTestResult r = runBoardTest(oneMoveBoard(), nullptr, QStringLiteral("/nonexistent/vortan-board"));
