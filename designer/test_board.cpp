@@ -52,11 +52,15 @@ BoardTestResult runBoardTest(const BoardDefinition& board, QWidget* parent, cons
     QObject::connect(&solver, &QProcess::errorOccurred, &loop, [&loop](QProcess::ProcessError e) {
         if (e == QProcess::FailedToStart) loop.quit();
     });
-    QObject::connect(&progress, &QProgressDialog::canceled, &loop, [&] {
+    const auto cancel = [&] {
         result.kind = BoardTestResult::Cancelled;
         solver.kill();
         loop.quit();
-    });
+    };
+    QObject::connect(&progress, &QProgressDialog::canceled, &loop, cancel);
+    // Escape rejects the dialog without "canceled": the search must stop
+    // then too, not go on behind a dialog that is gone.
+    QObject::connect(&progress, &QDialog::rejected, &loop, cancel);
     solver.start(program, {QStringLiteral("solve"), path});
     progress.show();
     if (solver.state() != QProcess::NotRunning || solver.error() != QProcess::FailedToStart) loop.exec();

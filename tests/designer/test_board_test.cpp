@@ -3,6 +3,11 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProgressDialog>
+#include <QTemporaryDir>
+#include <QTest>
 
 #include "designer/main_frame.h"
 #include "designer/test_board.h"
@@ -72,6 +77,27 @@ TEST(TestBoard, NamesTheCauseWhenNoRealGameCanBePlayed) {
     nothingToTake.Cell(7, 5) = {RegionCode::Yellow, BoxCode::Number, 1};
     EXPECT_TRUE(boardTestObstacle(nothingToTake).isEmpty());
     EXPECT_EQ(runBoardTest(nothingToTake, nullptr, noSolver).kind, BoardTestResult::Failed);
+}
+
+TEST(TestBoard, EscapeInTheProgressDialogStopsTheSearch) {
+    vortan::testing::testApp();
+    // A solver that would never finish by itself.
+    QTemporaryDir dir;
+    const QString slow = dir.path() + QStringLiteral("/slow-solver");
+    QFile script(slow);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\nexec sleep 60\n");
+    script.close();
+    script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+
+    vortan::testing::ModalAnswerer answer;
+    answer.dialog<QProgressDialog>([](QProgressDialog* d) { QTest::keyClick(d, Qt::Key_Escape); });
+    QElapsedTimer clock;
+    clock.start();
+    const BoardTestResult r = runBoardTest(oneMoveBoard(), nullptr, slow);
+    EXPECT_EQ(r.kind, BoardTestResult::Cancelled);
+    EXPECT_LT(clock.elapsed(), 20000);
+    EXPECT_TRUE(answer.unexpected.empty());
 }
 
 TEST(TestBoard, AMissingSolverIsReportedNotFatal) {
