@@ -215,14 +215,23 @@ void CQuorvel1View::mousePressEvent(QMouseEvent* event) {
             lastCell_ = QPoint(x, y);
             placeInBatch(x, y, tools_);
         }
-    } else if (event->button() == Qt::RightButton) {
+    } else if (event->button() == Qt::RightButton && drag_ == Drag::None) {
         OnRButtonDown(pixel);
     }
     QWidget::mousePressEvent(event);
 }
 
 void CQuorvel1View::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint pixel = pixelOf(event);
+    if (drag_ != Drag::None && !(event->buttons() & Qt::LeftButton)) {
+        // The release went elsewhere (a message box took it): the drag
+        // ends here rather than go on painting without a button held.
+        finishDrag();
+    }
+    dragTo(pixelOf(event));
+    QWidget::mouseMoveEvent(event);
+}
+
+void CQuorvel1View::dragTo(QPoint pixel) {
     int x = 0, y = 0;
     const bool onGrid = cellAt(pixel, x, y);
     setHover(onGrid ? QPoint(x, y) : QPoint(-1, -1));
@@ -233,16 +242,19 @@ void CQuorvel1View::mouseMoveEvent(QMouseEvent* event) {
                        std::clamp((pixel.y() - 1) / kCellPixels, 0, kGridSize - 1));
         setSelection(QRect(anchor_, c).normalized());
     }
-    QWidget::mouseMoveEvent(event);
+}
+
+void CQuorvel1View::finishDrag() {
+    const Drag ended = drag_;
+    drag_ = Drag::None;
+    if (ended == Drag::Paint) endBatch(QStringLiteral("Paint"));
 }
 
 void CQuorvel1View::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && drag_ != Drag::None) {
         // The release point counts as the last point of the drag.
-        mouseMoveEvent(event);
-        const Drag ended = drag_;
-        drag_ = Drag::None;
-        if (ended == Drag::Paint) endBatch(QStringLiteral("Paint"));
+        dragTo(pixelOf(event));
+        finishDrag();
     }
     QWidget::mouseReleaseEvent(event);
 }

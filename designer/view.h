@@ -107,6 +107,8 @@ private:
     // touched one cell: exactly what a click shows) and records the step.
     void endBatch(const QString& undoText);
     void paintTo(QPoint cell);
+    void dragTo(QPoint pixel);
+    void finishDrag();
 
     CQuorvel1Doc* doc_;
     Tools tools_;

@@ -789,6 +789,17 @@ TEST_F(DesignerWindow, ADragPaintsEachCellOnceAndOneUndoRestoresThem) {
     drag(QPoint(3, 10), QPoint(9, 16));
     for (int i = 0; i <= 6; ++i) EXPECT_EQ(RegionCode::Red, board().Cell(3 + i, 10 + i).region) << i;
     EXPECT_EQ(2, doc()->undoStack()->count());
+
+    // A release that never reaches the view (a window took it) ends the
+    // stroke at the next movement without the button: nothing more is painted.
+    QTest::mousePress(view(), Qt::LeftButton, Qt::NoModifier, cellPixel(2, 18));
+    QMouseEvent move(QEvent::MouseMove, QPointF(cellPixel(6, 18)), QPointF(view()->mapToGlobal(cellPixel(6, 18))),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(view(), &move);
+    EXPECT_EQ(RegionCode::Red, board().Cell(2, 18).region);
+    EXPECT_EQ(RegionCode::White, board().Cell(4, 18).region);
+    EXPECT_EQ(3, doc()->undoStack()->count());
+    QTest::mouseRelease(view(), Qt::LeftButton, Qt::NoModifier, cellPixel(6, 18));
 }
 
 TEST_F(DesignerWindow, RefusedCellsInsideAStrokeShowOneMessageAtItsEnd) {
