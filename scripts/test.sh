@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test headless and silent:
-# once in the normal build, once with AddressSanitizer and
-# UndefinedBehaviorSanitizer (set VORTAN_SKIP_SANITIZERS=1 to skip that).
+# once in the normal build, once in a build without Qt (libraries, board tool
+# and their tests), once with AddressSanitizer and UndefinedBehaviorSanitizer
+# (set VORTAN_SKIP_SANITIZERS=1 to skip that).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
