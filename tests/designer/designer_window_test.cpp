@@ -959,6 +959,24 @@ TEST_F(DesignerWindow, CopyAndPasteARectangleThroughThePlacementRules) {
     // A plain click drops the selection; Escape does too.
     leftClickCell(12, 12);
     EXPECT_TRUE(view()->selection().isEmpty());
+    drag(QPoint(6, 18), QPoint(8, 18), {}, Qt::ShiftModifier);
+    EXPECT_EQ(QRect(6, 18, 3, 1), view()->selection());
+    QTest::keyClick(view(), Qt::Key_Escape);
+    EXPECT_TRUE(view()->selection().isEmpty());
+
+    // Filling with the Number tool asks once; the number can go on one cell
+    // only, and the others say so in one message.
+    drag(QPoint(6, 18), QPoint(8, 18), {}, Qt::ShiftModifier);
+    tools(kToolOff, B(BoxCode::Number));
+    boxNumber(answer, QStringLiteral("5"));
+    answer.box();
+    key(Qt::Key_F);
+    QTest::qWait(50);
+    EXPECT_EQ((BoardCell{RegionCode::White, BoxCode::Number, 5}), board().Cell(6, 18));
+    EXPECT_EQ(BoxCode::Empty, board().Cell(7, 18).box);
+    ASSERT_EQ(3u, answer.shown.size());
+    EXPECT_EQ(QStringLiteral("2 cells of 3 were refused:\nThat Number box already exists"), answer.shown[2].text);
+    EXPECT_EQ(QStringLiteral("Invalid Placement"), answer.shown[2].title);
     EXPECT_TRUE(answer.unexpected.empty());
 }
 
