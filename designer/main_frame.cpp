@@ -11,7 +11,6 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QStatusBar>
-#include <QTimer>
 #include <QToolBar>
 #include <QUndoStack>
 
