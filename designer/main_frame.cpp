@@ -76,6 +76,19 @@ CMainFrame::CMainFrame(QWidget* parent)
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     undo->setProperty(kCommandProperty, 57643);
     redo->setProperty(kCommandProperty, 57644);
+    // A key pressed in the middle of a stroke first ends the stroke, so that
+    // the history never changes under a step still being made.
+    QUndoStack* stack = doc_->undoStack();
+    QObject::disconnect(undo, &QAction::triggered, stack, &QUndoStack::undo);
+    QObject::disconnect(redo, &QAction::triggered, stack, &QUndoStack::redo);
+    connect(undo, &QAction::triggered, this, [this, stack] {
+        view_->finishDrag();
+        stack->undo();
+    });
+    connect(redo, &QAction::triggered, this, [this, stack] {
+        view_->finishDrag();
+        stack->redo();
+    });
     for (QAction* a : {undo, redo}) a->setShortcutContext(Qt::WindowShortcut);
     edit->addAction(undo);
     edit->addAction(redo);

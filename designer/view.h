@@ -69,6 +69,8 @@ public:
     void OnEditPaste();
     // Applies the current tools to every selected cell as one undo step.
     void OnFillSelection();
+    // Ends a stroke or selection still under way (its stroke becomes a step).
+    void finishDrag();
     // The cell under the pointer, or (-1, -1).
     QPoint hoverCell() const { return hover_; }
 
@@ -108,7 +110,6 @@ private:
     void endBatch(const QString& undoText);
     void paintTo(QPoint cell);
     void dragTo(QPoint pixel);
-    void finishDrag();
 
     CQuorvel1Doc* doc_;
     Tools tools_;

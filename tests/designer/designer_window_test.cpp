@@ -800,6 +800,17 @@ TEST_F(DesignerWindow, ADragPaintsEachCellOnceAndOneUndoRestoresThem) {
     EXPECT_EQ(RegionCode::White, board().Cell(4, 18).region);
     EXPECT_EQ(3, doc()->undoStack()->count());
     QTest::mouseRelease(view(), Qt::LeftButton, Qt::NoModifier, cellPixel(6, 18));
+
+    // Ctrl+Z in the middle of a stroke takes back the stroke so far, once.
+    QTest::mousePress(view(), Qt::LeftButton, Qt::NoModifier, cellPixel(2, 19));
+    QTest::mouseMove(view(), cellPixel(4, 19));
+    EXPECT_EQ(RegionCode::Red, board().Cell(4, 19).region);
+    key(Qt::Key_Z);
+    QTest::mouseMove(view(), cellPixel(6, 19));
+    QTest::mouseRelease(view(), Qt::LeftButton, Qt::NoModifier, cellPixel(6, 19));
+    for (int x = 2; x <= 6; ++x) EXPECT_EQ(RegionCode::White, board().Cell(x, 19).region) << x;
+    EXPECT_EQ(RegionCode::Red, board().Cell(2, 18).region);  // the step before it stays
+    EXPECT_TRUE(doc()->undoStack()->canRedo());
 }
 
 TEST_F(DesignerWindow, RefusedCellsInsideAStrokeShowOneMessageAtItsEnd) {
