@@ -202,6 +202,9 @@ QAction* CMainFrame::addCommand(QWidget* menu, int id, const QString& text, cons
     auto* a = new QAction(text, this);
     a->setProperty(kCommandProperty, id);
     a->setObjectName(QStringLiteral("command%1").arg(id));
+    // Connected before the command's own handler: a command given by key in
+    // the middle of a stroke finds the stroke ended and recorded.
+    connect(a, &QAction::triggered, view_, &CQuorvel1View::finishDrag);
     if (!key.isEmpty()) {
         a->setShortcut(key);
         a->setShortcutContext(Qt::WindowShortcut);

@@ -811,6 +811,22 @@ TEST_F(DesignerWindow, ADragPaintsEachCellOnceAndOneUndoRestoresThem) {
     for (int x = 2; x <= 6; ++x) EXPECT_EQ(RegionCode::White, board().Cell(x, 19).region) << x;
     EXPECT_EQ(RegionCode::Red, board().Cell(2, 18).region);  // the step before it stays
     EXPECT_TRUE(doc()->undoStack()->canRedo());
+
+    // New in the middle of a stroke: the new board gets no step that would
+    // bring the old one back.
+    ModalAnswerer answer;
+    answer.box(QMessageBox::No);
+    QTest::mousePress(view(), Qt::LeftButton, Qt::NoModifier, cellPixel(2, 19));
+    QTest::mouseMove(view(), cellPixel(4, 19));
+    key(Qt::Key_N);
+    QTest::qWait(30);
+    QTest::mouseMove(view(), cellPixel(6, 19));
+    QTest::mouseRelease(view(), Qt::LeftButton, Qt::NoModifier, cellPixel(6, 19));
+    EXPECT_EQ(RegionCode::White, board().Cell(2, 18).region);
+    EXPECT_EQ(RegionCode::White, board().Cell(3, 19).region);
+    EXPECT_FALSE(doc()->undoStack()->canUndo());
+    EXPECT_FALSE(doc()->IsModified());
+    EXPECT_TRUE(answer.unexpected.empty());
 }
 
 TEST_F(DesignerWindow, RefusedCellsInsideAStrokeShowOneMessageAtItsEnd) {
