@@ -162,7 +162,7 @@ void CQuorvel1View::paintEvent(QPaintEvent* event) {
     const QRect r = event->rect();
     p.drawImage(r, image_, r);
     if (!selection_.isEmpty()) {
-        // Marching-ants frame: dark dashes on light, visible on every tile.
+        // Dark dashes over a light line: visible on every tile.
         const QRect frame(1 + kCellPixels * selection_.x(), 1 + kCellPixels * selection_.y(),
                           kCellPixels * selection_.width(), kCellPixels * selection_.height());
         p.setPen(QPen(Qt::white, 2));
