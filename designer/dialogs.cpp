@@ -16,6 +16,9 @@ namespace vortan::designer {
 
 namespace {
 
+// The largest value a board file can hold (16 bits).
+constexpr quint32 kMaxBoardValue = 65535;
+
 // Dialog units: a quarter of the average character width across, an eighth
 // of the character height down, as the templates were drawn in.
 class Units {
@@ -108,8 +111,10 @@ CInitializeDlg::CInitializeDlg(QWidget* parent) : QDialog(parent), dde_(this) {
     setTabOrder(nameEdit_, messageEdit_);
     setTabOrder(messageEdit_, ok);
 
-    dde_.addText(messageEdit_, &openingMessage, QStringLiteral("\r\n"));
-    dde_.addText(nameEdit_, &gameName);
+    // A board file stores 8-bit Windows text: refuse what it cannot keep
+    // rather than let it turn into '?'.
+    dde_.addText(messageEdit_, &openingMessage, QStringLiteral("\r\n"), DialogDataExchange::TextKind::Board);
+    dde_.addText(nameEdit_, &gameName, DialogDataExchange::TextKind::Board);
 }
 
 int CInitializeDlg::exec() {
@@ -173,14 +178,15 @@ CLimitsDlg::CLimitsDlg(QWidget* parent) : QDialog(parent), dde_(this) {
     QWidget* order[] = {e1005, e1006, e1007, e1008, e1009, e1010, e1011};
     for (int i = 0; i + 1 < 7; ++i) setTabOrder(order[i], order[i + 1]);
 
-    // The order in which the fields are read and refused.
-    dde_.addUnsigned(e1006, &moveLimit);
-    dde_.addUnsigned(e1009, &numberOfLives);
-    dde_.addUnsigned(e1007, &numberBoxTimeLimit);
-    dde_.addUnsigned(e1008, &starBoxTimeLimit);
-    dde_.addUnsigned(e1005, &timeLimit);
-    dde_.addUnsigned(e1011, &moveBoxMoveValue);
-    dde_.addUnsigned(e1010, &timeBoxTimeValue);
+    // The order in which the fields are read and refused. The file keeps 16
+    // bits of each value, so a larger one would be saved as something else.
+    dde_.addUnsigned(e1006, &moveLimit, kMaxBoardValue);
+    dde_.addUnsigned(e1009, &numberOfLives, kMaxBoardValue);
+    dde_.addUnsigned(e1007, &numberBoxTimeLimit, kMaxBoardValue);
+    dde_.addUnsigned(e1008, &starBoxTimeLimit, kMaxBoardValue);
+    dde_.addUnsigned(e1005, &timeLimit, kMaxBoardValue);
+    dde_.addUnsigned(e1011, &moveBoxMoveValue, kMaxBoardValue);
+    dde_.addUnsigned(e1010, &timeBoxTimeValue, kMaxBoardValue);
 }
 
 int CLimitsDlg::exec() {
@@ -217,7 +223,7 @@ CBoxNumberDlg::CBoxNumberDlg(QWidget* parent) : QDialog(parent), dde_(this) {
     QLineEdit* e = edit(this, 1000, 65, 25, 40, 13);
     okButton(this, 130, 15, 50, 14);
     cancelButton(this, 130, 35, 50, 14);
-    dde_.addUnsigned(e, &number);
+    dde_.addUnsigned(e, &number, kMaxBoardValue);
 }
 
 int CBoxNumberDlg::exec() {

@@ -1,17 +1,24 @@
 #include "document.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QSettings>
+#include <QUndoCommand>
+#include <QUndoStack>
 #include <QWidget>
 
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <functional>
+#include <vector>
 
 #include "board/board_file.h"
 #include "board/file_io.h"
+#include "platform/install_paths.h"
 
 namespace vortan::designer {
 
@@ -26,19 +33,134 @@ void fileMessage(QWidget* parent, const QString& text) {
     box.exec();
 }
 
+// The recent-file list lives beside the user's other files, so that a test
+// with its own data folder never sees the user's list.
+QString settingsPath() { return userDataFolder() + QStringLiteral("/designer.ini"); }
+const char* const kRecentGroup = "Recent File List";
+
+void writeRecentFiles(const QStringList& files) {
+    QSettings settings(settingsPath(), QSettings::IniFormat);
+    settings.beginGroup(QLatin1String(kRecentGroup));
+    for (int i = 1; i <= kRecentFileCount; ++i) {
+        const QString key = QStringLiteral("File%1").arg(i);
+        if (i <= files.size()) settings.setValue(key, files[i - 1]);
+        else settings.remove(key);
+    }
+}
+
+// Texts and values of a board: everything but the cells.
+struct BoardHeader {
+    std::string versionTag, gameName, openingMessage;
+    std::uint32_t values[BoardDefinition::kValueCount] = {};
+
+    explicit BoardHeader(const BoardDefinition& b)
+        : versionTag(b.versionTag), gameName(b.gameName), openingMessage(b.openingMessage) {
+        for (int i = 0; i < BoardDefinition::kValueCount; ++i) values[i] = b.value(i);
+    }
+    void applyTo(BoardDefinition& b) const {
+        b.versionTag = versionTag;
+        b.gameName = gameName;
+        b.openingMessage = openingMessage;
+        for (int i = 0; i < BoardDefinition::kValueCount; ++i) *b.valuePointer(i) = values[i];
+    }
+    bool operator==(const BoardHeader& o) const {
+        if (versionTag != o.versionTag || gameName != o.gameName || openingMessage != o.openingMessage) return false;
+        for (int i = 0; i < BoardDefinition::kValueCount; ++i)
+            if (values[i] != o.values[i]) return false;
+        return true;
+    }
+};
+
+// One undo step: the cells it changed and, when they changed, the texts and
+// values before and after. Only differences are kept, so a long history of
+// clicks stays small.
+class BoardEditCommand : public QUndoCommand {
+public:
+    BoardEditCommand(const QString& text, BoardDefinition& board, const BoardDefinition& before,
+                     std::function<void()> changed)
+        : QUndoCommand(text), board_(board), changed_(std::move(changed)),
+          headerBefore_(before), headerAfter_(board) {
+        for (int x = 0; x < kGridSize; ++x)
+            for (int y = 0; y < kGridSize; ++y)
+                if (!(before.Cell(x, y) == board.Cell(x, y)))
+                    cells_.push_back(CellChange{x, y, before.Cell(x, y), board.Cell(x, y)});
+    }
+
+    bool empty() const { return cells_.empty() && headerBefore_ == headerAfter_; }
+
+    void undo() override { apply(false); }
+    void redo() override { apply(true); }
+
+private:
+    struct CellChange {
+        int x, y;
+        BoardCell before, after;
+    };
+    void apply(bool forward) {
+        for (const CellChange& c : cells_) board_.Cell(c.x, c.y) = forward ? c.after : c.before;
+        (forward ? headerAfter_ : headerBefore_).applyTo(board_);
+        changed_();
+    }
+
+    BoardDefinition& board_;
+    std::function<void()> changed_;
+    BoardHeader headerBefore_, headerAfter_;
+    std::vector<CellChange> cells_;
+};
+
 }  // namespace
 
-CQuorvel1Doc::CQuorvel1Doc(QObject* parent) : QObject(parent) { OnNewDocument(); }
+CQuorvel1Doc::CQuorvel1Doc(QObject* parent) : QObject(parent), undo_(new QUndoStack(this)) {
+    // Any step through the history replaces a change marked by hand: what
+    // is modified then is whatever lies between the saved step and here.
+    connect(undo_, &QUndoStack::indexChanged, this, [this] { setForced(false); });
+    connect(undo_, &QUndoStack::cleanChanged, this, [this] { emit modifiedChanged(IsModified()); });
+    OnNewDocument();
+}
 
-QString CQuorvel1Doc::questionName() const {
-    return questionPath_.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(questionPath_).fileName();
+QString CQuorvel1Doc::displayName() const { return QFileInfo(fileName_).fileName(); }
+
+bool CQuorvel1Doc::hasRealFile() const { return fileName_ != QLatin1String(kUntitledFileName); }
+
+bool CQuorvel1Doc::IsModified() const { return forced_ || !undo_->isClean(); }
+
+void CQuorvel1Doc::setForced(bool forced) {
+    const bool was = IsModified();
+    forced_ = forced;
+    if (was != IsModified()) emit modifiedChanged(IsModified());
+}
+
+void CQuorvel1Doc::SetModifiedFlag(bool modified) {
+    if (modified) {
+        setForced(true);
+        return;
+    }
+    const bool was = IsModified();
+    forced_ = false;
+    undo_->setClean();
+    if (was != IsModified()) emit modifiedChanged(false);
+}
+
+void CQuorvel1Doc::commitEdit(const QString& text, const BoardDefinition& before) {
+    auto* command = new BoardEditCommand(text, board_, before, [this] { emit boardChanged(); });
+    if (command->empty()) {
+        delete command;
+        return;
+    }
+    undo_->push(command);  // redraws once more; the edit is already on the board
+}
+
+void CQuorvel1Doc::setFileName(const QString& path) {
+    if (fileName_ == path) return;
+    fileName_ = path;
+    emit fileNameChanged(fileName_);
 }
 
 bool CQuorvel1Doc::OnNewDocument() {
     DeleteContents();
-    modified_ = false;
-    fileName_ = QString::fromLatin1(kUntitledFileName);
-    questionPath_.clear();
+    undo_->clear();
+    SetModifiedFlag(false);
+    setFileName(QString::fromLatin1(kUntitledFileName));
     board_.ResetToNewBoard();
     emit boardChanged();
     return true;
@@ -49,15 +171,28 @@ void CQuorvel1Doc::OnFileNew(QWidget* parent) {
     OnNewDocument();
 }
 
-QString CQuorvel1Doc::askPath(QWidget* parent, bool save, const QString& title, const QString& filter,
-                              const QString& proposed) {
+QString CQuorvel1Doc::startFolder() const {
+    if (hasRealFile()) {
+        const QString dir = QFileInfo(fileName_).absolutePath();
+        if (QFileInfo(dir).isDir()) return dir;
+    }
+    const QString boards = userDataFolder() + QStringLiteral("/boards");
+    QDir().mkpath(boards);
+    return boards;
+}
+
+QString CQuorvel1Doc::askPath(QWidget* parent, bool save) {
     // Qt's own dialog everywhere, so that it looks and behaves the same on
     // every desktop; it asks before overwriting an existing file.
-    QFileDialog dialog(parent, title, QString(), filter);
+    QFileDialog dialog(parent, save ? QStringLiteral("Save As") : QStringLiteral("Open"), startFolder());
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilters({QString::fromLatin1(kBoardFilter), QStringLiteral("All Files (*)")});
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (!proposed.isEmpty()) dialog.selectFile(proposed);
+    // A name typed without an extension gets ".dat", so that Open's board
+    // filter shows the file again.
+    if (save) dialog.setDefaultSuffix(QStringLiteral("dat"));
+    if (save && hasRealFile()) dialog.selectFile(displayName());
     if (dialog.exec() != QDialog::Accepted) return QString();
     const QStringList files = dialog.selectedFiles();
     return files.isEmpty() ? QString() : QFileInfo(files.first()).absoluteFilePath();
@@ -66,8 +201,13 @@ QString CQuorvel1Doc::askPath(QWidget* parent, bool save, const QString& title, 
 void CQuorvel1Doc::OnFileOpen(QWidget* parent) {
     // Unsaved edits would be lost by the read, so ask first as New does.
     if (!SaveModified(parent)) return;
-    const QString path = askPath(parent, false, QStringLiteral("Open"), QString::fromLatin1(kBoardFilter), QString());
+    const QString path = askPath(parent, false);
     if (path.isEmpty()) return;
+    openPath(path, parent);
+}
+
+void CQuorvel1Doc::openRecent(const QString& path, QWidget* parent) {
+    if (!SaveModified(parent)) return;
     openPath(path, parent);
 }
 
@@ -76,6 +216,7 @@ bool CQuorvel1Doc::openPath(const QString& path, QWidget* parent) {
     QFile file(path);
     if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
         const QString reason = info.isDir() ? QStringLiteral("It is a folder, not a file.") : file.errorString();
+        removeRecentFile(info.absoluteFilePath());
         fileMessage(parent, reason.isEmpty() ? QStringLiteral("Failed to open document.")
                                              : QStringLiteral("Cannot open %1.\n%2").arg(path, reason));
         return false;  // board and file name stay as they were
@@ -84,7 +225,7 @@ bool CQuorvel1Doc::openPath(const QString& path, QWidget* parent) {
     file.close();
 
     DeleteContents();
-    modified_ = true;
+    undo_->clear();  // the history belongs to the board that was there
     ReadResult result;
     if (size > 0) {
         std::ifstream in(QFile::encodeName(path).toStdString(), std::ios::binary);
@@ -94,15 +235,19 @@ bool CQuorvel1Doc::openPath(const QString& path, QWidget* parent) {
             result = ReadBoard(in, board_);
         }
     }
-    bool ok = result.status == ReadStatus::Ok || result.status == ReadStatus::WrongVersion;
+    // A file that is not a board at all (another version text, random
+    // bytes) is no more this board's file than one that ends early.
+    const bool ok = result.status == ReadStatus::Ok;
     if (ok) {
-        fileName_ = path;
-        modified_ = false;
+        setFileName(info.absoluteFilePath());
+        SetModifiedFlag(false);
+        addRecentFile(info.absoluteFilePath());
     } else {
         DeleteContents();
         // The board no longer matches that file: Save must ask for a name
-        // rather than overwrite what is left of it.
-        fileName_ = QString::fromLatin1(kUntitledFileName);
+        // rather than overwrite it.
+        setFileName(QString::fromLatin1(kUntitledFileName));
+        SetModifiedFlag(true);
     }
     emit boardChanged();
     if (!ok) fileMessage(parent, QStringLiteral("Unexpected file format."));
@@ -110,14 +255,14 @@ bool CQuorvel1Doc::openPath(const QString& path, QWidget* parent) {
 }
 
 bool CQuorvel1Doc::OnFileSave(QWidget* parent) {
-    if (fileName_ == QLatin1String(kUntitledFileName)) return OnFileSaveAs(parent);
+    if (!hasRealFile()) return OnFileSaveAs(parent);
     return savePath(fileName_, parent);
 }
 
 bool CQuorvel1Doc::OnFileSaveAs(QWidget* parent) {
-    const QString path = askPath(parent, true, QStringLiteral("Save As"), QString::fromLatin1(kBoardFilter), QString());
+    const QString path = askPath(parent, true);
     if (path.isEmpty()) return false;
-    fileName_ = path;
+    setFileName(path);
     return savePath(path, parent);
 }
 
@@ -142,30 +287,45 @@ bool CQuorvel1Doc::savePath(const QString& path, QWidget* parent) {
         fileMessage(parent, text);
         return false;
     }
-    modified_ = false;
+    SetModifiedFlag(false);
+    addRecentFile(info.absoluteFilePath());
     return true;
 }
 
 bool CQuorvel1Doc::SaveModified(QWidget* parent) {
-    if (!modified_) return true;
+    if (!IsModified()) return true;
     QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kAppTitle),
-                    QStringLiteral("Save changes to %1?").arg(questionName()),
+                    QStringLiteral("Save changes to %1?").arg(displayName()),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
     box.setDefaultButton(QMessageBox::Yes);
     switch (box.exec()) {
-    case QMessageBox::Yes: break;
+    case QMessageBox::Yes: return OnFileSave(parent);
     case QMessageBox::No: return true;
     default: return false;
     }
-    QString path = questionPath_;
-    if (path.isEmpty()) {
-        path = askPath(parent, true, QStringLiteral("Save As"), QStringLiteral("All Files (*.*)"),
-                       QStringLiteral("Untitled"));
-        if (path.isEmpty()) return false;
+}
+
+QStringList CQuorvel1Doc::recentFiles() const {
+    QSettings settings(settingsPath(), QSettings::IniFormat);
+    settings.beginGroup(QLatin1String(kRecentGroup));
+    QStringList files;
+    for (int i = 1; i <= kRecentFileCount; ++i) {
+        const QString f = settings.value(QStringLiteral("File%1").arg(i)).toString();
+        if (!f.isEmpty() && !files.contains(f)) files << f;
     }
-    if (!savePath(path, parent)) return false;
-    questionPath_ = path;
-    return true;
+    return files;
+}
+
+void CQuorvel1Doc::addRecentFile(const QString& path) {
+    QStringList files = recentFiles();
+    files.removeAll(path);
+    files.prepend(path);
+    writeRecentFiles(files);
+}
+
+void CQuorvel1Doc::removeRecentFile(const QString& path) {
+    QStringList files = recentFiles();
+    if (files.removeAll(path)) writeRecentFiles(files);
 }
 
 }  // namespace vortan::designer

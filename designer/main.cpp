@@ -1,4 +1,5 @@
 // The board designer: one window editing one board file at a time.
+// `designer FILE` opens FILE at start.
 #include <QApplication>
 #include <QCommandLineParser>
 
@@ -22,5 +23,6 @@ int main(int argc, char** argv) {
 
     vortan::designer::CMainFrame frame;
     frame.show();
+    frame.openFromArguments(QCoreApplication::arguments().mid(1));
     return app.exec();
 }

@@ -3,9 +3,16 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPixmap>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QUndoStack>
 
 #include "dialogs.h"
 #include "document.h"
@@ -18,6 +25,12 @@ namespace vortan::designer {
 namespace {
 const char* const kCommandProperty = "commandId";
 const char* const kToolProperty = "toolValue";
+
+const char* const kRegionItems[7] = {"Turned Off", "Yellow", "Blue", "White", "Red", "Green", "Orange"};
+const char* const kBoxItems[11] = {"Turned Off", "Emply", "Your", "Free", "Number", "Star",
+                                   "Hot",        "Freeze", "Time", "Move", "Exception"};
+
+QString toolName(const char* name) { return name ? QString::fromLatin1(name) : QStringLiteral("Turned Off"); }
 }  // namespace
 
 CMainFrame::CMainFrame(QWidget* parent)
@@ -25,11 +38,11 @@ CMainFrame::CMainFrame(QWidget* parent)
                               Qt::WindowCloseButtonHint),
       doc_(new CQuorvel1Doc(this)),
       view_(new CQuorvel1View(doc_, this)) {
-    setWindowTitle(QString::fromLatin1(kAppTitle));
     setWindowIcon(QIcon(QStringLiteral(":/designer/111-box-your.png")));
     setCentralWidget(view_);
 
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = fileMenu_;
     connect(addCommand(file, 57600, QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N)), &QAction::triggered,
             this, [this] { doc_->OnFileNew(this); });
     connect(addCommand(file, 57601, QStringLiteral("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O)),
@@ -39,28 +52,104 @@ CMainFrame::CMainFrame(QWidget* parent)
     connect(addCommand(file, 57604, QStringLiteral("Save &As...")), &QAction::triggered, this,
             [this] { doc_->OnFileSaveAs(this); });
     file->addSeparator();
+    connect(addCommand(file, 57607, QStringLiteral("&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P)),
+            &QAction::triggered, view_, &CQuorvel1View::OnFilePrint);
+    connect(addCommand(file, 57609, QStringLiteral("Print Pre&view")), &QAction::triggered, view_,
+            &CQuorvel1View::OnFilePrintPreview);
+    recentSeparator_ = file->addSeparator();
+    for (int i = 0; i < kRecentFileCount; ++i) {
+        QAction* a = addCommand(file, 57616 + i, QString());
+        connect(a, &QAction::triggered, this, [this, a] { doc_->openRecent(a->data().toString(), this); });
+        recentActions_ << a;
+    }
+    file->addSeparator();
     connect(addCommand(file, 57665, QStringLiteral("E&xit")), &QAction::triggered, this, &QWidget::close);
+    connect(file, &QMenu::aboutToShow, this, &CMainFrame::fillRecentFiles);
+    fillRecentFiles();
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QAction* undo = doc_->undoStack()->createUndoAction(this, QStringLiteral("&Undo"));
+    undo->setObjectName(QStringLiteral("command57643"));
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QAction* redo = doc_->undoStack()->createRedoAction(this, QStringLiteral("&Redo"));
+    redo->setObjectName(QStringLiteral("command57644"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    undo->setProperty(kCommandProperty, 57643);
+    redo->setProperty(kCommandProperty, 57644);
+    // A key pressed in the middle of a stroke first ends the stroke, so that
+    // the history never changes under a step still being made.
+    QUndoStack* stack = doc_->undoStack();
+    QObject::disconnect(undo, &QAction::triggered, stack, &QUndoStack::undo);
+    QObject::disconnect(redo, &QAction::triggered, stack, &QUndoStack::redo);
+    connect(undo, &QAction::triggered, this, [this, stack] {
+        view_->finishDrag();
+        stack->undo();
+    });
+    connect(redo, &QAction::triggered, this, [this, stack] {
+        view_->finishDrag();
+        stack->redo();
+    });
+    for (QAction* a : {undo, redo}) a->setShortcutContext(Qt::WindowShortcut);
+    edit->addAction(undo);
+    edit->addAction(redo);
+    edit->addSeparator();
+    connect(addCommand(edit, 57634, QStringLiteral("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C)), &QAction::triggered,
+            view_, &CQuorvel1View::copySelection);
+    connect(addCommand(edit, 57637, QStringLiteral("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V)),
+            &QAction::triggered, view_, &CQuorvel1View::OnEditPaste);
+    connect(addCommand(edit, 32792, QStringLiteral("&Fill Selection"), QKeySequence(Qt::CTRL | Qt::Key_F)),
+            &QAction::triggered, view_, &CQuorvel1View::OnFillSelection);
+
+    QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
+    QAction* toolBarItem = addCommand(viewMenu, 59392, QStringLiteral("&Tool Bar"));
+    toolBarItem->setCheckable(true);
+    toolBarItem->setChecked(true);
+    connect(toolBarItem, &QAction::toggled, this, &CMainFrame::setToolBarsVisible);
+    QAction* statusBarItem = addCommand(viewMenu, 59393, QStringLiteral("&Status Bar"));
+    statusBarItem->setCheckable(true);
+    statusBarItem->setChecked(true);
+    connect(statusBarItem, &QAction::toggled, this, &CMainFrame::setStatusBarVisible);
+
+    // The tool bars hold the same actions as the menus, so both always show
+    // the same choice; the menus keep their plain check marks.
+    regionBar_ = new QToolBar(QStringLiteral("Regions"), this);
+    boxBar_ = new QToolBar(QStringLiteral("Boxes"), this);
+    for (QToolBar* bar : {regionBar_, boxBar_}) {
+        bar->setObjectName(bar->windowTitle());
+        bar->setMovable(false);
+        bar->setFloatable(false);
+        bar->setIconSize(QSize(kCellPixels, kCellPixels));
+        bar->toggleViewAction()->setVisible(false);
+    }
+    addToolBar(Qt::TopToolBarArea, regionBar_);
+    addToolBarBreak(Qt::TopToolBarArea);
+    addToolBar(Qt::TopToolBarArea, boxBar_);
 
     QMenu* regions = menuBar()->addMenu(QStringLiteral("&Regions"));
     regionGroup_ = new QActionGroup(this);
-    const char* regionItems[7] = {"Turned Off", "Yellow", "Blue", "White", "Red", "Green", "Orange"};
     for (int i = 0; i < 7; ++i) {
-        QAction* a = addCommand(regions, 32771 + i, QString::fromLatin1(regionItems[i]));
+        QAction* a = addCommand(regions, 32771 + i, QString::fromLatin1(kRegionItems[i]));
         a->setCheckable(true);
         a->setProperty(kToolProperty, i - 1);
+        a->setIcon(QIcon(QPixmap::fromImage(view_->regionBitmap(i - 1))));
+        a->setIconVisibleInMenu(false);
+        a->setToolTip(QStringLiteral("Region: %1").arg(toolName(i ? regionName(i - 1) : nullptr)));
         regionGroup_->addAction(a);
+        regionBar_->addAction(a);
         connect(a, &QAction::triggered, this, [this, i] { view_->setRegionTool(i - 1); });
     }
 
     QMenu* boxes = menuBar()->addMenu(QStringLiteral("&Boxes"));
     boxGroup_ = new QActionGroup(this);
-    const char* boxItems[11] = {"Turned Off", "Emply", "Your", "Free", "Number", "Star",
-                                "Hot",        "Freeze", "Time", "Move", "Exception"};
     for (int i = 0; i < 11; ++i) {
-        QAction* a = addCommand(boxes, 32778 + i, QString::fromLatin1(boxItems[i]));
+        QAction* a = addCommand(boxes, 32778 + i, QString::fromLatin1(kBoxItems[i]));
         a->setCheckable(true);
         a->setProperty(kToolProperty, i - 1);
+        a->setIcon(QIcon(QPixmap::fromImage(view_->boxToolBitmap(i - 1))));
+        a->setIconVisibleInMenu(false);
+        a->setToolTip(QStringLiteral("Box: %1").arg(toolName(i ? boxName(i - 1) : nullptr)));
         boxGroup_->addAction(a);
+        boxBar_->addAction(a);
         connect(a, &QAction::triggered, this, [this, i] { view_->setBoxTool(i - 1); });
     }
 
@@ -79,28 +168,43 @@ CMainFrame::CMainFrame(QWidget* parent)
     connect(addCommand(help, 57664, QStringLiteral("&About Vortan Designer...")), &QAction::triggered, this,
             &CMainFrame::OnAppAbout);
 
-    // Keys without menu items: help, context help and printing.
+    // Keys without menu items: help and context help.
     connect(addCommand(this, 57670, QStringLiteral("Help"), QKeySequence(Qt::Key_F1)), &QAction::triggered, this,
             [this] { OnHelp(); });
     connect(addCommand(this, 57669, QStringLiteral("Context Help"), QKeySequence(Qt::SHIFT | Qt::Key_F1)),
             &QAction::triggered, this, [this] { OnHelp(); });
-    connect(addCommand(this, 57607, QStringLiteral("Print"), QKeySequence(Qt::CTRL | Qt::Key_P)), &QAction::triggered,
-            view_, &CQuorvel1View::OnFilePrint);
+
+    toolStatus_ = new QLabel(this);
+    toolStatus_->setObjectName(QStringLiteral("toolStatus"));
+    cellStatus_ = new QLabel(this);
+    cellStatus_->setObjectName(QStringLiteral("cellStatus"));
+    statusBar()->addWidget(cellStatus_, 1);
+    statusBar()->addPermanentWidget(toolStatus_);
+    statusBar()->setSizeGripEnabled(false);
 
     connect(view_, &CQuorvel1View::toolsChanged, this, &CMainFrame::syncToolChecks);
+    connect(view_, &CQuorvel1View::toolsChanged, this, &CMainFrame::updateToolStatus);
+    connect(view_, &CQuorvel1View::hoverChanged, this, &CMainFrame::updateCellStatus);
+    connect(doc_, &CQuorvel1Doc::boardChanged, this, &CMainFrame::updateCellStatus);
+    connect(doc_, &CQuorvel1Doc::modifiedChanged, this, &QWidget::setWindowModified);
+    connect(doc_, &CQuorvel1Doc::fileNameChanged, this, &CMainFrame::updateTitle);
     connect(regions, &QMenu::aboutToShow, this, &CMainFrame::syncToolChecks);
     connect(boxes, &QMenu::aboutToShow, this, &CMainFrame::syncToolChecks);
     syncToolChecks();
+    updateToolStatus();
+    updateCellStatus();
+    updateTitle();
 
-    // Fixed size: the whole grid and nothing to resize.
-    adjustSize();
-    setFixedSize(sizeHint());
+    refit();
 }
 
 QAction* CMainFrame::addCommand(QWidget* menu, int id, const QString& text, const QKeySequence& key) {
     auto* a = new QAction(text, this);
     a->setProperty(kCommandProperty, id);
     a->setObjectName(QStringLiteral("command%1").arg(id));
+    // Connected before the command's own handler: a command given by key in
+    // the middle of a stroke finds the stroke ended and recorded.
+    connect(a, &QAction::triggered, view_, &CQuorvel1View::finishDrag);
     if (!key.isEmpty()) {
         a->setShortcut(key);
         a->setShortcutContext(Qt::WindowShortcut);
@@ -116,6 +220,74 @@ QAction* CMainFrame::action(int commandId) const {
 void CMainFrame::syncToolChecks() {
     for (QAction* a : regionGroup_->actions()) a->setChecked(a->property(kToolProperty).toInt() == view_->regionTool());
     for (QAction* a : boxGroup_->actions()) a->setChecked(a->property(kToolProperty).toInt() == view_->boxTool());
+}
+
+void CMainFrame::updateTitle() {
+    setWindowTitle(doc_->displayName() + QStringLiteral("[*] \u2014 ") + QString::fromLatin1(kAppTitle));
+    setWindowModified(doc_->IsModified());
+}
+
+void CMainFrame::updateToolStatus() {
+    const int r = view_->regionTool();
+    const int b = view_->boxTool();
+    toolStatus_->setText(QStringLiteral("Tools: %1, %2")
+                             .arg(toolName(r < 0 ? nullptr : regionName(static_cast<std::uint32_t>(r))),
+                                  toolName(b < 0 ? nullptr : boxName(static_cast<std::uint32_t>(b)))));
+}
+
+void CMainFrame::updateCellStatus() {
+    const QPoint c = view_->hoverCell();
+    if (c.x() < 0) {
+        cellStatus_->clear();
+        return;
+    }
+    const BoardCell& cell = doc_->board().Cell(c.x(), c.y());
+    auto name = [](const char* n) { return n ? QString::fromLatin1(n) : QStringLiteral("?"); };
+    cellStatus_->setText(QStringLiteral("Cell %1, %2: %3, %4, %5")
+                             .arg(c.x())
+                             .arg(c.y())
+                             .arg(name(regionName(static_cast<std::uint32_t>(cell.region))),
+                                  name(boxName(static_cast<std::uint32_t>(cell.box))), name(numberName(cell.number))));
+}
+
+void CMainFrame::fillRecentFiles() {
+    const QStringList files = doc_->recentFiles();
+    for (int i = 0; i < recentActions_.size(); ++i) {
+        QAction* a = recentActions_[i];
+        const bool used = i < files.size();
+        a->setVisible(used);
+        if (!used) continue;
+        a->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName()));
+        a->setData(files[i]);
+        a->setStatusTip(files[i]);
+    }
+    recentSeparator_->setVisible(!files.isEmpty());
+}
+
+void CMainFrame::setToolBarsVisible(bool visible) {
+    regionBar_->setVisible(visible);
+    boxBar_->setVisible(visible);
+    refit();
+}
+
+void CMainFrame::setStatusBarVisible(bool visible) {
+    statusBar()->setVisible(visible);
+    refit();
+}
+
+void CMainFrame::refit() {
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    if (layout()) layout()->activate();
+    setFixedSize(sizeHint());
+}
+
+void CMainFrame::openFromArguments(const QStringList& arguments) {
+    for (const QString& arg : arguments) {
+        if (arg.startsWith(QLatin1Char('-'))) continue;
+        doc_->openPath(arg, this);
+        return;
+    }
 }
 
 void CMainFrame::OnTestBoard() {

@@ -1,10 +1,14 @@
-// The designer's main window: menus, keys, the document and its one view.
+// The designer's main window: menus, tool bars, the status bar, keys, the
+// document and its one view.
 #pragma once
 
 #include <QMainWindow>
 
 class QAction;
 class QActionGroup;
+class QLabel;
+class QMenu;
+class QToolBar;
 
 namespace vortan::designer {
 
@@ -20,6 +24,14 @@ public:
     CQuorvel1View* view() const { return view_; }
     // The action of a command id (57600 New, 32771 "Turned Off", ...).
     QAction* action(int commandId) const;
+    QToolBar* regionBar() const { return regionBar_; }
+    QToolBar* boxBar() const { return boxBar_; }
+    QLabel* toolStatus() const { return toolStatus_; }
+    QLabel* cellStatus() const { return cellStatus_; }
+
+    // Opens the board named on the command line, if any (the first
+    // argument that is not an option).
+    void openFromArguments(const QStringList& arguments);
 
     void OnAppAbout();
     void OnTestBoard();
@@ -32,11 +44,26 @@ protected:
 private:
     QAction* addCommand(QWidget* menu, int id, const QString& text, const QKeySequence& key = QKeySequence());
     void syncToolChecks();
+    void updateTitle();
+    void updateToolStatus();
+    void updateCellStatus();
+    void fillRecentFiles();
+    void setToolBarsVisible(bool visible);
+    void setStatusBarVisible(bool visible);
+    // The window has a fixed size: fit it again when a bar comes or goes.
+    void refit();
 
     CQuorvel1Doc* doc_;
     CQuorvel1View* view_;
     QActionGroup* regionGroup_;
     QActionGroup* boxGroup_;
+    QToolBar* regionBar_;
+    QToolBar* boxBar_;
+    QLabel* toolStatus_;
+    QLabel* cellStatus_;
+    QMenu* fileMenu_;
+    QAction* recentSeparator_;
+    QList<QAction*> recentActions_;
 };
 
 }  // namespace vortan::designer

@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QProcess>
 #include <QProgressDialog>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include "board/board_file.h"
@@ -12,8 +13,25 @@ namespace vortan::designer {
 
 QString boardSolverProgram() { return QCoreApplication::applicationDirPath() + QStringLiteral("/vortan-board"); }
 
+QString boardTestObstacle(const BoardDefinition& board) {
+    // The search can only say "cannot be won" or "won by any move"; these
+    // causes can be named instead.
+    QStringList causes;
+    if (!board.HasYourBox()) causes << QStringLiteral("The board has no Your box, so nothing on it can be taken.");
+    if (board.CountBoxes(BoxCode::Star) == 0 && board.CountBoxes(BoxCode::Number) == 0)
+        causes << QStringLiteral("The board has no Star box and no Number box: with nothing to take, "
+                                 "a game on it is over at the first move.");
+    return causes.join(QLatin1Char('\n'));
+}
+
 BoardTestResult runBoardTest(const BoardDefinition& board, QWidget* parent, const QString& program) {
     BoardTestResult result;
+    const QString obstacle = boardTestObstacle(board);
+    if (!obstacle.isEmpty()) {
+        result.kind = BoardTestResult::Unplayable;
+        result.detail = obstacle;
+        return result;
+    }
     QTemporaryDir dir;
     BoardDefinition copy = board;  // writing recounts the boxes; the document keeps its own
     const QString path = dir.path() + QStringLiteral("/test.dat");
@@ -34,11 +52,15 @@ BoardTestResult runBoardTest(const BoardDefinition& board, QWidget* parent, cons
     QObject::connect(&solver, &QProcess::errorOccurred, &loop, [&loop](QProcess::ProcessError e) {
         if (e == QProcess::FailedToStart) loop.quit();
     });
-    QObject::connect(&progress, &QProgressDialog::canceled, &loop, [&] {
+    const auto cancel = [&] {
         result.kind = BoardTestResult::Cancelled;
         solver.kill();
         loop.quit();
-    });
+    };
+    QObject::connect(&progress, &QProgressDialog::canceled, &loop, cancel);
+    // Escape rejects the dialog without "canceled": the search must stop
+    // then too, not go on behind a dialog that is gone.
+    QObject::connect(&progress, &QDialog::rejected, &loop, cancel);
     solver.start(program, {QStringLiteral("solve"), path});
     progress.show();
     if (solver.state() != QProcess::NotRunning || solver.error() != QProcess::FailedToStart) loop.exec();
@@ -81,6 +103,8 @@ QString boardTestReport(const BoardTestResult& r) {
         return QStringLiteral("No win was found within the search budget.\n(%1)").arg(r.detail);
     case BoardTestResult::Cancelled:
         return QStringLiteral("The test was cancelled.");
+    case BoardTestResult::Unplayable:
+        return r.detail;
     case BoardTestResult::Failed:
         break;
     }

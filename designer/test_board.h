@@ -11,16 +11,21 @@ class QWidget;
 namespace vortan::designer {
 
 struct BoardTestResult {
-    enum Kind { Won, NoWin, BudgetHit, Failed, Cancelled } kind = Failed;
+    // Unplayable: the board lacks what every game needs; `detail` says what.
+    enum Kind { Won, NoWin, BudgetHit, Failed, Cancelled, Unplayable } kind = Failed;
     int length = 0;    // moves of the shortest win
     QString moves;     // the winning line, U D L R with a tick T after each
     QString detail;    // the solver's own words
 };
 
+// Why no real game can be played on the board, whatever its layout (no
+// Your box, nothing to take); empty when one may be.
+QString boardTestObstacle(const BoardDefinition& board);
+
 // The solver program beside the designer.
 QString boardSolverProgram();
 
-// Writes a copy of the board to a temporary file, runs the solver with a
+// Reports an obstacle at once; otherwise writes a copy of the board to a temporary file, runs the solver with a
 // progress dialog whose Cancel stops it, and returns what it found.
 BoardTestResult runBoardTest(const BoardDefinition& board, QWidget* parent,
                              const QString& program = boardSolverProgram());

@@ -5,12 +5,16 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "dialogs.h"
 #include "document.h"
+#include "platform/board_text.h"
 
 static void initDesignerResources() { Q_INIT_RESOURCE(designer); }
 
@@ -28,8 +32,15 @@ QImage loadBitmap(const char* name, int size) {
     return img.convertToFormat(QImage::Format_RGB32);
 }
 
-QString fromBoardText(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
-std::string toBoardText(const QString& s) { return s.toLatin1().toStdString(); }
+// Messages that refuse what the tools asked for; the others (M4 to M7)
+// warn that a box was removed while the region was painted.
+bool emptiesTheCell(const Message* m) {
+    for (MessageId id : {MessageId::M4, MessageId::M5, MessageId::M6, MessageId::M7})
+        if (m == &placementMessage(id)) return true;
+    return false;
+}
+
+QString cellsText(int n) { return n == 1 ? QStringLiteral("1 cell") : QStringLiteral("%1 cells").arg(n); }
 
 }  // namespace
 
@@ -63,6 +74,8 @@ CQuorvel1View::CQuorvel1View(CQuorvel1Doc* doc, QWidget* parent)
     }
     setFixedSize(kGridPixels + 1, kGridPixels + 1);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);  // the status bar follows the cell under the pointer
+    setFocusPolicy(Qt::ClickFocus);
     connect(doc_, &CQuorvel1Doc::boardChanged, this, &CQuorvel1View::OnUpdate);
     OnUpdate();
 }
@@ -77,6 +90,35 @@ void CQuorvel1View::setBoxTool(int tool) {
     if (tool < kToolOff || tool >= static_cast<int>(kBoxCodeCount)) return;
     tools_.box = tool;
     emit toolsChanged();
+}
+
+namespace {
+// "Turned Off": a grey tile crossed out.
+QImage offBitmap() {
+    QImage img(kCellPixels, kCellPixels, QImage::Format_RGB32);
+    img.fill(QColor(224, 224, 224));
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(160, 0, 0), 2));
+    p.drawEllipse(QRectF(3.5, 3.5, 13, 13));
+    p.drawLine(QPointF(6, 14), QPointF(14, 6));
+    return img;
+}
+}  // namespace
+
+QImage CQuorvel1View::regionBitmap(int region) const {
+    if (region < 0 || region >= static_cast<int>(kRegionCodeCount)) return offBitmap();
+    return regionBitmaps_[region];
+}
+
+QImage CQuorvel1View::boxToolBitmap(int box) const {
+    if (box < 0 || box >= static_cast<int>(kBoxCodeCount)) return offBitmap();
+    if (box == static_cast<int>(BoxCode::Empty)) return boxBitmaps_[0];
+    QImage img = regionBitmaps_[static_cast<int>(RegionCode::White)];
+    QPainter p(&img);
+    const QImage& sprite = boxBitmaps_[box];
+    p.drawImage((kCellPixels - sprite.width()) / 2, (kCellPixels - sprite.height()) / 2, sprite);
+    return img;
 }
 
 void CQuorvel1View::drawCell(int x, int y) {
@@ -119,6 +161,15 @@ void CQuorvel1View::paintEvent(QPaintEvent* event) {
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const QRect r = event->rect();
     p.drawImage(r, image_, r);
+    if (!selection_.isEmpty()) {
+        // Dark dashes over a light line: visible on every tile.
+        const QRect frame(1 + kCellPixels * selection_.x(), 1 + kCellPixels * selection_.y(),
+                          kCellPixels * selection_.width(), kCellPixels * selection_.height());
+        p.setPen(QPen(Qt::white, 2));
+        p.drawRect(frame.adjusted(1, 1, -1, -1));
+        p.setPen(QPen(Qt::black, 2, Qt::DashLine));
+        p.drawRect(frame.adjusted(1, 1, -1, -1));
+    }
 }
 
 bool CQuorvel1View::cellAt(QPoint pixel, int& x, int& y) {
@@ -130,19 +181,228 @@ bool CQuorvel1View::cellAt(QPoint pixel, int& x, int& y) {
     return true;
 }
 
-void CQuorvel1View::mousePressEvent(QMouseEvent* event) {
+QPoint CQuorvel1View::pixelOf(const QMouseEvent* event) {
     const QPointF pos = event->position();
-    const QPoint pixel(static_cast<int>(std::floor(pos.x())), static_cast<int>(std::floor(pos.y())));
-    if (event->button() == Qt::LeftButton) OnLButtonDown(pixel);
-    else if (event->button() == Qt::RightButton) OnRButtonDown(pixel);
+    return QPoint(static_cast<int>(std::floor(pos.x())), static_cast<int>(std::floor(pos.y())));
+}
+
+void CQuorvel1View::setHover(QPoint cell) {
+    if (cell == hover_) return;
+    hover_ = cell;
+    emit hoverChanged(hover_);
+}
+
+void CQuorvel1View::mousePressEvent(QMouseEvent* event) {
+    const QPoint pixel = pixelOf(event);
+    int x = 0, y = 0;
+    const bool onGrid = cellAt(pixel, x, y);
+    if (event->button() == Qt::LeftButton && drag_ == Drag::None) {
+        if (event->modifiers() & Qt::ShiftModifier) {
+            if (onGrid) {
+                drag_ = Drag::Select;
+                anchor_ = QPoint(x, y);
+                setSelection(QRect(anchor_, anchor_));
+            }
+        } else if (tools_.box == static_cast<int>(BoxCode::Number)) {
+            // Every Number box needs its own number: no painting, one click
+            // and its dialog as always.
+            setSelection(QRect());
+            OnLButtonDown(pixel);
+        } else if (onGrid) {
+            setSelection(QRect());
+            drag_ = Drag::Paint;
+            beginBatch();
+            lastCell_ = QPoint(x, y);
+            placeInBatch(x, y, tools_);
+        }
+    } else if (event->button() == Qt::RightButton && drag_ == Drag::None) {
+        OnRButtonDown(pixel);
+    }
     QWidget::mousePressEvent(event);
+}
+
+void CQuorvel1View::mouseMoveEvent(QMouseEvent* event) {
+    if (drag_ != Drag::None && !(event->buttons() & Qt::LeftButton)) {
+        // The release went elsewhere (a message box took it): the drag
+        // ends here rather than go on painting without a button held.
+        finishDrag();
+    }
+    dragTo(pixelOf(event));
+    QWidget::mouseMoveEvent(event);
+}
+
+void CQuorvel1View::dragTo(QPoint pixel) {
+    int x = 0, y = 0;
+    const bool onGrid = cellAt(pixel, x, y);
+    setHover(onGrid ? QPoint(x, y) : QPoint(-1, -1));
+    if (drag_ == Drag::Paint && onGrid) {
+        paintTo(QPoint(x, y));
+    } else if (drag_ == Drag::Select) {
+        const QPoint c(std::clamp((pixel.x() - 1) / kCellPixels, 0, kGridSize - 1),
+                       std::clamp((pixel.y() - 1) / kCellPixels, 0, kGridSize - 1));
+        setSelection(QRect(anchor_, c).normalized());
+    }
+}
+
+void CQuorvel1View::finishDrag() {
+    const Drag ended = drag_;
+    drag_ = Drag::None;
+    if (ended == Drag::Paint) endBatch(QStringLiteral("Paint"));
+}
+
+void CQuorvel1View::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && drag_ != Drag::None) {
+        // The release point counts as the last point of the drag.
+        dragTo(pixelOf(event));
+        finishDrag();
+    }
+    QWidget::mouseReleaseEvent(event);
+}
+
+void CQuorvel1View::leaveEvent(QEvent* event) {
+    setHover(QPoint(-1, -1));
+    QWidget::leaveEvent(event);
+}
+
+void CQuorvel1View::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && !selection_.isEmpty()) {
+        setSelection(QRect());
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void CQuorvel1View::paintTo(QPoint cell) {
+    // Every cell on the way, so that a quick movement leaves no gaps.
+    const QPoint from = lastCell_;
+    const int steps = std::max(std::abs(cell.x() - from.x()), std::abs(cell.y() - from.y()));
+    for (int i = 1; i <= steps; ++i) {
+        const int x = from.x() + static_cast<int>(std::lround(double(cell.x() - from.x()) * i / steps));
+        const int y = from.y() + static_cast<int>(std::lround(double(cell.y() - from.y()) * i / steps));
+        placeInBatch(x, y, tools_);
+    }
+    lastCell_ = cell;
+}
+
+void CQuorvel1View::beginBatch() {
+    batching_ = true;
+    batchBefore_ = doc_->board();
+    std::fill(&visited_[0][0], &visited_[0][0] + kCellCount, false);
+    batchCells_ = 0;
+    refusedCells_ = 0;
+    emptiedCells_ = 0;
+    firstRefusal_ = nullptr;
+    firstEmptied_ = nullptr;
+    firstCellMessages_.clear();
+    batchNumberAsked_ = false;
+}
+
+void CQuorvel1View::placeInBatch(int x, int y, const Tools& tools) {
+    if (x < 0 || y < 0 || x >= kGridSize || y >= kGridSize || visited_[x][y]) return;
+    visited_[x][y] = true;
+    ++batchCells_;
+    cellMessages_.clear();
+    PlacementRules rules(doc_->board(), *this);
+    rules.PlaceAt(x, y, tools);
+    if (batchCells_ == 1) firstCellMessages_ = cellMessages_;
+    bool refused = false, emptied = false;
+    for (const Message* m : cellMessages_) {
+        if (emptiesTheCell(m)) {
+            emptied = true;
+            if (!firstEmptied_) firstEmptied_ = m;
+        } else {
+            refused = true;
+            if (!firstRefusal_) firstRefusal_ = m;
+        }
+    }
+    refusedCells_ += refused;
+    emptiedCells_ += emptied;
+}
+
+void CQuorvel1View::endBatch(const QString& undoText) {
+    batching_ = false;
+    doc_->commitEdit(undoText, batchBefore_);
+    if (batchCells_ == 1) {
+        for (const Message* m : firstCellMessages_) showMessage(*m);
+        return;
+    }
+    if (!firstRefusal_ && !firstEmptied_) return;
+    // One message for the whole stroke instead of one per cell.
+    QStringList parts;
+    if (firstRefusal_)
+        parts << QStringLiteral("%1 of %2 %3 refused:\n%4")
+                     .arg(cellsText(refusedCells_))
+                     .arg(batchCells_)
+                     .arg(refusedCells_ == 1 ? QStringLiteral("was") : QStringLiteral("were"))
+                     .arg(QString::fromLatin1(firstRefusal_->text));
+    if (firstEmptied_)
+        parts << QStringLiteral("%1 lost %2 box:\n%3")
+                     .arg(cellsText(emptiedCells_))
+                     .arg(emptiedCells_ == 1 ? QStringLiteral("its") : QStringLiteral("their"))
+                     .arg(QString::fromLatin1(firstEmptied_->text));
+    const Message* caption = firstRefusal_ ? firstRefusal_ : firstEmptied_;
+    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(caption->caption), parts.join(QStringLiteral("\n\n")),
+                    QMessageBox::Ok, this);
+    box.exec();
+}
+
+void CQuorvel1View::setSelection(const QRect& cells) {
+    const QRect clipped = cells.normalized() & QRect(0, 0, kGridSize, kGridSize);
+    if (clipped == selection_) return;
+    selection_ = clipped;
+    update();
+    emit selectionChanged(selection_);
+}
+
+bool CQuorvel1View::copySelection() {
+    if (selection_.isEmpty()) return false;
+    clipWidth_ = selection_.width();
+    clipHeight_ = selection_.height();
+    clip_.clear();
+    for (int x = selection_.left(); x <= selection_.right(); ++x)
+        for (int y = selection_.top(); y <= selection_.bottom(); ++y) clip_.push_back(doc_->board().Cell(x, y));
+    return true;
+}
+
+bool CQuorvel1View::pasteAt(QPoint cell) {
+    if (!hasClipboard() || cell.x() < 0 || cell.y() < 0 || cell.x() >= kGridSize || cell.y() >= kGridSize)
+        return false;
+    // Each copied cell is placed as a click with its region and box as the
+    // tools would be, so the rules refuse what they would refuse by hand.
+    beginBatch();
+    pasting_ = true;
+    for (int dx = 0; dx < clipWidth_; ++dx)
+        for (int dy = 0; dy < clipHeight_; ++dy) {
+            const BoardCell& src = clip_[static_cast<std::size_t>(dx * clipHeight_ + dy)];
+            pasteNumber_ = src.number;
+            placeInBatch(cell.x() + dx, cell.y() + dy,
+                         Tools{static_cast<int>(src.region), static_cast<int>(src.box)});
+        }
+    pasting_ = false;
+    endBatch(QStringLiteral("Paste"));
+    return true;
+}
+
+void CQuorvel1View::OnEditPaste() {
+    if (hover_.x() >= 0) pasteAt(hover_);
+    else if (!selection_.isEmpty()) pasteAt(selection_.topLeft());
+}
+
+void CQuorvel1View::OnFillSelection() {
+    if (selection_.isEmpty()) return;
+    beginBatch();
+    for (int x = selection_.left(); x <= selection_.right(); ++x)
+        for (int y = selection_.top(); y <= selection_.bottom(); ++y) placeInBatch(x, y, tools_);
+    endBatch(QStringLiteral("Fill"));
 }
 
 void CQuorvel1View::OnLButtonDown(QPoint pixel) {
     int x = 0, y = 0;
     if (!cellAt(pixel, x, y)) return;
+    const BoardDefinition before = doc_->board();
     PlacementRules rules(doc_->board(), *this);
     rules.PlaceAt(x, y, tools_);
+    doc_->commitEdit(QStringLiteral("Place"), before);
 }
 
 QString CQuorvel1View::cellReport(int x, int y) const {
@@ -161,6 +421,10 @@ void CQuorvel1View::OnRButtonDown(QPoint pixel) {
 }
 
 void CQuorvel1View::showMessage(const Message& message) {
+    if (batching_) {
+        cellMessages_.push_back(&message);
+        return;
+    }
     QMessageBox box(message.icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
                     QString::fromLatin1(message.caption), QString::fromLatin1(message.text), QMessageBox::Ok,
                     this);
@@ -168,17 +432,32 @@ void CQuorvel1View::showMessage(const Message& message) {
 }
 
 bool CQuorvel1View::askBoxNumber(std::uint32_t& number) {
+    if (pasting_) {
+        number = pasteNumber_;
+        return true;
+    }
+    if (batching_ && batchNumberAsked_) {
+        number = batchNumber_;
+        return batchNumberGiven_;
+    }
     CBoxNumberDlg dlg(this);
     dlg.number = number;
-    if (dlg.exec() != QDialog::Accepted) return false;
-    number = dlg.number;
-    return true;
+    const bool given = dlg.exec() == QDialog::Accepted;
+    if (given) number = dlg.number;
+    if (batching_) {
+        // A fill asks once; the rules then refuse the number on the other cells.
+        batchNumberAsked_ = true;
+        batchNumberGiven_ = given;
+        batchNumber_ = number;
+    }
+    return given;
 }
 
 void CQuorvel1View::markModified() { doc_->SetModifiedFlag(true); }
 
 void CQuorvel1View::OnInitialize() {
     BoardDefinition& board = doc_->board();
+    const BoardDefinition before = board;
     CInitializeDlg dlg(this);
     dlg.gameName = fromBoardText(board.gameName);
     dlg.openingMessage = fromBoardText(board.openingMessage);
@@ -186,10 +465,12 @@ void CQuorvel1View::OnInitialize() {
     board.gameName = toBoardText(dlg.gameName);
     board.openingMessage = toBoardText(dlg.openingMessage);
     doc_->SetModifiedFlag(true);
+    doc_->commitEdit(QStringLiteral("Initialize"), before);
 }
 
 void CQuorvel1View::OnLimits() {
     BoardDefinition& board = doc_->board();
+    const BoardDefinition before = board;
     CLimitsDlg dlg(this);
     dlg.timeLimit = board.timeLimit;
     dlg.moveLimit = board.moveLimit;
@@ -207,6 +488,7 @@ void CQuorvel1View::OnLimits() {
     board.timeBoxTimeValue = dlg.timeBoxTimeValue;
     board.moveBoxMoveValue = dlg.moveBoxMoveValue;
     doc_->SetModifiedFlag(true);
+    doc_->commitEdit(QStringLiteral("Limits"), before);
 }
 
 void CQuorvel1View::OnFilePrint() {
@@ -214,6 +496,12 @@ void CQuorvel1View::OnFilePrint() {
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted) return;
     printBoard(&printer);
+}
+
+void CQuorvel1View::OnFilePrintPreview() {
+    QPrintPreviewDialog dialog(this);
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) { printBoard(printer); });
+    dialog.exec();
 }
 
 void CQuorvel1View::printBoard(QPagedPaintDevice* printer) const {

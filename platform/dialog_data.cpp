@@ -5,13 +5,25 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 
+#include "board_text.h"
+
 namespace vortan {
 
 const char* const kPositiveIntegerMessage = "Please enter a positive integer.";
 const char* const kIntegerMessage = "Please enter an integer.";
+const char* const kTooLargeMessage = "Please enter a number no larger than %1.";
 
 namespace {
 bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+
+// Empty when `text` fits a board file, else why not.
+QString boardTextRefusal(DialogDataExchange::TextKind kind, const QString& text) {
+    QString bad;
+    if (kind == DialogDataExchange::TextKind::Any || isBoardText(text, &bad)) return QString();
+    return QStringLiteral("The character \"%1\" cannot be stored in a board file.\n"
+                          "Please use letters, digits and signs of Western European text only.")
+        .arg(bad);
+}
 }  // namespace
 
 bool parseUnsignedField(const QString& fullText, quint32& value) {
@@ -60,18 +72,18 @@ bool parseIntegerField(const QString& fullText, qint32& value) {
 DialogDataExchange::DialogDataExchange(QWidget* dialog, QString caption)
     : dialog_(dialog), caption_(std::move(caption)) {}
 
-void DialogDataExchange::addUnsigned(QLineEdit* field, quint32* member) {
+void DialogDataExchange::addUnsigned(QLineEdit* field, quint32* member, quint32 max) {
     fields_.push_back(Field{
         field,
         [field, member] { field->setText(QString::number(*member)); },
-        [field, member] {
+        [field, member, max] {
             quint32 v = 0;
-            if (!parseUnsignedField(field->text(), v)) return false;
+            if (!parseUnsignedField(field->text(), v)) return QString::fromLatin1(kPositiveIntegerMessage);
+            if (v > max) return QString::fromLatin1(kTooLargeMessage).arg(max);
             *member = v;
-            return true;
+            return QString();
         },
-        [field] { field->selectAll(); },
-        QString::fromLatin1(kPositiveIntegerMessage)});
+        [field] { field->selectAll(); }});
 }
 
 void DialogDataExchange::addInteger(QLineEdit* field, qint32* member) {
@@ -80,25 +92,25 @@ void DialogDataExchange::addInteger(QLineEdit* field, qint32* member) {
         [field, member] { field->setText(QString::number(*member)); },
         [field, member] {
             qint32 v = 0;
-            if (!parseIntegerField(field->text(), v)) return false;
+            if (!parseIntegerField(field->text(), v)) return QString::fromLatin1(kIntegerMessage);
             *member = v;
-            return true;
+            return QString();
         },
-        [field] { field->selectAll(); },
-        QString::fromLatin1(kIntegerMessage)});
+        [field] { field->selectAll(); }});
 }
 
-void DialogDataExchange::addText(QLineEdit* field, QString* member) {
+void DialogDataExchange::addText(QLineEdit* field, QString* member, TextKind kind) {
     fields_.push_back(Field{
         field, [field, member] { field->setText(*member); },
-        [field, member] {
-            *member = field->text();
-            return true;
+        [field, member, kind] {
+            const QString refusal = boardTextRefusal(kind, field->text());
+            if (refusal.isEmpty()) *member = field->text();
+            return refusal;
         },
-        [field] { field->selectAll(); }, QString()});
+        [field] { field->selectAll(); }});
 }
 
-void DialogDataExchange::addText(QPlainTextEdit* field, QString* member, const QString& lineBreak) {
+void DialogDataExchange::addText(QPlainTextEdit* field, QString* member, const QString& lineBreak, TextKind kind) {
     fields_.push_back(Field{
         field,
         [field, member, lineBreak] {
@@ -106,13 +118,15 @@ void DialogDataExchange::addText(QPlainTextEdit* field, QString* member, const Q
             if (lineBreak != QLatin1String("\n")) shown.replace(lineBreak, QStringLiteral("\n"));
             field->setPlainText(shown);
         },
-        [field, member, lineBreak] {
+        [field, member, lineBreak, kind] {
             QString text = field->toPlainText();
+            const QString refusal = boardTextRefusal(kind, text);
+            if (!refusal.isEmpty()) return refusal;
             if (lineBreak != QLatin1String("\n")) text.replace(QLatin1Char('\n'), lineBreak);
             *member = text;
-            return true;
+            return QString();
         },
-        [field] { field->selectAll(); }, QString()});
+        [field] { field->selectAll(); }});
 }
 
 void DialogDataExchange::toFields() {
@@ -121,17 +135,18 @@ void DialogDataExchange::toFields() {
 
 bool DialogDataExchange::fromFields() {
     for (const Field& f : fields_) {
-        if (!f.store()) {
-            refuse(f);
+        const QString refusal = f.store();
+        if (!refusal.isEmpty()) {
+            refuse(f, refusal);
             return false;
         }
     }
     return true;
 }
 
-void DialogDataExchange::refuse(const Field& field) {
+void DialogDataExchange::refuse(const Field& field, const QString& text) {
     const QString caption = caption_.isEmpty() ? QApplication::applicationDisplayName() : caption_;
-    QMessageBox box(QMessageBox::Warning, caption, field.refusal, QMessageBox::Ok, dialog_);
+    QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Ok, dialog_);
     box.exec();
     field.widget->setFocus(Qt::OtherFocusReason);
     field.select();

@@ -17,6 +17,7 @@ namespace vortan {
 
 extern const char* const kPositiveIntegerMessage;  // "Please enter a positive integer."
 extern const char* const kIntegerMessage;          // "Please enter an integer."
+extern const char* const kTooLargeMessage;         // "Please enter a number no larger than %1."
 
 // Reads an unsigned number field: only the first 31 characters count;
 // blanks and tabs around the number are skipped; then decimal digits with
@@ -36,12 +37,17 @@ public:
     // (the application's display name when empty).
     explicit DialogDataExchange(QWidget* dialog, QString caption = QString());
 
-    void addUnsigned(QLineEdit* field, quint32* member);
+    // Numbers above `max` are refused with kTooLargeMessage.
+    void addUnsigned(QLineEdit* field, quint32* member, quint32 max = 0xFFFFFFFFu);
     void addInteger(QLineEdit* field, qint32* member);
-    void addText(QLineEdit* field, QString* member);
+    // What a text field accepts: anything, or only what a board file can
+    // store (Windows-1252); a character outside it is refused by name.
+    enum class TextKind { Any, Board };
+    void addText(QLineEdit* field, QString* member, TextKind kind = TextKind::Any);
     // Multi-line text; `lineBreak` replaces each line break when reading back
     // (and is turned into a plain line break when filling the field).
-    void addText(QPlainTextEdit* field, QString* member, const QString& lineBreak = QStringLiteral("\n"));
+    void addText(QPlainTextEdit* field, QString* member, const QString& lineBreak = QStringLiteral("\n"),
+                 TextKind kind = TextKind::Any);
 
     // Members into fields.
     void toFields();
@@ -53,11 +59,10 @@ private:
     struct Field {
         QWidget* widget;
         std::function<void()> load;
-        std::function<bool()> store;  // false: refused
+        std::function<QString()> store;  // the refusal's text, empty when taken
         std::function<void()> select;
-        QString refusal;
     };
-    void refuse(const Field& field);
+    void refuse(const Field& field, const QString& text);
 
     QWidget* dialog_;
     QString caption_;

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test headless and silent:
-# once in the normal build, once with AddressSanitizer and
-# UndefinedBehaviorSanitizer (set VORTAN_SKIP_SANITIZERS=1 to skip that).
-# In between, the Debian package is built, checked, installed, played and
-# purged (scripts/package-test.sh; VORTAN_SKIP_PACKAGE=1 skips it).
+# once in the normal build, once in a build without Qt (libraries, board tool
+# and their tests), once with AddressSanitizer and UndefinedBehaviorSanitizer
+# (set VORTAN_SKIP_SANITIZERS=1 to skip that). In between, the Debian package
+# is built, checked, installed, played and purged (scripts/package-test.sh;
+# VORTAN_SKIP_PACKAGE=1 skips it).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
@@ -14,6 +15,11 @@ bash tools/test-share.sh || true
 
 scripts/setup.sh
 ctest --test-dir "${VORTAN_BUILD_DIR:-build}" --output-on-failure -j "$jobs" --timeout 300
+
+# Without Qt: the libraries, the board tool and their tests still build and pass.
+cmake -S . -B build-nogui -G Ninja -DVORTAN_GUI=OFF -DVORTAN_BENCH=OFF
+cmake --build build-nogui -j "$jobs"
+ctest --test-dir build-nogui --output-on-failure -j "$jobs" --timeout 300
 
 if [ "${VORTAN_SKIP_PACKAGE:-0}" != 1 ]; then
   scripts/package-test.sh

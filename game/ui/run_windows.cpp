@@ -3,6 +3,7 @@
 #include <QMessageBox>
 
 #include "game_dialogs.h"
+#include "platform/board_text.h"
 #include "run_dialogs.h"
 #include "zembrik_view.h"
 
@@ -15,8 +16,8 @@ bool CRunWindows::showPlayGame(PlayGameModel& model) {
 }
 
 void CRunWindows::showMessage(const std::string& text, const std::string& caption) {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(caption), QString::fromStdString(text),
-                    QMessageBox::Ok, &view_);
+    // The texts are a board's 8-bit Windows texts or the game's own.
+    QMessageBox box(QMessageBox::NoIcon, fromBoardText(caption), fromBoardText(text), QMessageBox::Ok, &view_);
     box.setObjectName("runMessage");
     // Board texts are plain text, whatever they look like.
     box.setTextFormat(Qt::PlainText);

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "game/engine/input.h"
+#include "platform/board_text.h"
 
 #ifdef VORTAN_HAVE_GAME_ART
 static void initGameArt() { Q_INIT_RESOURCE(zembrik); }
@@ -180,7 +181,7 @@ void CScreenComposer::panelChanged(const CZembrikDoc& doc, const GameSettings& s
         break;
     case PanelChange::ClockStarted:
         copyPanelBackground();
-        drawPanelText(QString::fromLatin1(doc.gameName.c_str()), 110, 121);
+        drawPanelText(fromBoardText(doc.gameName), 110, 121);
         break;
     case PanelChange::TimeRanOut: drawPanelValue(kRanOut, 175, 321); break;
     case PanelChange::ClockCounted: drawStatusPanel(doc, settings); break;
@@ -244,7 +245,7 @@ void CScreenComposer::copyPanelBackground() {
 
 void CScreenComposer::drawStatusPanel(const CZembrikDoc& doc, const GameSettings& settings) {
     if (doc.gameState() == GameState::Idle) return;
-    drawPanelText(QString::fromLatin1(doc.gameName.c_str()), 110, 121);
+    drawPanelText(fromBoardText(doc.gameName), 110, 121);
     drawPanelValue(doc.numberOfLives, 110, 171);
     drawPanelValue(doc.movesLeft, 175, 271);
     drawPanelValue(doc.score, 110, 221);

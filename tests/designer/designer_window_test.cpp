@@ -16,6 +16,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUndoStack>
+#include <QPrintPreviewDialog>
+#include <QStatusBar>
 
 #include <fstream>
 #include <sstream>
@@ -27,7 +32,11 @@
 #include "designer/main_frame.h"
 #include "designer/view.h"
 #include "platform/help_window.h"
+#include "platform/install_paths.h"
 #include "tests/platform/modal_answerer.h"
+
+// Readable failures: QString as text.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 using namespace vortan;
 using namespace vortan::designer;
@@ -52,6 +61,7 @@ class DesignerWindow : public ::testing::Test {
 protected:
     void SetUp() override {
         vortan::testing::testApp();
+        QFile::remove(userDataFolder() + "/designer.ini");  // no recent files from another test
         frame = std::make_unique<CMainFrame>();
         frame->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
@@ -85,6 +95,22 @@ protected:
             d->findChild<QPushButton*>(ok ? QStringLiteral("button1") : QStringLiteral("button2"))->click();
         });
     }
+    // A left-button drag from cell to cell, the pointer passing the centre
+    // of each cell named in `via` on the way.
+    void drag(QPoint from, QPoint to, const std::vector<QPoint>& via = {},
+              Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QTest::mousePress(view(), Qt::LeftButton, mods, cellPixel(from.x(), from.y()));
+        for (QPoint c : via) QTest::mouseMove(view(), cellPixel(c.x(), c.y()));
+        QTest::mouseRelease(view(), Qt::LeftButton, mods, cellPixel(to.x(), to.y()));
+    }
+    // Keys go to the window as a user's would, through its shortcuts.
+    void key(int k, Qt::KeyboardModifiers mods = Qt::ControlModifier) {
+        frame->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+        QTest::keyClick(frame.get(), static_cast<Qt::Key>(k), mods);
+    }
+    // The pointer rests over a cell (no button).
+    void hover(int x, int y) { QTest::mouseMove(view(), cellPixel(x, y)); }
     QStringList checkedItems(const QString& menuTitle) {
         QStringList checked;
         for (QAction* m : frame->menuBar()->actions())
@@ -101,13 +127,14 @@ protected:
 }  // namespace
 
 TEST_F(DesignerWindow, StartsWithANewBoardAndTheWholeGridVisible) {
-    EXPECT_EQ(QStringLiteral("Vortan Designer"), frame->windowTitle());
+    EXPECT_EQ(QStringLiteral("untitled.dat[*] \u2014 Vortan Designer"), frame->windowTitle());
+    EXPECT_FALSE(frame->isWindowModified());
     EXPECT_GE(view()->width(), kGridPixels);
     EXPECT_GE(view()->height(), kGridPixels);
     EXPECT_EQ(frame->minimumSize(), frame->maximumSize());  // not resizable
     QStringList menus;
     for (QAction* m : frame->menuBar()->actions()) menus << m->text();
-    EXPECT_EQ((QStringList{"&File", "&Regions", "&Boxes", "Data", "&Help"}), menus);
+    EXPECT_EQ((QStringList{"&File", "&Edit", "&View", "&Regions", "&Boxes", "Data", "&Help"}), menus);
 
     EXPECT_EQ(QStringLiteral("untitled.dat"), doc()->fileName());
     EXPECT_FALSE(doc()->IsModified());
@@ -280,6 +307,25 @@ TEST_F(DesignerWindow, InitializeDialog) {
     EXPECT_EQ("Maze \xe9", board().gameName);
     EXPECT_EQ("Line one\r\nLine two", board().openingMessage);
     EXPECT_TRUE(doc()->IsModified());
+
+    // Board texts are Windows-1252: the euro sign is stored as byte 80, and
+    // a character outside the code page is refused, the dialog kept open.
+    answer.dialog<CInitializeDlg>([](CInitializeDlg* d) {
+        EXPECT_EQ(QString::fromUtf8("Maze \xc3\xa9"), d->findChild<QLineEdit*>(QStringLiteral("edit1018"))->text());
+        auto* name = d->findChild<QLineEdit*>(QStringLiteral("edit1018"));
+        name->setText(QString::fromUtf8("Caf\xc3\xa9 \xc4\x81"));
+        d->findChild<QPushButton*>(QStringLiteral("button1"))->click();
+        EXPECT_TRUE(d->isVisible());
+        EXPECT_EQ(name, d->focusWidget());
+        name->setText(QString::fromUtf8("Caf\xc3\xa9 \xe2\x82\xac"));
+        d->findChild<QPushButton*>(QStringLiteral("button1"))->click();
+    });
+    answer.box();
+    command(32789);
+    QTest::qWait(30);
+    EXPECT_EQ("Caf\xe9 \x80", board().gameName);
+    ASSERT_EQ(1u, answer.shown.size());
+    EXPECT_TRUE(answer.shown[0].text.contains(QString::fromUtf8("\xc4\x81")));
     EXPECT_TRUE(answer.unexpected.empty());
 }
 
@@ -305,19 +351,26 @@ TEST_F(DesignerWindow, LimitsDialog) {
         field(d, 1006)->setText(QStringLiteral("-5"));
         d->findChild<QPushButton*>(QStringLiteral("button1012"))->click();
         EXPECT_EQ((QStringList{"200", "200", "50", "50", "1", "40", "50"}), texts(d));
+        // The file keeps 16 bits: a larger value is refused, not cut.
         field(d, 1005)->setText(QStringLiteral("70000"));
+        d->findChild<QPushButton*>(QStringLiteral("button1"))->click();
+        EXPECT_TRUE(d->isVisible());
+        EXPECT_EQ(field(d, 1005), d->focusWidget());
+        EXPECT_EQ(QStringLiteral("70000"), field(d, 1005)->selectedText());
+        field(d, 1005)->setText(QStringLiteral("65535"));
         field(d, 1011)->setText(QStringLiteral("+0"));  // a 0 not written as 0
         d->findChild<QPushButton*>(QStringLiteral("button1"))->click();
         EXPECT_EQ(field(d, 1011), d->focusWidget());
         field(d, 1011)->setText(QStringLiteral(" 0 "));
         d->findChild<QPushButton*>(QStringLiteral("button1"))->click();
     });
-    answer.box().box().box();
+    answer.box().box().box().box();
     command(32790);
     QTest::qWait(30);
-    ASSERT_EQ(3u, answer.shown.size());
-    for (const auto& s : answer.shown) EXPECT_EQ(QStringLiteral("Please enter a positive integer."), s.text);
-    EXPECT_EQ(70000u, board().timeLimit);
+    ASSERT_EQ(4u, answer.shown.size());
+    EXPECT_EQ(QStringLiteral("Please enter a number no larger than 65535."), answer.shown[2].text);
+    for (int i : {0, 1, 3}) EXPECT_EQ(QStringLiteral("Please enter a positive integer."), answer.shown[i].text);
+    EXPECT_EQ(65535u, board().timeLimit);
     EXPECT_EQ(200u, board().moveLimit);
     EXPECT_EQ(50u, board().numberBoxTimeLimit);
     EXPECT_EQ(50u, board().starBoxTimeLimit);
@@ -348,7 +401,7 @@ TEST_F(DesignerWindow, SaveQuestionAtNewAndExit) {
     command(57600);
     QTest::qWait(30);
     ASSERT_EQ(2u, answer.shown.size());
-    EXPECT_EQ(QStringLiteral("Save changes to Untitled?"), answer.shown[1].text);
+    EXPECT_EQ(QStringLiteral("Save changes to untitled.dat?"), answer.shown[1].text);
     EXPECT_EQ(QStringLiteral("Vortan Designer"), answer.shown[1].title);
     EXPECT_EQ("Kept", board().gameName);
 
@@ -361,15 +414,15 @@ TEST_F(DesignerWindow, SaveQuestionAtNewAndExit) {
     EXPECT_EQ("Game", board().gameName);
     EXPECT_FALSE(doc()->IsModified());
 
-    // Yes saves through a Save As dialog proposing "Untitled", then goes on.
+    // Yes saves as Save does: a board without a file asks where, then New goes on.
     board().gameName = "Saved";
     doc()->SetModifiedFlag(true);
-    const QString path = dir.path() + "/fromquestion";
+    const QString path = dir.path() + "/fromquestion.dat";
     answer.box(QMessageBox::Yes).file(path);
     command(57600);
     QTest::qWait(30);
     ASSERT_EQ(1u, answer.fileDialogs.size());
-    EXPECT_EQ(QStringLiteral("Save As | All Files (*.*)"), answer.fileDialogs[0]);
+    EXPECT_EQ(QStringLiteral("Save As | Board (*.dat);All Files (*)"), answer.fileDialogs[0]);
     BoardDefinition saved;
     EXPECT_TRUE(QFileInfo::exists(path)) << QDir(dir.path()).entryList().join(',').toStdString();
     std::istringstream in(readBytes(path));
@@ -385,28 +438,40 @@ TEST_F(DesignerWindow, SaveQuestionAtNewAndExit) {
     QTest::qWait(30);
     EXPECT_EQ("Again", board().gameName);
 
-    answer.box(QMessageBox::No);
+    // With a file of its own the question names it, and Yes saves there.
+    ASSERT_TRUE(doc()->openPath(path, frame.get()));
+    board().gameName = "Named";
+    doc()->SetModifiedFlag(true);
+    answer.box(QMessageBox::Yes);
     EXPECT_TRUE(frame->close());
+    QTest::qWait(30);
+    EXPECT_EQ(QStringLiteral("Save changes to fromquestion.dat?"), answer.shown.back().text);
+    EXPECT_NE(std::string::npos, readBytes(path).find("Named"));
+    EXPECT_EQ(2u, answer.fileDialogs.size());  // no dialog this time
     EXPECT_TRUE(answer.unexpected.empty());
 }
 
-TEST_F(DesignerWindow, SaveAsThenSaveWithoutDialog) {
+TEST_F(DesignerWindow, SaveAsThenSaveWithoutDialogAndTheTitleFollows) {
     ModalAnswerer answer;
-    const QString path = dir.path() + "/noextension";
-    answer.file(path);
+    const QString typed = dir.path() + "/noextension";
+    const QString path = typed + ".dat";
+    answer.file(typed);
     command(57603);  // Save on a new board asks for a name
     QTest::qWait(30);
     ASSERT_EQ(1u, answer.fileDialogs.size());
-    EXPECT_EQ(QStringLiteral("Save As | Board (*.dat)"), answer.fileDialogs[0]);
-    EXPECT_TRUE(QFileInfo::exists(path));  // no ".dat" added
-    EXPECT_FALSE(QFileInfo::exists(path + ".dat"));
+    EXPECT_EQ(QStringLiteral("Save As | Board (*.dat);All Files (*)"), answer.fileDialogs[0]);
+    EXPECT_TRUE(QFileInfo::exists(path));  // ".dat" added, so Open's filter shows it
+    EXPECT_FALSE(QFileInfo::exists(typed));
     EXPECT_EQ(2955u, readBytes(path).size());
     EXPECT_EQ(path, doc()->fileName());
+    EXPECT_EQ(QStringLiteral("noextension.dat[*] \u2014 Vortan Designer"), frame->windowTitle());
+    EXPECT_FALSE(frame->isWindowModified());
     EXPECT_FALSE(doc()->IsModified());
     EXPECT_FALSE(QFileInfo::exists(dir.path() + "/untitled.dat"));
 
     board().gameName = "Second";
     doc()->SetModifiedFlag(true);
+    EXPECT_TRUE(frame->isWindowModified());
     command(57603);  // now straight to the file
     QTest::qWait(30);
     EXPECT_EQ(1u, answer.fileDialogs.size());
@@ -456,7 +521,7 @@ TEST_F(DesignerWindow, OpenGoodBadAndEmptyFiles) {
     answer.file(goodPath);
     command(57601);
     QTest::qWait(30);
-    EXPECT_EQ(QStringLiteral("Open | Board (*.dat)"), answer.fileDialogs.at(0));
+    EXPECT_EQ(QStringLiteral("Open | Board (*.dat);All Files (*)"), answer.fileDialogs.at(0));
     EXPECT_EQ("Opened", board().gameName);
     EXPECT_EQ(BoxCode::Your, board().Cell(4, 5).box);
     EXPECT_FALSE(doc()->IsModified());
@@ -483,16 +548,28 @@ TEST_F(DesignerWindow, OpenGoodBadAndEmptyFiles) {
     EXPECT_EQ(QStringLiteral("untitled.dat"), doc()->fileName());
     EXPECT_EQ(good.substr(0, 1500), readBytes(cutPath));
 
-    // Wrong version: cleared cells, texts kept, no message, not modified.
-    board().gameName = "Before";
+    // Not a board at all (another version text, random bytes): treated as
+    // the early end is, so the user's file is never overwritten by Ctrl+S.
     std::string wrong = good;
     wrong[1] = 'v';
-    const QString wrongPath = dir.path() + "/wrong.dat";
-    writeBytes(wrongPath, wrong);
-    EXPECT_TRUE(doc()->openPath(wrongPath, frame.get()));
-    EXPECT_EQ("Before", board().gameName);
-    EXPECT_FALSE(doc()->IsModified());
-    EXPECT_EQ(RegionCode::White, board().Cell(0, 0).region);
+    std::string noise(3000, '\0');
+    for (std::size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<char>((i * 7919 + 13) % 251);
+    for (const std::string& bytes : {wrong, noise}) {
+        ASSERT_TRUE(doc()->openPath(goodPath, frame.get()));
+        const QString wrongPath = dir.path() + "/notaboard.dat";
+        writeBytes(wrongPath, bytes);
+        answer.box();
+        EXPECT_FALSE(doc()->openPath(wrongPath, frame.get()));
+        QTest::qWait(30);
+        EXPECT_EQ(QStringLiteral("Unexpected file format."), answer.shown.back().text);
+        EXPECT_TRUE(doc()->IsModified());
+        EXPECT_EQ(QStringLiteral("untitled.dat"), doc()->fileName());
+        EXPECT_EQ(RegionCode::White, board().Cell(0, 0).region);
+        answer.file(QString());  // Save asks where; cancelled
+        command(57603);
+        QTest::qWait(30);
+        EXPECT_EQ(bytes, readBytes(wrongPath));
+    }
     answer.box();
     QTest::mouseClick(view(), Qt::RightButton, Qt::NoModifier, cellPixel(0, 0));
     QTest::qWait(30);
@@ -675,4 +752,428 @@ TEST_F(DesignerWindow, BoardMadeByClicksIsPlayableAndWon) {
     const QByteArray playOut = play.readAllStandardOutput();
     EXPECT_TRUE(playOut.contains("\"outcome\":\"Won\"")) << playOut.toStdString();
     EXPECT_TRUE(answer.unexpected.empty());
+}
+
+// ---- Editing: strokes, undo, selection, copy and paste ----
+
+TEST_F(DesignerWindow, ADragPaintsEachCellOnceAndOneUndoRestoresThem) {
+    tools(static_cast<int>(RegionCode::Yellow), kToolOff);
+    std::vector<QPoint> via;
+    for (int x = 3; x <= 10; ++x) via.push_back(QPoint(x, 5));
+    via.push_back(QPoint(4, 5));  // back over painted cells: each is placed once
+    drag(QPoint(2, 5), QPoint(11, 5), via);
+    for (int x = 2; x <= 11; ++x) EXPECT_EQ(RegionCode::Yellow, board().Cell(x, 5).region) << x;
+    EXPECT_EQ(RegionCode::White, board().Cell(12, 5).region);
+    EXPECT_EQ(RegionCode::White, board().Cell(1, 5).region);
+    EXPECT_EQ(1, doc()->undoStack()->count());
+    EXPECT_TRUE(doc()->IsModified());
+    EXPECT_TRUE(frame->isWindowModified());
+
+    key(Qt::Key_Z);
+    for (int x = 2; x <= 11; ++x) EXPECT_EQ(RegionCode::White, board().Cell(x, 5).region) << x;
+    EXPECT_FALSE(doc()->IsModified());  // back at the state it was created in
+    EXPECT_FALSE(frame->isWindowModified());
+    const QImage white = QImage(QStringLiteral(":/designer/107-region-white.png")).convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(white, view()->image().copy(1 + 20 * 6, 1 + 20 * 5, 20, 20));
+
+    key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(RegionCode::Yellow, board().Cell(6, 5).region);
+    key(Qt::Key_Z);
+    key(Qt::Key_Y);
+    EXPECT_EQ(RegionCode::Yellow, board().Cell(11, 5).region);
+    EXPECT_TRUE(doc()->IsModified());
+
+    // A quick movement that skips cells still paints every cell on its way,
+    // the diagonal included.
+    tools(static_cast<int>(RegionCode::Red), kToolOff);
+    drag(QPoint(3, 10), QPoint(9, 16));
+    for (int i = 0; i <= 6; ++i) EXPECT_EQ(RegionCode::Red, board().Cell(3 + i, 10 + i).region) << i;
+    EXPECT_EQ(2, doc()->undoStack()->count());
+
+    // A release that never reaches the view (a window took it) ends the
+    // stroke at the next movement without the button: nothing more is painted.
+    QTest::mousePress(view(), Qt::LeftButton, Qt::NoModifier, cellPixel(2, 18));
+    QMouseEvent move(QEvent::MouseMove, QPointF(cellPixel(6, 18)), QPointF(view()->mapToGlobal(cellPixel(6, 18))),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(view(), &move);
+    EXPECT_EQ(RegionCode::Red, board().Cell(2, 18).region);
+    EXPECT_EQ(RegionCode::White, board().Cell(4, 18).region);
+    EXPECT_EQ(3, doc()->undoStack()->count());
+    QTest::mouseRelease(view(), Qt::LeftButton, Qt::NoModifier, cellPixel(6, 18));
+
+    // Ctrl+Z in the middle of a stroke takes back the stroke so far, once.
+    QTest::mousePress(view(), Qt::LeftButton, Qt::NoModifier, cellPixel(2, 19));
+    QTest::mouseMove(view(), cellPixel(4, 19));
+    EXPECT_EQ(RegionCode::Red, board().Cell(4, 19).region);
+    key(Qt::Key_Z);
+    QTest::mouseMove(view(), cellPixel(6, 19));
+    QTest::mouseRelease(view(), Qt::LeftButton, Qt::NoModifier, cellPixel(6, 19));
+    for (int x = 2; x <= 6; ++x) EXPECT_EQ(RegionCode::White, board().Cell(x, 19).region) << x;
+    EXPECT_EQ(RegionCode::Red, board().Cell(2, 18).region);  // the step before it stays
+    EXPECT_TRUE(doc()->undoStack()->canRedo());
+
+    // New in the middle of a stroke: the new board gets no step that would
+    // bring the old one back.
+    ModalAnswerer answer;
+    answer.box(QMessageBox::No);
+    QTest::mousePress(view(), Qt::LeftButton, Qt::NoModifier, cellPixel(2, 19));
+    QTest::mouseMove(view(), cellPixel(4, 19));
+    key(Qt::Key_N);
+    QTest::qWait(30);
+    QTest::mouseMove(view(), cellPixel(6, 19));
+    QTest::mouseRelease(view(), Qt::LeftButton, Qt::NoModifier, cellPixel(6, 19));
+    EXPECT_EQ(RegionCode::White, board().Cell(2, 18).region);
+    EXPECT_EQ(RegionCode::White, board().Cell(3, 19).region);
+    EXPECT_FALSE(doc()->undoStack()->canUndo());
+    EXPECT_FALSE(doc()->IsModified());
+    EXPECT_TRUE(answer.unexpected.empty());
+}
+
+TEST_F(DesignerWindow, RefusedCellsInsideAStrokeShowOneMessageAtItsEnd) {
+    for (int x = 5; x <= 7; ++x) board().Cell(x, 7).region = RegionCode::Green;
+    tools(kToolOff, static_cast<int>(BoxCode::Star));
+    ModalAnswerer answer;
+    answer.box();
+    std::vector<QPoint> via;
+    for (int x = 3; x <= 8; ++x) via.push_back(QPoint(x, 7));
+    drag(QPoint(2, 7), QPoint(9, 7), via);
+    QTest::qWait(50);
+    ASSERT_EQ(1u, answer.shown.size());
+    EXPECT_EQ(QStringLiteral("3 cells of 8 were refused:\nThe current Green Region is not\n compatible with this box"),
+              answer.shown[0].text);
+    EXPECT_EQ(QStringLiteral("Invalid placement"), answer.shown[0].title);
+    EXPECT_EQ(QMessageBox::Warning, answer.shown[0].icon);
+    EXPECT_EQ(5, board().CountBoxes(BoxCode::Star));
+    EXPECT_EQ(BoxCode::Empty, board().Cell(6, 7).box);
+
+    // Painting Blue over boxes empties them: said once too, with the count.
+    tools(static_cast<int>(RegionCode::Blue), kToolOff);
+    answer.box();
+    drag(QPoint(2, 7), QPoint(4, 7), {QPoint(3, 7)});
+    QTest::qWait(50);
+    ASSERT_EQ(2u, answer.shown.size());
+    EXPECT_EQ(QStringLiteral("3 cells lost their box:\nThe Blue Region will delete\n any box in this spot"),
+              answer.shown[1].text);
+    EXPECT_EQ(QStringLiteral("placement message"), answer.shown[1].title);
+
+    // The Your box can be painted once; the rest of the stroke is refused.
+    tools(kToolOff, static_cast<int>(BoxCode::Your));
+    answer.box();
+    drag(QPoint(10, 12), QPoint(12, 12), {QPoint(11, 12)});
+    QTest::qWait(50);
+    ASSERT_EQ(3u, answer.shown.size());
+    EXPECT_EQ(QStringLiteral("2 cells of 3 were refused:\nA Your box already exists"), answer.shown[2].text);
+    EXPECT_EQ(1, board().CountBoxes(BoxCode::Your));
+    EXPECT_TRUE(answer.unexpected.empty());
+}
+
+TEST_F(DesignerWindow, UndoCoversTheDialogsAndTheSavedStepIsUnmodified) {
+    const int before = static_cast<int>(board().timeLimit);
+    ModalAnswerer answer;
+    answer.dialog<CLimitsDlg>([](CLimitsDlg* d) {
+        d->findChild<QLineEdit*>(QStringLiteral("edit1005"))->setText(QStringLiteral("99"));
+        d->findChild<QPushButton*>(QStringLiteral("button1"))->click();
+    });
+    command(32790);
+    answer.dialog<CInitializeDlg>([](CInitializeDlg* d) {
+        d->findChild<QLineEdit*>(QStringLiteral("edit1018"))->setText(QStringLiteral("Undone"));
+        d->findChild<QPushButton*>(QStringLiteral("button1"))->click();
+    });
+    command(32789);
+    EXPECT_EQ("Undone", board().gameName);
+    const QString path = dir.path() + "/steps.dat";
+    ASSERT_TRUE(doc()->savePath(path, frame.get()));
+    EXPECT_FALSE(doc()->IsModified());
+
+    command(57643);  // Edit > Undo: Initialize
+    EXPECT_EQ("Game", board().gameName);
+    EXPECT_TRUE(doc()->IsModified());
+    command(57643);  // Limits
+    EXPECT_EQ(before, static_cast<int>(board().timeLimit));
+    command(57644);
+    command(57644);
+    EXPECT_EQ("Undone", board().gameName);
+    EXPECT_EQ(99u, board().timeLimit);
+    EXPECT_FALSE(doc()->IsModified());  // the saved step again
+
+    // A Number box is one step with its dialog's answer.
+    tools(kToolOff, static_cast<int>(BoxCode::Number));
+    boxNumber(answer, QStringLiteral("4"));
+    leftClickCell(8, 8);
+    EXPECT_EQ(4u, board().Cell(8, 8).number);
+    command(57643);
+    EXPECT_EQ(BoxCode::Empty, board().Cell(8, 8).box);
+    EXPECT_FALSE(doc()->IsModified());
+
+    // A click that changes nothing still marks the board, as before, but
+    // leaves no step to undo.
+    answer.box();
+    leftClick(QPoint(5, 5));
+    QTest::qWait(30);
+    EXPECT_TRUE(doc()->IsModified());
+    EXPECT_TRUE(doc()->undoStack()->canRedo());
+    EXPECT_EQ(2, doc()->undoStack()->index());
+
+    // New and Open start a history of their own.
+    answer.box(QMessageBox::No);
+    command(57600);
+    QTest::qWait(30);
+    EXPECT_FALSE(doc()->undoStack()->canUndo());
+    EXPECT_FALSE(doc()->undoStack()->canRedo());
+    EXPECT_TRUE(answer.unexpected.empty());
+}
+
+TEST_F(DesignerWindow, CopyAndPasteARectangleThroughThePlacementRules) {
+    auto R = [](RegionCode r) { return static_cast<int>(r); };
+    auto B = [](BoxCode b) { return static_cast<int>(b); };
+    tools(R(RegionCode::Yellow), B(BoxCode::Your));
+    leftClickCell(3, 3);
+    tools(R(RegionCode::Red), B(BoxCode::Star));
+    leftClickCell(4, 3);
+    board().Cell(3, 4) = BoardCell{RegionCode::Yellow, BoxCode::Number, 6};
+    board().Cell(4, 4) = BoardCell{RegionCode::Orange, BoxCode::Hot, 0};
+
+    // Shift+drag selects; selecting changes nothing.
+    const int steps = doc()->undoStack()->count();
+    drag(QPoint(3, 3), QPoint(4, 4), {QPoint(4, 4)}, Qt::ShiftModifier);
+    EXPECT_EQ(QRect(3, 3, 2, 2), view()->selection());
+    EXPECT_EQ(steps, doc()->undoStack()->count());
+    key(Qt::Key_C);
+    EXPECT_TRUE(view()->hasClipboard());
+
+    ModalAnswerer answer;
+    answer.box();
+    hover(10, 10);
+    key(Qt::Key_V);
+    QTest::qWait(50);
+    // The Your box and the Number 6 are already on the board: refused as
+    // clicks would be; the Star and the Hot box are placed with their regions.
+    ASSERT_EQ(1u, answer.shown.size());
+    EXPECT_EQ(QStringLiteral("2 cells of 4 were refused:\nA Your box already exists"), answer.shown[0].text);
+    EXPECT_EQ((BoardCell{RegionCode::White, BoxCode::Empty, 0}), board().Cell(10, 10));
+    EXPECT_EQ((BoardCell{RegionCode::Red, BoxCode::Star, 0}), board().Cell(11, 10));
+    EXPECT_EQ((BoardCell{RegionCode::White, BoxCode::Empty, 0}), board().Cell(10, 11));
+    EXPECT_EQ((BoardCell{RegionCode::Orange, BoxCode::Hot, 0}), board().Cell(11, 11));
+    EXPECT_EQ(1, board().CountBoxes(BoxCode::Your));
+
+    // One step: one undo takes the whole paste back.
+    key(Qt::Key_Z);
+    EXPECT_EQ(RegionCode::White, board().Cell(10, 10).region);
+    EXPECT_EQ(BoxCode::Empty, board().Cell(11, 10).box);
+    EXPECT_EQ(BoxCode::Empty, board().Cell(11, 11).box);
+
+    // Onto a board without them, the Your box and the number arrive too;
+    // what hangs over the edge is left out, the border refuses.
+    board().Cell(3, 3) = BoardCell{RegionCode::Yellow, BoxCode::Empty, 0};
+    board().Cell(3, 4) = BoardCell{RegionCode::Yellow, BoxCode::Empty, 0};
+    answer.box();
+    hover(20, 7);
+    key(Qt::Key_V);
+    QTest::qWait(50);
+    ASSERT_EQ(2u, answer.shown.size());
+    EXPECT_EQ(QStringLiteral("2 cells of 4 were refused:\nThis Region can't be modified!"), answer.shown[1].text);
+    EXPECT_EQ((BoardCell{RegionCode::Yellow, BoxCode::Your, 0}), board().Cell(20, 7));
+    EXPECT_EQ((BoardCell{RegionCode::Yellow, BoxCode::Number, 6}), board().Cell(20, 8));
+    key(Qt::Key_Z);
+    hover(15, 15);
+    key(Qt::Key_V);
+    QTest::qWait(50);
+    EXPECT_EQ((BoardCell{RegionCode::Yellow, BoxCode::Your, 0}), board().Cell(15, 15));
+    EXPECT_EQ((BoardCell{RegionCode::Yellow, BoxCode::Number, 6}), board().Cell(15, 16));
+    EXPECT_EQ((BoardCell{RegionCode::Orange, BoxCode::Hot, 0}), board().Cell(16, 16));
+    EXPECT_EQ(2u, answer.shown.size());  // nothing refused, nothing said
+
+    // A plain click drops the selection; Escape does too.
+    leftClickCell(12, 12);
+    EXPECT_TRUE(view()->selection().isEmpty());
+    drag(QPoint(6, 18), QPoint(8, 18), {}, Qt::ShiftModifier);
+    EXPECT_EQ(QRect(6, 18, 3, 1), view()->selection());
+    QTest::keyClick(view(), Qt::Key_Escape);
+    EXPECT_TRUE(view()->selection().isEmpty());
+
+    // Filling with the Number tool asks once; the number can go on one cell
+    // only, and the others say so in one message.
+    drag(QPoint(6, 18), QPoint(8, 18), {}, Qt::ShiftModifier);
+    tools(kToolOff, B(BoxCode::Number));
+    boxNumber(answer, QStringLiteral("5"));
+    answer.box();
+    key(Qt::Key_F);
+    QTest::qWait(50);
+    EXPECT_EQ((BoardCell{RegionCode::White, BoxCode::Number, 5}), board().Cell(6, 18));
+    EXPECT_EQ(BoxCode::Empty, board().Cell(7, 18).box);
+    ASSERT_EQ(3u, answer.shown.size());
+    EXPECT_EQ(QStringLiteral("2 cells of 3 were refused:\nThat Number box already exists"), answer.shown[2].text);
+    EXPECT_EQ(QStringLiteral("Invalid Placement"), answer.shown[2].title);
+    EXPECT_TRUE(answer.unexpected.empty());
+}
+
+TEST_F(DesignerWindow, ToolBarsAndStatusBarFollowTheToolsAndThePointer) {
+    ASSERT_TRUE(frame->regionBar()->isVisible());
+    ASSERT_TRUE(frame->boxBar()->isVisible());
+    EXPECT_EQ(7, frame->regionBar()->actions().size());
+    EXPECT_EQ(11, frame->boxBar()->actions().size());
+    EXPECT_EQ(QStringLiteral("Tools: Turned Off, Turned Off"), frame->toolStatus()->text());
+
+    // A tool button is the menu item: choosing one checks the other.
+    auto* yellow = qobject_cast<QToolButton*>(frame->regionBar()->widgetForAction(frame->action(32772)));
+    ASSERT_NE(nullptr, yellow);
+    EXPECT_FALSE(yellow->icon().isNull());
+    QTest::mouseClick(yellow, Qt::LeftButton);
+    EXPECT_EQ(0, view()->regionTool());
+    EXPECT_EQ(QStringList{"Yellow"}, checkedItems("&Regions"));
+    command(32783);  // Boxes > Star from the menu
+    auto* star = qobject_cast<QToolButton*>(frame->boxBar()->widgetForAction(frame->action(32783)));
+    ASSERT_NE(nullptr, star);
+    EXPECT_TRUE(star->isChecked());
+    EXPECT_EQ(QStringLiteral("Tools: Yellow, Star"), frame->toolStatus()->text());
+
+    hover(5, 6);
+    EXPECT_EQ(QStringLiteral("Cell 5, 6: White, Empty, NA"), frame->cellStatus()->text());
+    board().Cell(7, 2) = BoardCell{RegionCode::Red, BoxCode::Number, 7};
+    hover(7, 2);
+    EXPECT_EQ(QStringLiteral("Cell 7, 2: Red, Number, Seven"), frame->cellStatus()->text());
+    leftClickCell(7, 2);  // the report follows an edit under the pointer
+    EXPECT_EQ(QStringLiteral("Cell 7, 2: Yellow, Star, NA"), frame->cellStatus()->text());
+
+    // View hides either, and the window fits what is left.
+    const int fullHeight = frame->height();
+    command(59392);
+    EXPECT_FALSE(frame->regionBar()->isVisible());
+    EXPECT_FALSE(frame->boxBar()->isVisible());
+    const int withoutBars = frame->height();
+    EXPECT_LT(withoutBars, fullHeight);
+    command(59393);
+    EXPECT_FALSE(frame->statusBar()->isVisible());
+    EXPECT_LT(frame->height(), withoutBars);
+    EXPECT_GE(view()->height(), kGridPixels);
+    command(59392);
+    command(59393);
+    EXPECT_EQ(fullHeight, frame->height());
+}
+
+TEST_F(DesignerWindow, FileDialogsStartInTheBoardsFolderRecentFilesAndTheCommandLine) {
+    QStringList folders;
+    auto recordFolder = [&folders](QFileDialog* fd) {
+        folders << fd->directory().absolutePath();
+        fd->reject();
+    };
+    ModalAnswerer answer;
+    answer.dialog<QFileDialog>(recordFolder);
+    command(57601);
+    QTest::qWait(30);
+    ASSERT_EQ(1, folders.size());
+    EXPECT_EQ(QDir(userDataFolder() + "/boards").absolutePath(), folders[0]);
+
+    // Four saved boards, newest first in the File menu; a fifth pushes out the oldest.
+    for (int i = 1; i <= 5; ++i) ASSERT_TRUE(doc()->savePath(dir.path() + QStringLiteral("/b%1.dat").arg(i), frame.get()));
+    const QStringList recent = doc()->recentFiles();
+    ASSERT_EQ(4, recent.size());
+    EXPECT_EQ(dir.path() + "/b5.dat", recent[0]);
+    EXPECT_EQ(dir.path() + "/b2.dat", recent[3]);
+    QMenu* file = frame->menuBar()->actions().first()->menu();
+    emit file->aboutToShow();
+    ASSERT_TRUE(doc()->openPath(dir.path() + "/b5.dat", frame.get()));
+    EXPECT_EQ(QStringLiteral("&1 b5.dat"), frame->action(57616)->text());
+    EXPECT_TRUE(frame->action(57619)->isVisible());
+
+    // Open and Save As now start where the board is.
+    answer.dialog<QFileDialog>(recordFolder);
+    command(57604);
+    QTest::qWait(30);
+    ASSERT_EQ(2, folders.size());
+    EXPECT_EQ(QDir(dir.path()).absolutePath(), folders[1]);
+
+    BoardDefinition other;
+    other.gameName = "Recent";
+    writeBytes(dir.path() + "/b3.dat", EncodeBoard(other));
+    frame->action(57618)->trigger();  // "&3 b3.dat"
+    EXPECT_EQ("Recent", board().gameName);
+    EXPECT_EQ(dir.path() + "/b3.dat", doc()->fileName());
+    EXPECT_EQ(dir.path() + "/b3.dat", doc()->recentFiles().first());
+
+    // A recent file that is gone is said so and leaves the list.
+    QFile::remove(dir.path() + "/b4.dat");
+    emit file->aboutToShow();
+    answer.box();
+    for (int id = 57616; id <= 57619; ++id)
+        if (frame->action(id)->data().toString().endsWith("b4.dat")) frame->action(id)->trigger();
+    QTest::qWait(30);
+    ASSERT_EQ(1u, answer.shown.size());
+    EXPECT_FALSE(doc()->recentFiles().contains(dir.path() + "/b4.dat"));
+
+    // `designer FILE` opens FILE; options are not files.
+    other.gameName = "Argument";
+    writeBytes(dir.path() + "/arg.dat", EncodeBoard(other));
+    frame->openFromArguments({QStringLiteral("--style"), dir.path() + "/arg.dat"});
+    EXPECT_EQ("Argument", board().gameName);
+    EXPECT_EQ(QStringLiteral("arg.dat[*] \u2014 Vortan Designer"), frame->windowTitle());
+    EXPECT_TRUE(answer.unexpected.empty());
+}
+
+TEST_F(DesignerWindow, PrintPreviewShowsTheBoard) {
+    ModalAnswerer answer;
+    bool shown = false;
+    answer.dialog<QPrintPreviewDialog>([&shown](QPrintPreviewDialog* d) {
+        shown = d->isVisible();
+        d->reject();
+    });
+    command(57609);
+    QTest::qWait(30);
+    EXPECT_TRUE(shown);
+    QStringList items;
+    for (QAction* a : frame->menuBar()->actions().first()->menu()->actions())
+        if (!a->isSeparator() && a->isVisible()) items << a->text();
+    EXPECT_EQ((QStringList{"&New", "&Open...", "&Save", "Save &As...", "&Print...", "Print Pre&view", "E&xit"}), items);
+    EXPECT_TRUE(answer.unexpected.empty());
+}
+
+TEST_F(DesignerWindow, ARoomWithItsBoxesInFewerThanTwentyInputs) {
+    int inputs = 0;
+    auto clickAction = [&](int id) {
+        QToolBar* bar = id < 32778 ? frame->regionBar() : frame->boxBar();
+        QTest::mouseClick(bar->widgetForAction(frame->action(id)), Qt::LeftButton);
+        ++inputs;
+    };
+    auto click = [&](int x, int y) {
+        leftClickCell(x, y);
+        ++inputs;
+    };
+    ModalAnswerer answer;
+    // Select the 10 x 10 room with Shift+drag, choose Yellow, fill.
+    QTest::mousePress(view(), Qt::LeftButton, Qt::ShiftModifier, cellPixel(6, 6));
+    QTest::mouseRelease(view(), Qt::LeftButton, Qt::ShiftModifier, cellPixel(15, 15));
+    inputs += 2;
+    clickAction(32772);  // Yellow
+    key(Qt::Key_F);
+    ++inputs;
+    clickAction(32780);  // Your (Yellow stays the region tool: the room is Yellow already)
+    click(7, 7);
+    clickAction(32783);  // Star
+    click(10, 8);
+    click(12, 13);
+    clickAction(32782);  // Number: each click asks; "1" is proposed, so Enter takes it
+    for (int n = 1; n <= 3; ++n) {
+        answer.dialog<CBoxNumberDlg>([&inputs, n](CBoxNumberDlg* d) {
+            auto* e = d->findChild<QLineEdit*>(QStringLiteral("edit1000"));
+            if (n > 1) {
+                QTest::keyClick(e, static_cast<Qt::Key>(Qt::Key_0 + n));
+                ++inputs;
+            }
+            QTest::keyClick(e, Qt::Key_Return);
+            ++inputs;
+        });
+        click(8 + 2 * n, 11);
+    }
+    QTest::qWait(30);
+    EXPECT_LT(inputs, 20);
+    EXPECT_TRUE(answer.unexpected.empty());
+
+    for (int x = 6; x <= 15; ++x)
+        for (int y = 6; y <= 15; ++y) EXPECT_EQ(RegionCode::Yellow, board().Cell(x, y).region) << x << "," << y;
+    EXPECT_EQ(RegionCode::White, board().Cell(5, 6).region);
+    EXPECT_EQ(RegionCode::White, board().Cell(16, 15).region);
+    EXPECT_EQ(BoxCode::Your, board().Cell(7, 7).box);
+    EXPECT_EQ(2, board().CountBoxes(BoxCode::Star));
+    for (int n = 1; n <= 3; ++n) EXPECT_EQ((BoardCell{RegionCode::Yellow, BoxCode::Number, std::uint32_t(n)}),
+                                           board().Cell(8 + 2 * n, 11));
 }

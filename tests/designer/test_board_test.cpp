@@ -3,6 +3,11 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProgressDialog>
+#include <QTemporaryDir>
+#include <QTest>
 
 #include "designer/main_frame.h"
 #include "designer/test_board.h"
@@ -45,6 +50,54 @@ TEST(TestBoard, AnUnwinnableBoardSaysSo) {
     b.Cell(9, 9) = {RegionCode::Yellow, BoxCode::Your, 0};
     const BoardTestResult r = runBoardTest(b, nullptr, kSolver);
     EXPECT_TRUE(r.kind == BoardTestResult::NoWin || r.kind == BoardTestResult::BudgetHit) << r.detail.toStdString();
+}
+
+TEST(TestBoard, NamesTheCauseWhenNoRealGameCanBePlayed) {
+    vortan::testing::testApp();
+    // Found before any search: the solver is not even needed.
+    const QString noSolver = QStringLiteral("/nonexistent/vortan-board");
+    BoardDefinition noYour;
+    noYour.Cell(5, 5) = {RegionCode::Yellow, BoxCode::Star, 0};
+    BoardTestResult r = runBoardTest(noYour, nullptr, noSolver);
+    EXPECT_EQ(r.kind, BoardTestResult::Unplayable);
+    EXPECT_EQ(boardTestReport(r), QStringLiteral("The board has no Your box, so nothing on it can be taken."));
+
+    BoardDefinition nothingToTake;
+    nothingToTake.Cell(5, 5) = {RegionCode::Yellow, BoxCode::Your, 0};
+    nothingToTake.Cell(6, 5) = {RegionCode::Yellow, BoxCode::Hot, 0};
+    r = runBoardTest(nothingToTake, nullptr, noSolver);
+    EXPECT_EQ(r.kind, BoardTestResult::Unplayable);
+    EXPECT_TRUE(boardTestReport(r).startsWith(QStringLiteral("The board has no Star box and no Number box")));
+
+    // A new board lacks both: both are said.
+    r = runBoardTest(BoardDefinition(), nullptr, noSolver);
+    EXPECT_EQ(2, boardTestReport(r).count(QLatin1Char('\n')) + 1);
+
+    // One Number box is enough to go on to the search.
+    nothingToTake.Cell(7, 5) = {RegionCode::Yellow, BoxCode::Number, 1};
+    EXPECT_TRUE(boardTestObstacle(nothingToTake).isEmpty());
+    EXPECT_EQ(runBoardTest(nothingToTake, nullptr, noSolver).kind, BoardTestResult::Failed);
+}
+
+TEST(TestBoard, EscapeInTheProgressDialogStopsTheSearch) {
+    vortan::testing::testApp();
+    // A solver that would never finish by itself.
+    QTemporaryDir dir;
+    const QString slow = dir.path() + QStringLiteral("/slow-solver");
+    QFile script(slow);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\nexec sleep 60\n");
+    script.close();
+    script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+
+    vortan::testing::ModalAnswerer answer;
+    answer.dialog<QProgressDialog>([](QProgressDialog* d) { QTest::keyClick(d, Qt::Key_Escape); });
+    QElapsedTimer clock;
+    clock.start();
+    const BoardTestResult r = runBoardTest(oneMoveBoard(), nullptr, slow);
+    EXPECT_EQ(r.kind, BoardTestResult::Cancelled);
+    EXPECT_LT(clock.elapsed(), 20000);
+    EXPECT_TRUE(answer.unexpected.empty());
 }
 
 TEST(TestBoard, AMissingSolverIsReportedNotFatal) {

@@ -1,10 +1,12 @@
-// The dialogs' number-field reader and the validate-in-order exchange.
+// The dialogs' number-field reader, the validate-in-order exchange and the
+// conversion of board texts.
 #include <gtest/gtest.h>
 
 #include <QDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+#include "platform/board_text.h"
 #include "platform/dialog_data.h"
 #include "tests/platform/modal_answerer.h"
 
@@ -137,4 +139,66 @@ TEST(IntegerField, ReadsSignedNumbersAndRefusesTheRest) {
         EXPECT_EQ(vortan::parseIntegerField(QString::fromLatin1(c.text), v), c.ok) << c.text;
         EXPECT_EQ(v, c.ok ? c.value : 123) << c.text;
     }
+}
+
+TEST_F(Exchange, NumbersAboveTheLimitAndTextsABoardCannotStoreAreRefused) {
+    QDialog dialog;
+    auto* number = new QLineEdit(&dialog);
+    auto* line = new QLineEdit(&dialog);
+    auto* multi = new QPlainTextEdit(&dialog);
+    quint32 value = 5;
+    QString name, message;
+    DialogDataExchange dde(&dialog, QStringLiteral("Caption"));
+    dde.addUnsigned(number, &value, 65535);
+    dde.addText(line, &name, DialogDataExchange::TextKind::Board);
+    dde.addText(multi, &message, QStringLiteral("\r\n"), DialogDataExchange::TextKind::Board);
+    dialog.show();
+    ModalAnswerer answer;
+
+    number->setText(QStringLiteral("65536"));
+    answer.box();
+    EXPECT_FALSE(dde.fromFields());
+    EXPECT_EQ(5u, value);
+    EXPECT_EQ(number, dialog.focusWidget());
+    EXPECT_EQ(QStringLiteral("65536"), number->selectedText());
+    number->setText(QStringLiteral("65535"));
+
+    // The euro sign is in the Windows code page; a macron and an emoji are not.
+    line->setText(QString::fromUtf8("Caf\xc3\xa9 \xe2\x82\xac"));
+    multi->setPlainText(QString::fromUtf8("L\xc4\x81ne\nsmile \xf0\x9f\x98\x80"));
+    answer.box();
+    EXPECT_FALSE(dde.fromFields());
+    EXPECT_EQ(65535u, value);
+    EXPECT_EQ(QString::fromUtf8("Caf\xc3\xa9 \xe2\x82\xac"), name);
+    EXPECT_TRUE(message.isEmpty());
+    EXPECT_EQ(multi, dialog.focusWidget());
+    multi->setPlainText(QStringLiteral("plain\nlines"));
+    EXPECT_TRUE(dde.fromFields());
+    EXPECT_EQ(QStringLiteral("plain\r\nlines"), message);
+
+    ASSERT_EQ(2u, answer.shown.size());
+    EXPECT_EQ(QStringLiteral("Please enter a number no larger than 65535."), answer.shown[0].text);
+    EXPECT_TRUE(answer.shown[1].text.contains(QString::fromUtf8("\"\xc4\x81\""))) << answer.shown[1].text.toStdString();
+    EXPECT_EQ(QStringLiteral("Caption"), answer.shown[1].title);
+    EXPECT_TRUE(answer.unexpected.empty());
+}
+
+TEST(BoardText, WindowsCodePageBothWaysAndEveryByteSurvives) {
+    EXPECT_EQ(std::string("Caf\xe9 \x80"), vortan::toBoardText(QString::fromUtf8("Caf\xc3\xa9 \xe2\x82\xac")));
+    EXPECT_EQ(QString::fromUtf8("Caf\xc3\xa9 \xe2\x82\xac \xe2\x80\x9cq\xe2\x80\x9d"),
+              vortan::fromBoardText(std::string("Caf\xe9 \x80 \x93q\x94")));
+    // Each character the code page lacks becomes one '?', a pair of
+    // surrogates included.
+    EXPECT_EQ(std::string("a?b?c"), vortan::toBoardText(QString::fromUtf8("a\xc4\x81" "b\xf0\x9f\x98\x80" "c")));
+    QString bad;
+    EXPECT_FALSE(vortan::isBoardText(QString::fromUtf8("ok \xf0\x9f\x98\x80"), &bad));
+    EXPECT_EQ(QString::fromUtf8("\xf0\x9f\x98\x80"), bad);
+    EXPECT_TRUE(vortan::isBoardText(QString::fromUtf8("\xc3\xa9\xe2\x82\xac\xc5\xb8")));
+
+    // A file's text comes back byte for byte, the undefined bytes and NUL too.
+    std::string all;
+    for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+    const QString text = vortan::fromBoardText(all);
+    EXPECT_TRUE(vortan::isBoardText(text));
+    EXPECT_EQ(all, vortan::toBoardText(text));
 }

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <vector>
@@ -104,8 +105,15 @@ public:
 private:
     void poll() {
         QWidget* w = QApplication::activeModalWidget();
-        if (!w || !w->isVisible() || w == handled_) return;
-        handled_ = w;
+        if (!w || !w->isVisible()) return;
+        // A dialog that is active again after a message box of its own has
+        // closed is not a new modal window; one shown again after it was
+        // hidden is.
+        handled_.erase(std::remove_if(handled_.begin(), handled_.end(),
+                                      [](const QPointer<QWidget>& p) { return !p || !p->isVisible(); }),
+                       handled_.end());
+        if (std::find(handled_.begin(), handled_.end(), w) != handled_.end()) return;
+        handled_.push_back(w);
         Handler h;
         if (!queue_.empty()) {
             h = std::move(queue_.front());
@@ -128,7 +136,7 @@ private:
     }
 
     QTimer timer_;
-    QPointer<QWidget> handled_;
+    std::vector<QPointer<QWidget>> handled_;  // modal windows already given a handler
     std::deque<Handler> queue_;
 };
 

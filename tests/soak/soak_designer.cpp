@@ -88,10 +88,16 @@ int main(int argc, char** argv) {
         const int r = random.below(100);
         if (r < 30) {
             tools[random.below(static_cast<int>(tools.size()))]->trigger();
-        } else if (r < 90) {
+        } else if (r < 80) {
             // Most clicks on the grid, some on its edges and beyond.
             const QPoint p(random.below(460), random.below(460));
             QTest::mouseClick(view, random.chance(85) ? Qt::LeftButton : Qt::RightButton, Qt::NoModifier, p);
+        } else if (r < 90) {
+            // A painting stroke or, with Shift, a selection, wandering anywhere.
+            const Qt::KeyboardModifiers mods = random.chance(30) ? Qt::ShiftModifier : Qt::NoModifier;
+            QTest::mousePress(view, Qt::LeftButton, mods, QPoint(random.below(460), random.below(460)));
+            for (int i = random.below(6); i > 0; --i) QTest::mouseMove(view, QPoint(random.below(460), random.below(460)));
+            QTest::mouseRelease(view, Qt::LeftButton, mods, QPoint(random.below(460), random.below(460)));
         } else {
             commands[random.below(static_cast<int>(commands.size()))]->trigger();
         }

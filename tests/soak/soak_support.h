@@ -125,7 +125,9 @@ inline int runFor(double seconds, const std::function<void()>& step) {
     QObject::connect(&driver, &QTimer::timeout, [&] {
         if (clock.elapsed() > seconds * 1000) {
             driver.stop();
-            QApplication::quit();
+            // exit, not quit: quit closes the windows first, and a save
+            // question answered with Cancel would keep the program running.
+            QApplication::exit(0);
             return;
         }
         if (QApplication::activeModalWidget()) return;
