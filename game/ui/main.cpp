@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QTimer>
 
 #include <optional>
 
@@ -36,5 +37,7 @@ int main(int argc, char** argv) {
     });
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/game/zembrik.png")));
     frame.show();
+    // A board named on the command line is played as the Open command plays it.
+    QTimer::singleShot(0, &frame, [&frame, files = parser.positionalArguments()] { frame.openFiles(files); });
     return app.exec();
 }

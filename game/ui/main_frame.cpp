@@ -161,6 +161,10 @@ void CMainFrame::OnFileNew() {
     view_->invalidate();
 }
 
+void CMainFrame::openFiles(const QStringList& files) {
+    if (!files.isEmpty()) view_->openBoardFile(files.first());
+}
+
 void CMainFrame::OnFileOpen() {
     const QString path =
         QFileDialog::getOpenFileName(this, QStringLiteral("Open"), QString(), QStringLiteral("Board (*.dat)"));

@@ -56,6 +56,9 @@ public:
 
     void OnFileNew();
     void OnFileOpen();
+    // The Open command on the first of `files` (a board named on the
+    // command line); nothing when there is none.
+    void openFiles(const QStringList& files);
     void OnDesigner();
     void OnWebLink();
     void OnAppAbout();

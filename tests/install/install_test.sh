@@ -28,8 +28,8 @@ for f in "${files[@]}"; do
 done
 # Qt's own designer owns that name.
 [ ! -e "$prefix/bin/designer" ] || fail "installed a program named designer"
-grep -q '^Exec=zembrik$' "$prefix/share/applications/$game_id.desktop" || fail "game desktop entry"
-grep -q '^Exec=vortan-designer$' "$prefix/share/applications/$designer_id.desktop" || fail "designer desktop entry"
+grep -q '^Exec=zembrik %f$' "$prefix/share/applications/$game_id.desktop" || fail "game desktop entry"
+grep -q '^Exec=vortan-designer %f$' "$prefix/share/applications/$designer_id.desktop" || fail "designer desktop entry"
 grep -q "^Icon=$game_id$" "$prefix/share/applications/$game_id.desktop" || fail "game icon name"
 grep -q "<binary>vortan-designer</binary>" "$prefix/share/metainfo/$designer_id.metainfo.xml" || fail "designer metainfo"
 grep -q "Permission is hereby granted" "$prefix/share/doc/vortan/copyright" || fail "copyright"

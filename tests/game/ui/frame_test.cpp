@@ -240,6 +240,16 @@ TEST_F(FrameTest, LeavingTheWindowPausesARunningGameUntilUnpaused) {
     UserSettings::setPauseWhenLeft(true);
 }
 
+TEST_F(FrameTest, ABoardNamedOnTheCommandLineIsPlayed) {
+    frame->openFiles({});
+    EXPECT_EQ(frame->doc().gameState(), GameState::Idle);
+    BoardDefinition b = uitest::plainBoard();
+    b.gameName = "From the command line";
+    frame->openFiles({uitest::writeBoard("named.dat", b), QStringLiteral("second.dat")});
+    EXPECT_EQ(frame->doc().gameState(), GameState::Playing);
+    EXPECT_EQ(frame->doc().gameName, "From the command line");
+}
+
 TEST_F(FrameTest, PauseKeysAndQuit) {
     EXPECT_TRUE(frame->commandAction(kCmdPause)->shortcuts().contains(QKeySequence(Qt::Key_P)));
     EXPECT_TRUE(frame->commandAction(kCmdPause)->shortcuts().contains(QKeySequence(Qt::Key_Pause)));
