@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "board/board_file.h"
 #include "designer/main_frame.h"
 #include "designer/test_board.h"
 #include "tests/platform/modal_answerer.h"
@@ -45,6 +46,18 @@ TEST(TestBoard, AnUnwinnableBoardSaysSo) {
     b.Cell(9, 9) = {RegionCode::Yellow, BoxCode::Your, 0};
     const BoardTestResult r = runBoardTest(b, nullptr, kSolver);
     EXPECT_TRUE(r.kind == BoardTestResult::NoWin || r.kind == BoardTestResult::BudgetHit) << r.detail.toStdString();
+}
+
+TEST(TestBoard, ProvesTheDemoBoardWithTheDefaultBudget) {
+    vortan::testing::testApp();
+    if (!QFile::exists(kSolver)) GTEST_SKIP() << "vortan-board is not built";
+    BoardDefinition b;
+    b.ClearCells();
+    const FileReadResult read = ReadBoardFile(VORTAN_SOURCE_DIR "/data/demogame.dat", b);
+    ASSERT_TRUE(read.opened && read.read.ok());
+    const BoardTestResult r = runBoardTest(b, nullptr, kSolver);
+    ASSERT_EQ(r.kind, BoardTestResult::Won) << r.detail.toStdString();
+    EXPECT_EQ(r.length, 17);
 }
 
 TEST(TestBoard, AMissingSolverIsReportedNotFatal) {
