@@ -51,6 +51,9 @@ public:
     int slotKind(int slot) const { return slotKind_[slot]; }
     std::int32_t region(int cell) const { return region_[cell]; }
     int yourSlot() const { return yourSlot_; }
+    // Cell a box on `cell` moves to in direction d (1..4), or -1 at the edge
+    // of the moving area.
+    int target(int d, int cell) const { return target_[d][cell]; }
 
     // The start position as a key.
     void startKey(const PlayBoard& board, std::uint64_t* key) const;

@@ -169,7 +169,58 @@ private:
         LeanBox boxes[256];
         const int n = lean_.decode(startKey_.data(), boxes);
         startTally_ = tally(boxes, n);
+        prepareStopDistances();
         return true;
+    }
+
+    // Two boxes change their offset only in a move that stops one of them,
+    // and a box stops only where a line of at most k other boxes reaches a
+    // cell that lets some box no further (a wall, Green, Orange, the edge).
+    // stopDistance_[k][c]: cells from c to the nearest place where a box can
+    // be stopped with k other boxes on the board.
+    void prepareStopDistances() {
+        int gap[5][kCellCount];
+        for (int d = 1; d <= 4; ++d)
+            for (int c = 0; c < kCellCount; ++c) {
+                int n = 0;
+                for (int at = c;; ++n) {
+                    const int t = lean_.target(d, at);
+                    const std::int32_t r = t < 0 ? 1 : lean_.region(t);
+                    if (t < 0 || (r != 0 && r != 2 && r != 3)) break;
+                    at = t;
+                }
+                gap[d][c] = n;
+            }
+        for (int k = 0; k <= kStopBoxes; ++k) {
+            std::uint8_t* dist = stopDistance_[k];
+            std::vector<int> queue;
+            for (int c = 0; c < kCellCount; ++c) {
+                const bool stops = gap[1][c] <= k || gap[2][c] <= k || gap[3][c] <= k || gap[4][c] <= k;
+                dist[c] = stops ? 0 : 255;
+                if (stops) queue.push_back(c);
+            }
+            for (std::size_t q = 0; q < queue.size(); ++q) {
+                const int c = queue[q], x = c % kGridSize, y = c / kGridSize;
+                const int next[4] = {x > 0 ? c - 1 : -1, x + 1 < kGridSize ? c + 1 : -1, y > 0 ? c - kGridSize : -1,
+                                     y + 1 < kGridSize ? c + kGridSize : -1};
+                for (int m : next)
+                    if (m >= 0 && dist[m] == 255) {
+                        dist[m] = static_cast<std::uint8_t>(dist[c] + 1);
+                        queue.push_back(m);
+                    }
+            }
+        }
+    }
+
+    // Moves before Your box and a box at `cell` can have met, `others` other
+    // boxes on the board: every unit of their Manhattan distance needs a
+    // move that stops one of the two, and none can before one of them has
+    // reached a place where it can be stopped.
+    int meetBound(int your, int cell, int others) const {
+        const int manhattan =
+            std::abs(cell % kGridSize - your % kGridSize) + std::abs(cell / kGridSize - your / kGridSize);
+        if (others > kStopBoxes) return manhattan;
+        return manhattan + std::min(stopDistance_[others][your], stopDistance_[others][cell]);
     }
 
     struct Tally {
@@ -253,17 +304,17 @@ private:
     }
 
     // A lower bound on the moves still needed to win, or -1 when no win is
-    // left: each move takes at most one box, and it moves Your box and any
-    // other box one cell apart at most, so a box to be taken is at least
-    // its Manhattan distance away. Limits that nothing can extend any more
-    // cut positions that cannot last that long.
+    // left: each move takes at most one box, and every box still to be taken
+    // is at least its meetBound away. It falls by at most one a move, so the
+    // first time a position is expanded it has been reached by fewest moves.
+    // Limits that nothing can extend any more cut positions that cannot last
+    // that long.
     int lowerBound(const LeanBox* boxes, int n, const Tally& t, const Counters& c) const {
         if (c.stars < 0 || c.numbers < 0) return -1;
         if (c.stars > t.stars) return -1;
         if ((c.stars > 0 || c.numbers > 0) && t.your < 0) return -1;
         int bound = c.stars + c.numbers;
         if (t.your >= 0) {
-            const int yx = t.your % kGridSize, yy = t.your / kGridSize;
             int nearestStar = 1 << 20, farthestStar = 0;
             int numberDist[16];
             const int needN = std::min<std::int32_t>(c.numbers, 16);
@@ -271,8 +322,7 @@ private:
             for (int i = 0; i < n; ++i) {
                 const search::BoxKind& k = lean_.kindOfSlot(boxes[i].slot);
                 if (k.box != kStar && k.box != kNumber) continue;
-                const int cell = boxes[i].cell;
-                const int dist = std::abs(cell % kGridSize - yx) + std::abs(cell / kGridSize - yy);
+                const int dist = meetBound(t.your, boxes[i].cell, n - 2);
                 if (k.box == kStar) {
                     nearestStar = std::min(nearestStar, dist);
                     farthestStar = std::max(farthestStar, dist);
@@ -560,6 +610,8 @@ private:
     std::uint64_t openWords_ = 0;
     int fLow_ = 0;
     bool over_ = false;
+    static constexpr int kStopBoxes = 15;
+    std::uint8_t stopDistance_[kStopBoxes + 1][kCellCount] = {};
     mutable std::atomic<bool> tooDeep_{false};
 };
 
