@@ -9,6 +9,7 @@
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <thread>
 
 #include "board/board_file.h"
 #include "game/engine/game_rules.h"
@@ -84,10 +85,12 @@ BENCHMARK(BM_SolveDemo)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Iteratio
 void BM_ExhaustRoom(benchmark::State& state) {
     BoardDefinition b;
     std::mt19937 rng(4);
-    for (int i = 0; i < 6; ++i) b.Cell(1 + rng() % 20, 1 + rng() % 20) = {RegionCode::Yellow, BoxCode::Free, 0};
+    // All White: the Star beside Your box is never taken, so every position
+    // within the move limit is searched.
+    for (int i = 0; i < 6; ++i) b.Cell(1 + rng() % 20, 1 + rng() % 20) = {RegionCode::White, BoxCode::Free, 0};
     for (int i = 0; i < 8; ++i) b.Cell(1 + rng() % 20, 1 + rng() % 20).region = RegionCode::Blue;
-    b.Cell(10, 10) = {RegionCode::Yellow, BoxCode::Your, 0};
-    b.Cell(3, 3) = {RegionCode::White, BoxCode::Star, 0};  // never taken on White
+    b.Cell(10, 10) = {RegionCode::White, BoxCode::Your, 0};
+    b.Cell(10, 9) = {RegionCode::White, BoxCode::Star, 0};
     b.timeLimit = 0;
     b.moveLimit = 11;
     b.numberBoxTimeLimit = b.starBoxTimeLimit = b.numberOfLives = 0;
@@ -135,10 +138,25 @@ BoardDefinition openRoom(unsigned seed) {
     return b;
 }
 
+// Rooms are given ten seconds each; one still open then is reported as
+// cancelled with the positions it had stored.
 void BM_OpenRoom(benchmark::State& state) {
     const CZembrikDoc doc = LoadedDocument(openRoom(static_cast<unsigned>(state.range(0))));
     SolveResult r;
-    for (auto _ : state) r = SolveDocument(doc);
+    for (auto _ : state) {
+        std::atomic<bool> stop{false}, done{false};
+        std::thread watch([&] {
+            const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+            while (!done && std::chrono::steady_clock::now() < end)
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            stop = true;
+        });
+        SolveOptions o;
+        o.cancel = &stop;
+        r = SolveDocument(doc, o);
+        done = true;
+        watch.join();
+    }
     report(state, r);
 }
 BENCHMARK(BM_OpenRoom)->DenseRange(1, 12)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();

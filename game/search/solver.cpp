@@ -547,6 +547,20 @@ private:
         return status;
     }
 
+    // False when some box of the goal is further than `moves` from every box
+    // of its kind in `boxes` (boxes move a cell a move and never come back).
+    bool canStillReach(const LeanBox* boxes, int n, const LeanBox* goal, int goalCount, int moves) const {
+        for (int g = 0; g < goalCount; ++g) {
+            const int kind = lean_.slotKind(goal[g].slot), gx = goal[g].cell % kGridSize, gy = goal[g].cell / kGridSize;
+            bool near = false;
+            for (int i = 0; i < n && !near; ++i)
+                near = lean_.slotKind(boxes[i].slot) == kind &&
+                       std::abs(boxes[i].cell % kGridSize - gx) + std::abs(boxes[i].cell / kGridSize - gy) <= moves;
+            if (!near) return false;
+        }
+        return true;
+    }
+
     // Finds the moves from the start to `target` (stored at `depth`) by a
     // depth-first walk over stored positions, each at the depth the table
     // gives it; then adds the winning move.
@@ -558,6 +572,8 @@ private:
         };
         std::vector<Frame> stack;
         std::unordered_set<std::uint64_t> seen;
+        LeanBox goalBoxes[256];
+        const int goalCount = lean_.decode(goal.data(), goalBoxes);
         stack.push_back({startKey_, 1});
         Worker w;
         while (!stack.empty()) {
@@ -582,6 +598,7 @@ private:
                 if (w.child[i].cell != search::kTakenCell) w.child[kept++] = w.child[i];
             const int bound = lowerBound(w.child, kept, tally(w.child, kept), c);
             if (bound < 0 || d + 1 + bound > fLimit) continue;
+            if (!canStillReach(w.child, kept, goalBoxes, goalCount, depth - d - 1)) continue;
             lean_.encode(w.child, kept, w.key);
             const std::uint64_t fp = fingerprint(w.key, words_);
             if (table_.find(fp) != d + 1 || !seen.insert(fp).second) continue;
