@@ -57,6 +57,8 @@ bool LeanBoard::build(const PlayBoard& board, std::string& error) {
         kinds_.push_back({kind.first, kind.second});
     }
     kindFirstSlot_.push_back(static_cast<int>(slotKind_.size()));
+    slotBox_.clear();
+    for (std::uint16_t k : slotKind_) slotBox_.push_back(kinds_[k].box);
     keyWords_ = std::max(1, (slots() * kSlotBits + 63) / 64);
 
     for (int i = 0; i < kCellCount; ++i) {
@@ -133,7 +135,7 @@ LeanMove LeanBoard::move(LeanBox* boxes, int count, Direction d, std::int32_t ne
         if (s == kTakenCell) return;
         const int t = target[s];
         if (t < 0) return;
-        const std::int32_t sb = kinds_[slotKind_[boxes[i].slot]].box;
+        const std::int32_t sb = slotBox_[boxes[i].slot];
         const int occupant = grid[t];
         auto shift = [&] {
             grid[t] = static_cast<std::uint8_t>(i + 1);
@@ -172,7 +174,7 @@ LeanMove LeanBoard::move(LeanBox* boxes, int count, Direction d, std::int32_t ne
             if (!occupant) {
                 shift();
             } else if (sb == kYour) {
-                const std::int32_t tb = kinds_[slotKind_[boxes[occupant - 1].slot]].box;
+                const std::int32_t tb = slotBox_[boxes[occupant - 1].slot];
                 if (tb == static_cast<std::int32_t>(BoxCode::Hot))
                     take(kEventHit, kCodeHot);
                 else if (tb == static_cast<std::int32_t>(BoxCode::Freeze))

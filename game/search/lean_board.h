@@ -76,6 +76,7 @@ private:
     std::int16_t target_[5][kCellCount] = {};
     std::vector<BoxKind> kinds_;
     std::vector<std::uint16_t> slotKind_;
+    std::vector<std::int32_t> slotBox_;  // box code of each slot, read in every step
     std::vector<int> kindFirstSlot_;
     int keyWords_ = 1;
     int yourSlot_ = -1;

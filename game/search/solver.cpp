@@ -132,7 +132,7 @@ bool liveCounter(std::int32_t v) { return v == kOff || v > 0; }
 
 class Search {
 public:
-    Search(const CZembrikDoc& doc, const SolveOptions& options) : doc_(doc), options_(options), table_(1024) {}
+    Search(const CZembrikDoc& doc, const SolveOptions& options) : doc_(doc), options_(options), table_(std::clamp<std::uint64_t>(options.memoryBudget / 64, 1024, 1 << 15)) {}
 
     SolveStatus run(SolveResult& result) {
         if (!prepare(result.error)) return over_ ? SolveStatus::NoWin : SolveStatus::Unusable;
@@ -561,53 +561,90 @@ private:
         return true;
     }
 
+    // Sum over the goal's boxes of the distance to the nearest box of its
+    // kind: the walk back tries the children closest to the goal first.
+    int distanceToGoal(const LeanBox* boxes, int n, const LeanBox* goal, int goalCount) const {
+        int sum = 0;
+        for (int g = 0; g < goalCount; ++g) {
+            const int kind = lean_.slotKind(goal[g].slot), gx = goal[g].cell % kGridSize, gy = goal[g].cell / kGridSize;
+            int best = 1 << 20;
+            for (int i = 0; i < n; ++i)
+                if (lean_.slotKind(boxes[i].slot) == kind)
+                    best = std::min(best, std::abs(boxes[i].cell % kGridSize - gx) +
+                                              std::abs(boxes[i].cell / kGridSize - gy));
+            sum += best;
+        }
+        return sum;
+    }
+
     // Finds the moves from the start to `target` (stored at `depth`) by a
     // depth-first walk over stored positions, each at the depth the table
-    // gives it; then adds the winning move.
+    // gives it, nearest to the goal first; then adds the winning move.
     bool tracePath(const std::uint64_t* target, int depth, int fLimit, int lastMove, std::string& moves) {
         const std::vector<std::uint64_t> goal(target, target + words_);
+        struct Child {
+            int score, move;
+            std::vector<std::uint64_t> key;
+        };
         struct Frame {
             std::vector<std::uint64_t> key;
-            int nextMove;
+            std::vector<Child> children;  // best last
+            int move = 0;                 // the move to the frame above
         };
         std::vector<Frame> stack;
         std::unordered_set<std::uint64_t> seen;
         LeanBox goalBoxes[256];
         const int goalCount = lean_.decode(goal.data(), goalBoxes);
-        stack.push_back({startKey_, 1});
         Worker w;
+        auto open = [&](std::vector<std::uint64_t> key) {
+            Frame f;
+            f.key = std::move(key);
+            const int d = static_cast<int>(stack.size());
+            if (d < depth) {
+                const int n = lean_.decode(f.key.data(), w.boxes);
+                const Counters base = counters(tally(w.boxes, n), d);
+                for (int move = 1; move <= 4; ++move) {
+                    std::copy(w.boxes, w.boxes + n, w.child);
+                    const LeanMove m = lean_.move(w.child, n, static_cast<Direction>(move), base.nextNumber, w.grid);
+                    if (m.eventKind == kEventFreeze || m.eventCode == kCodeRed) continue;
+                    Counters c = base;
+                    c.nextNumber = m.nextNumber;
+                    if (afterMoveAndTick(c, m.eventCode) != 0) continue;
+                    int kept = 0;
+                    for (int i = 0; i < n; ++i)
+                        if (w.child[i].cell != search::kTakenCell) w.child[kept++] = w.child[i];
+                    const int bound = lowerBound(w.child, kept, tally(w.child, kept), c);
+                    if (bound < 0 || d + 1 + bound > fLimit) continue;
+                    if (!canStillReach(w.child, kept, goalBoxes, goalCount, depth - d - 1)) continue;
+                    lean_.encode(w.child, kept, w.key);
+                    const std::uint64_t fp = fingerprint(w.key, words_);
+                    if (table_.find(fp) != d + 1 || seen.count(fp)) continue;
+                    f.children.push_back({distanceToGoal(w.child, kept, goalBoxes, goalCount), move,
+                                          std::vector<std::uint64_t>(w.key, w.key + words_)});
+                }
+                std::sort(f.children.begin(), f.children.end(),
+                          [](const Child& a, const Child& b) { return a.score > b.score; });
+            }
+            stack.push_back(std::move(f));
+        };
+        open(startKey_);
         while (!stack.empty()) {
             Frame& top = stack.back();
-            const int d = static_cast<int>(stack.size()) - 1;
-            if (d == depth && top.key == goal) break;
-            if (d >= depth || top.nextMove > 4) {
+            if (static_cast<int>(stack.size()) - 1 == depth && top.key == goal) break;
+            if (top.children.empty()) {
                 stack.pop_back();
                 continue;
             }
-            const int move = top.nextMove++;
-            const int n = lean_.decode(top.key.data(), w.boxes);
-            const Counters base = counters(tally(w.boxes, n), d);
-            std::copy(w.boxes, w.boxes + n, w.child);
-            const LeanMove m = lean_.move(w.child, n, static_cast<Direction>(move), base.nextNumber, w.grid);
-            if (m.eventKind == kEventFreeze || m.eventCode == kCodeRed) continue;
-            Counters c = base;
-            c.nextNumber = m.nextNumber;
-            if (afterMoveAndTick(c, m.eventCode) != 0) continue;
-            int kept = 0;
-            for (int i = 0; i < n; ++i)
-                if (w.child[i].cell != search::kTakenCell) w.child[kept++] = w.child[i];
-            const int bound = lowerBound(w.child, kept, tally(w.child, kept), c);
-            if (bound < 0 || d + 1 + bound > fLimit) continue;
-            if (!canStillReach(w.child, kept, goalBoxes, goalCount, depth - d - 1)) continue;
-            lean_.encode(w.child, kept, w.key);
-            const std::uint64_t fp = fingerprint(w.key, words_);
-            if (table_.find(fp) != d + 1 || !seen.insert(fp).second) continue;
-            stack.push_back({std::vector<std::uint64_t>(w.key, w.key + words_), 1});
+            Child next = std::move(top.children.back());
+            top.children.pop_back();
+            if (!seen.insert(fingerprint(next.key.data(), words_)).second) continue;
+            top.move = next.move;
+            open(std::move(next.key));
         }
         if (stack.empty()) return false;
         moves.clear();
         for (std::size_t i = 0; i + 1 < stack.size(); ++i) {
-            moves += kLetters[stack[i].nextMove - 1];
+            moves += kLetters[stack[i].move];
             moves += 'T';
         }
         moves += kLetters[lastMove];
