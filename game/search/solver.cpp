@@ -147,9 +147,10 @@ private:
     // position's counters follows from its boxes and its depth.
     bool prepare(std::string& error) {
         const CZembrikDoc& d = doc_;
-        if ((d.gameState != GameState::Playing && d.gameState != GameState::OpeningMessage &&
-             d.gameState != GameState::DemoRecording) ||
-            d.gameOutcome != GameOutcome::Undecided) {
+        const bool running = d.gameState == GameState::Playing || d.gameState == GameState::OpeningMessage ||
+                             d.gameState == GameState::Paused || d.gameState == GameState::DemoPlaying ||
+                             d.gameState == GameState::DemoRecording;
+        if (!running || d.gameOutcome != GameOutcome::Undecided) {
             error = "the game is over";
             over_ = true;
             return false;

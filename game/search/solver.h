@@ -53,7 +53,11 @@ SolveResult SolveDocument(const CZembrikDoc& position, const SolveOptions& optio
 // Encodes the board first, which recounts its Star and Number boxes.
 SolveResult SolveBoard(const BoardDefinition& board, const SolveOptions& options = {});
 
-// The first move of a shortest win from a game in progress.
+// The first move of a shortest win from a game in progress. Blocking: run it
+// on a worker thread with a copy of the document (the copy is all it
+// reads), raise options.cancel to stop it early. A game that has ended, or
+// one with no win left within its limits, answers NoWin with the message
+// "No winning line from here."
 struct HintResult {
     SolveStatus status = SolveStatus::NoWin;  // Won: `move` starts a shortest win
     Direction move = Direction::None;

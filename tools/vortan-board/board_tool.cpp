@@ -24,7 +24,8 @@ const char* const kUsage =
     "       vortan-board solve FILE [--budget SIZE] [--threads N]\n"
     "                                      print a shortest winning MOVES, one move per tick\n"
     "                                      (exit 3 when there is none, or none within SIZE of\n"
-    "                                      memory: 512M, 2G, ...; default 1G)\n"
+    "                                      memory: 512M, 2G, ...; default 1G or\n"
+    "                                      $VORTAN_SOLVE_BUDGET)\n"
     "       vortan-board hint FILE MOVES [--budget SIZE] [--threads N]\n"
     "                                      play MOVES, then print the first move of a shortest win\n"
     "                                      (exit 3 when no win remains)\n";
@@ -151,13 +152,18 @@ int cmdPlay(const std::string& path, const std::string& moves, std::ostream& out
 // Reads "--budget SIZE" (bytes with K, M or G, or plain MiB) and
 // "--threads N"; false, with the reason, for anything else.
 bool parseSearchOptions(const std::vector<std::string>& options, SolveOptions& so, std::ostream& err) {
-    for (std::size_t i = 0; i < options.size(); ++i) {
-        const bool budget = options[i] == "--budget", threads = options[i] == "--threads";
-        if ((!budget && !threads) || i + 1 >= options.size()) {
-            err << "vortan-board: unknown or incomplete option '" << options[i] << "'\n";
+    // VORTAN_SOLVE_BUDGET sets the default budget (programs that start the
+    // tool, and their tests, bound every search with it).
+    std::vector<std::string> all;
+    if (const char* env = std::getenv("VORTAN_SOLVE_BUDGET")) all = {"--budget", env};
+    all.insert(all.end(), options.begin(), options.end());
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const bool budget = all[i] == "--budget", threads = all[i] == "--threads";
+        if ((!budget && !threads) || i + 1 >= all.size()) {
+            err << "vortan-board: unknown or incomplete option '" << all[i] << "'\n";
             return false;
         }
-        const std::string& v = options[++i];
+        const std::string& v = all[++i];
         char* end = nullptr;
         const unsigned long long n = v.empty() || v[0] == '-' ? 0 : std::strtoull(v.c_str(), &end, 10);
         if (threads) {

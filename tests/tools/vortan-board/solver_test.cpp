@@ -272,6 +272,21 @@ TEST(SolveCommand, SaysWhenNoWinWasFound) {
     EXPECT_THAT(r.out, HasSubstr("the memory budget of 64 KiB was reached"));
 }
 
+TEST(SolveCommand, TakesItsDefaultBudgetFromTheEnvironment) {
+    BoardDefinition busy = whitened(drawn({"..........", ".F..F..F..", "...S.....F", ".F....Y...", "....F....."}));
+    busy.timeLimit = busy.moveLimit = 0;
+    const std::string q = boardFile("busy-env.dat", busy);
+    setenv("VORTAN_SOLVE_BUDGET", "64K", 1);
+    const ToolRun small = tool({"solve", q});
+    setenv("VORTAN_SOLVE_BUDGET", "lots", 1);
+    const ToolRun bad = tool({"solve", q});
+    unsetenv("VORTAN_SOLVE_BUDGET");
+    EXPECT_EQ(small.code, 3);
+    EXPECT_THAT(small.out, HasSubstr("the memory budget of 64 KiB was reached"));
+    EXPECT_EQ(bad.code, 2);
+    EXPECT_THAT(bad.err, HasSubstr("not 'lots'"));
+}
+
 TEST(SolveCommand, RefusesBadArgumentsAndFiles) {
     const std::string p = boardFile("ok.dat", drawn({"#S#", "#Y#"}));
     EXPECT_EQ(tool({"solve"}).code, 2);
