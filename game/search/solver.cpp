@@ -192,11 +192,13 @@ private:
                 }
                 gap[d][c] = n;
             }
-        for (int k = 0; k <= kStopBoxes; ++k) {
-            std::uint8_t* dist = stopDistance_[k];
+        for (int k = 0; k <= kStopBoxes; ++k)
+            for (int axis = 0; axis < 2; ++axis) {
+            // Axis 0: stopped moving Left or Right; axis 1: Up or Down.
+            std::uint8_t* dist = stopDistance_[axis][k];
             std::vector<int> queue;
             for (int c = 0; c < kCellCount; ++c) {
-                const bool stops = gap[1][c] <= k || gap[2][c] <= k || gap[3][c] <= k || gap[4][c] <= k;
+                const bool stops = axis == 0 ? gap[3][c] <= k || gap[4][c] <= k : gap[1][c] <= k || gap[2][c] <= k;
                 dist[c] = stops ? 0 : 255;
                 if (stops) queue.push_back(c);
             }
@@ -218,10 +220,16 @@ private:
     // move that stops one of the two, and none can before one of them has
     // reached a place where it can be stopped.
     int meetBound(int your, int cell, int others) const {
-        const int manhattan =
-            std::abs(cell % kGridSize - your % kGridSize) + std::abs(cell / kGridSize - your / kGridSize);
-        if (others > kStopBoxes) return manhattan;
-        return manhattan + std::min(stopDistance_[others][your], stopDistance_[others][cell]);
+        const int dx = std::abs(cell % kGridSize - your % kGridSize), dy = std::abs(cell / kGridSize - your / kGridSize);
+        if (others > kStopBoxes) return dx + dy;
+        // Columns close only in moves that stop one of the two sideways, rows
+        // only in moves that stop one of them upward or downward.
+        const int toH = std::min(stopDistance_[0][others][your], stopDistance_[0][others][cell]);
+        const int toV = std::min(stopDistance_[1][others][your], stopDistance_[1][others][cell]);
+        int bound = dx + dy + std::min(dx ? toH : 255, dy ? toV : 255);
+        if (dx) bound = std::max(bound, dx + toH);
+        if (dy) bound = std::max(bound, dy + toV);
+        return bound;
     }
 
     struct Tally {
@@ -666,7 +674,7 @@ private:
     int fLow_ = 0;
     bool over_ = false;
     static constexpr int kStopBoxes = 15;
-    std::uint8_t stopDistance_[kStopBoxes + 1][kCellCount] = {};
+    std::uint8_t stopDistance_[2][kStopBoxes + 1][kCellCount] = {};
     mutable std::atomic<bool> tooDeep_{false};
 };
 
