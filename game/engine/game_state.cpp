@@ -118,10 +118,15 @@ LoadResult CZembrikDoc::openAndStartRun(RunKind kind) {
     return result;
 }
 
-LoadResult CZembrikDoc::openAndStartRun(std::istream& board, RunKind kind) {
+LoadResult CZembrikDoc::openRun(std::istream& board) {
     gameState_ = GameState::OpeningMessage;
     const LoadResult result = loadBoardStream(board);
     gameOutcome = GameOutcome::Undecided;
+    return result;
+}
+
+LoadResult CZembrikDoc::openAndStartRun(std::istream& board, RunKind kind) {
+    const LoadResult result = openRun(board);
     startRun(kind);
     return result;
 }

@@ -55,6 +55,7 @@ public:
     // A run opens: OpeningMessage while its board at boardPath is read and
     // its opening message is up; then it starts.
     LoadResult openRun();
+    LoadResult openRun(std::istream& board);
     void startRun(RunKind kind);
     // Both at once, for runs that show no message (tools, tests).
     LoadResult openAndStartRun(RunKind kind = RunKind::Played);

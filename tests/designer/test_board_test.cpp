@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "board/board_file.h"
 #include "designer/main_frame.h"
 #include "designer/test_board.h"
 #include "tests/platform/modal_answerer.h"
@@ -98,6 +99,18 @@ TEST(TestBoard, EscapeInTheProgressDialogStopsTheSearch) {
     EXPECT_EQ(r.kind, BoardTestResult::Cancelled);
     EXPECT_LT(clock.elapsed(), 20000);
     EXPECT_TRUE(answer.unexpected.empty());
+}
+
+TEST(TestBoard, ProvesTheDemoBoardWithTheDefaultBudget) {
+    vortan::testing::testApp();
+    if (!QFile::exists(kSolver)) GTEST_SKIP() << "vortan-board is not built";
+    BoardDefinition b;
+    b.ClearCells();
+    const FileReadResult read = ReadBoardFile(VORTAN_SOURCE_DIR "/data/demogame.dat", b);
+    ASSERT_TRUE(read.opened && read.read.ok());
+    const BoardTestResult r = runBoardTest(b, nullptr, kSolver);
+    ASSERT_EQ(r.kind, BoardTestResult::Won) << r.detail.toStdString();
+    EXPECT_EQ(r.length, 17);
 }
 
 TEST(TestBoard, AMissingSolverIsReportedNotFatal) {

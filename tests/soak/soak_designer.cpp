@@ -65,6 +65,9 @@ int main(int argc, char** argv) {
     }
     files << QString::fromStdString((home / "made.dat").string());
     setenv("VORTAN_HOME", home.c_str(), 1);
+    // Test Board on a board of random clicks may search for minutes under the
+    // solver's default budget; a small one keeps each test to about a second.
+    setenv("VORTAN_SOLVE_BUDGET", "16M", 1);
     if (!getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
 
     QApplication app(argc, argv);

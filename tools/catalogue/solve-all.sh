@@ -9,7 +9,7 @@ solutions=tools/catalogue/solutions.txt
 failed=0
 while read -r name length moves; do
     case "$name" in ''|'#'*) continue ;; esac
-    line=$(nice "$tool" solve "data/$name" --budget 5000000 2>/dev/null | head -n 1)
+    line=$(nice "$tool" solve "data/$name" 2>/dev/null | head -n 1)
     case "$line" in
     *T) got=$(( ${#line} / 2 )) ;;
     *) got="none" ;;

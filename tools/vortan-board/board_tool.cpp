@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <ostream>
+#include <sstream>
 
 #include "board/board_file.h"
 #include "board/file_io.h"
@@ -21,9 +22,14 @@ const char* const kUsage =
     "usage: vortan-board new FILE          write the file of a new board\n"
     "       vortan-board info FILE         print the board and its problems as JSON\n"
     "       vortan-board play FILE MOVES   play MOVES (U D L R = arrow keys, T = one timer tick)\n"
-    "       vortan-board solve FILE [--budget N]\n"
+    "       vortan-board solve FILE [--budget SIZE] [--threads N]\n"
     "                                      print a shortest winning MOVES, one move per tick\n"
-    "                                      (exit 3 when no win is found within N states)\n"
+    "                                      (exit 3 when there is none, or none within SIZE of\n"
+    "                                      memory: 512M, 2G, ...; default 1G or\n"
+    "                                      $VORTAN_SOLVE_BUDGET)\n"
+    "       vortan-board hint FILE MOVES [--budget SIZE] [--threads N]\n"
+    "                                      play MOVES, then print the first move of a shortest win\n"
+    "                                      (exit 3 when no win remains)\n"
     "       vortan-board --help | --version\n";
 
 int usage(std::ostream& err) {
@@ -143,47 +149,121 @@ int cmdPlay(const std::string& path, const std::string& moves, std::ostream& out
     return 0;
 }
 
+// Reads "--budget SIZE" (bytes with K, M or G, or plain MiB) and
+// "--threads N"; false, with the reason, for anything else.
+bool parseSearchOptions(const std::vector<std::string>& options, SolveOptions& so, std::ostream& err) {
+    // VORTAN_SOLVE_BUDGET sets the default budget (programs that start the
+    // tool, and their tests, bound every search with it).
+    std::vector<std::string> all;
+    if (const char* env = std::getenv("VORTAN_SOLVE_BUDGET")) all = {"--budget", env};
+    all.insert(all.end(), options.begin(), options.end());
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const bool budget = all[i] == "--budget", threads = all[i] == "--threads";
+        if ((!budget && !threads) || i + 1 >= all.size()) {
+            err << "vortan-board: unknown or incomplete option '" << all[i] << "'\n";
+            return false;
+        }
+        const std::string& v = all[++i];
+        char* end = nullptr;
+        const unsigned long long n = v.empty() || v[0] == '-' ? 0 : std::strtoull(v.c_str(), &end, 10);
+        if (threads) {
+            if (n == 0 || n > 64 || *end != '\0') {
+                err << "vortan-board: --threads wants a number from 1 to 64, not '" << v << "'\n";
+                return false;
+            }
+            so.threads = static_cast<int>(n);
+            continue;
+        }
+        std::uint64_t scale = std::uint64_t(1) << 20;
+        if (end && *end != '\0') {
+            const std::string unit = end;
+            if (unit == "K" || unit == "k") scale = std::uint64_t(1) << 10;
+            else if (unit == "M" || unit == "m") scale = std::uint64_t(1) << 20;
+            else if (unit == "G" || unit == "g") scale = std::uint64_t(1) << 30;
+            else scale = 0;
+        }
+        // Below 64 KiB not even a first table fits; above 1 TiB is a typing error.
+        if (n == 0 || scale == 0 || n > (std::uint64_t(1) << 40) / scale || n * scale < (std::uint64_t(1) << 16)) {
+            err << "vortan-board: --budget wants a memory size such as 256M or 2G (64K to 1024G), not '" << v
+                << "'\n";
+            return false;
+        }
+        so.memoryBudget = n * scale;
+    }
+    return true;
+}
+
+// The document of a board file as Play loads it; false, with the reason printed.
+bool loadForSearch(const std::string& path, CZembrikDoc& doc, std::ostream& err) {
+    BoardDefinition check;
+    if (!readForTool(path, check, err)) return false;
+    doc.boardPath = path;
+    if (doc.openRun() != LoadResult::Loaded) {
+        err << "vortan-board: cannot read " << path << "\n";
+        return false;
+    }
+    doc.gameOutcome = GameOutcome::Undecided;
+    return true;
+}
+
+std::string searchFigures(const SolveResult& r) {
+    std::ostringstream s;
+    s << r.states << " positions, " << r.generated << " moves tried in " << r.seconds << " s";
+    return s.str();
+}
+
 // Exit code 3: the board was read but no win was found.
 int cmdSolve(const std::string& path, const std::vector<std::string>& options, std::ostream& out,
              std::ostream& err) {
     SolveOptions so;
-    for (std::size_t i = 0; i < options.size(); ++i) {
-        if (options[i] == "--budget" && i + 1 < options.size()) {
-            const std::string& v = options[++i];
-            char* end = nullptr;
-            const unsigned long long n = std::strtoull(v.c_str(), &end, 10);
-            if (v.empty() || v[0] == '-' || *end != '\0' || n == 0) {
-                err << "vortan-board: --budget wants a positive number of states, not '" << v << "'\n";
-                return usage(err);
-            }
-            so.budget = n;
-        } else {
-            return usage(err);
-        }
-    }
-    BoardDefinition check;
-    if (!readForTool(path, check, err)) return 1;
+    if (!parseSearchOptions(options, so, err)) return usage(err);
     CZembrikDoc doc;
-    doc.boardPath = path;
-    if (doc.openRun() != LoadResult::Loaded) {
-        err << "vortan-board: cannot read " << path << "\n";
-        return 1;
-    }
+    if (!loadForSearch(path, doc, err)) return 1;
     const SolveResult r = SolveDocument(doc, so);
     switch (r.status) {
     case SolveStatus::Won:
         out << r.moves << "\n";
-        err << "won in " << r.length << " moves; " << r.states << " states searched in " << r.seconds << " s\n";
+        err << "won in " << r.length << " moves; " << searchFigures(r) << "\n";
         return 0;
     case SolveStatus::NoWin:
-        out << "no win found: " << r.states << " states searched, none left\n";
+        out << "no win found: " << r.states << " positions searched, none left\n";
         return 3;
     case SolveStatus::BudgetHit:
-        out << "no win found: budget of " << so.budget << " states hit (" << r.states << " states searched)\n";
+        out << "no win found: " << r.error << " (" << searchFigures(r) << ")\n";
         return 3;
+    case SolveStatus::Cancelled:
     case SolveStatus::Unusable: break;
     }
     err << "vortan-board: cannot solve " << path << ": " << r.error << "\n";
+    return 1;
+}
+
+// Plays MOVES as the game would, then asks the search for the next move.
+int cmdHint(const std::string& path, const std::string& moves, const std::vector<std::string>& options,
+            std::ostream& out, std::ostream& err) {
+    for (char c : moves)
+        if (c != 'U' && c != 'D' && c != 'L' && c != 'R' && c != 'T') {
+            err << "vortan-board: MOVES may hold only U, D, L, R and T, not '" << c << "'\n";
+            return usage(err);
+        }
+    SolveOptions so;
+    if (!parseSearchOptions(options, so, err)) return usage(err);
+    CZembrikDoc doc;
+    if (!loadForSearch(path, doc, err)) return 1;
+    const ReplayResult played = ReplayMoves(doc, moves);
+    if (played.doc.gameState() != GameState::Playing) {
+        out << "the game is over: " << gameOutcomeName(played.doc.gameOutcome) << "\n";
+        return 3;
+    }
+    const HintResult h = FindHint(played.doc, so);
+    out << h.message << "\n";
+    switch (h.status) {
+    case SolveStatus::Won: return 0;
+    case SolveStatus::NoWin:
+    case SolveStatus::BudgetHit: return 3;
+    case SolveStatus::Cancelled:
+    case SolveStatus::Unusable: break;
+    }
     return 1;
 }
 
@@ -205,6 +285,8 @@ int boardToolMain(const std::vector<std::string>& args, std::ostream& out, std::
     if (cmd == "play" && args.size() == 3) return cmdPlay(args[1], args[2], out, err);
     if (cmd == "solve" && args.size() >= 2)
         return cmdSolve(args[1], std::vector<std::string>(args.begin() + 2, args.end()), out, err);
+    if (cmd == "hint" && args.size() >= 3)
+        return cmdHint(args[1], args[2], std::vector<std::string>(args.begin() + 3, args.end()), out, err);
     return usage(err);
 }
 

@@ -9,79 +9,14 @@
 #include "board/board_file.h"
 #include "board_tool.h"
 #include "solver.h"
+#include "tests/support/search_boards.h"
 
 using namespace vortan;
+using namespace vortan::test;
 using ::testing::HasSubstr;
 namespace fs = std::filesystem;
 
 namespace {
-
-// A board drawn in characters from cell (1, 1); the rest of the inside is
-// wall. '#' Blue, '.' Yellow, ',' White, 'r' Red, 'g' Green, 'o' Orange;
-// boxes stand on Yellow: Y Your, S Star, 1-9 Number, F Free, H Hot,
-// Z Freeze, T Time, M Move; E Exception on Green.
-BoardDefinition drawn(const std::vector<std::string>& rows) {
-    BoardDefinition b;
-    for (int y = 1; y < kGridSize - 1; ++y)
-        for (int x = 1; x < kGridSize - 1; ++x) b.Cell(x, y) = {RegionCode::Blue, BoxCode::Empty, 0};
-    for (std::size_t r = 0; r < rows.size(); ++r)
-        for (std::size_t c = 0; c < rows[r].size(); ++c) {
-            BoardCell& cell = b.Cell(static_cast<int>(c) + 1, static_cast<int>(r) + 1);
-            const char ch = rows[r][c];
-            cell = {RegionCode::Yellow, BoxCode::Empty, 0};
-            switch (ch) {
-            case '#': cell.region = RegionCode::Blue; break;
-            case ',': cell.region = RegionCode::White; break;
-            case 'r': cell.region = RegionCode::Red; break;
-            case 'g': cell.region = RegionCode::Green; break;
-            case 'o': cell.region = RegionCode::Orange; break;
-            case 'Y': cell.box = BoxCode::Your; break;
-            case 'S': cell.box = BoxCode::Star; break;
-            case 'F': cell.box = BoxCode::Free; break;
-            case 'H': cell.box = BoxCode::Hot; break;
-            case 'Z': cell.box = BoxCode::Freeze; break;
-            case 'T': cell.box = BoxCode::Time; break;
-            case 'M': cell.box = BoxCode::Move; break;
-            case 'E': cell = {RegionCode::Green, BoxCode::Exception, 0}; break;
-            default:
-                if (ch >= '1' && ch <= '9') cell = {RegionCode::Yellow, BoxCode::Number, std::uint32_t(ch - '0')};
-            }
-        }
-    // Generous limits unless a test sets its own.
-    b.timeLimit = 600;
-    b.moveLimit = 600;
-    b.numberBoxTimeLimit = 0;
-    b.starBoxTimeLimit = 0;
-    b.numberOfLives = 1;
-    b.RecountBoxes();
-    return b;
-}
-
-// The same board with every Yellow cell White: nothing can be taken there.
-BoardDefinition whitened(BoardDefinition b) {
-    for (auto& column : b.cells)
-        for (BoardCell& c : column)
-            if (c.region == RegionCode::Yellow) c.region = RegionCode::White;
-    return b;
-}
-
-// Shortest winning length by trying every sequence through the real rules.
-int exhaustiveShortest(const BoardDefinition& b, int maxDepth) {
-    const CZembrikDoc doc = LoadedDocument(b);
-    std::vector<std::string> level{""};
-    for (int depth = 1; depth <= maxDepth; ++depth) {
-        std::vector<std::string> deeper;
-        for (const std::string& line : level)
-            for (const char* m : {"UT", "DT", "LT", "RT"}) {
-                const std::string longer = line + m;
-                const ReplayResult r = ReplayMoves(doc, longer);
-                if (r.won()) return depth;
-                if (r.doc.gameState() == GameState::Playing) deeper.push_back(longer);
-            }
-        level.swap(deeper);
-    }
-    return -1;
-}
 
 std::string boardFile(const std::string& name, BoardDefinition b) {
     const char* home = std::getenv("VORTAN_HOME");
@@ -129,31 +64,40 @@ TEST(SolverShortest, TakesNumberBoxesInAscendingOrder) {
     EXPECT_TRUE(ReplayMoves(LoadedDocument(b), r.moves).won());
 }
 
+// Compares the search with every line of play through the real rules.
+void expectAgreement(const BoardDefinition& b, int depth, int round, int& compared) {
+    const CZembrikDoc doc = LoadedDocument(b);
+    const int expected = exhaustiveShortest(doc, depth);
+    const SolveResult r = SolveDocument(doc);
+    if (expected > 0) {
+        ASSERT_EQ(r.status, SolveStatus::Won) << round;
+        EXPECT_EQ(r.length, expected) << round;
+        ++compared;
+    } else if (r.status == SolveStatus::Won) {
+        EXPECT_GT(r.length, depth) << round;
+    } else {
+        EXPECT_EQ(r.status, SolveStatus::NoWin) << round;
+    }
+    if (r.status == SolveStatus::Won) {
+        EXPECT_TRUE(ReplayMoves(doc, r.moves).won()) << round;
+    }
+}
+
 TEST(SolverShortest, AgreesWithAnExhaustiveSearchOnSmallRandomBoards) {
     std::mt19937 rng(7);
-    const char pieces[] = "....,.....#SSFF";
     int compared = 0;
-    for (int round = 0; round < 30; ++round) {
-        std::vector<std::string> rows(4, std::string(5, '.'));
-        for (auto& row : rows)
-            for (char& c : row) c = pieces[rng() % (sizeof pieces - 1)];
-        rows[rng() % 4][rng() % 5] = '1';
-        rows[rng() % 4][rng() % 5] = 'Y';
-        const BoardDefinition b = drawn(rows);
-        if (b.CountBoxes(BoxCode::Star) + b.CountBoxes(BoxCode::Number) == 0) continue;
-        const int expected = exhaustiveShortest(b, 6);
-        const SolveResult r = SolveBoard(b);
-        if (expected > 0) {
-            ASSERT_EQ(r.status, SolveStatus::Won) << round;
-            EXPECT_EQ(r.length, expected) << round;
-            ++compared;
-        } else if (r.status == SolveStatus::Won) {
-            EXPECT_GT(r.length, 6) << round;
-        }
-        if (r.status == SolveStatus::Won) {
-            EXPECT_TRUE(ReplayMoves(LoadedDocument(b), r.moves).won()) << round;
-        }
-    }
+    for (int round = 0; round < 30; ++round)
+        expectAgreement(randomRoom(rng, 4, 5, "....,.....#SSFF", false), 6, round, compared);
+    EXPECT_GT(compared, 10);
+}
+
+TEST(SolverShortest, AgreesWithAnExhaustiveSearchUnderClocksLivesAndSpecialBoxes) {
+    // Red cells, Hot, Freeze, Time and Move boxes, Green and Orange, small
+    // move limits, clocks and lives: every rule that can end or lengthen a game.
+    std::mt19937 rng(11);
+    int compared = 0;
+    for (int round = 0; round < 120; ++round)
+        expectAgreement(randomRoom(rng, 4, 5, ".........,#rrSFHZTMEfgos", true), 6, round, compared);
     EXPECT_GT(compared, 10);
 }
 
@@ -239,13 +183,51 @@ TEST(SolverSearch, ReportsABoardThatCannotBeWon) {
     EXPECT_TRUE(r.moves.empty());
 }
 
-TEST(SolverSearch, StopsAtTheBudget) {
+TEST(SolverSearch, StopsAtTheMemoryBudgetAndSaysSo) {
     BoardDefinition b = whitened(drawn({"..........", ".F..F..F..", "...S.....F", ".F....Y...", "....F....."}));
+    b.timeLimit = b.moveLimit = 0;
     SolveOptions small;
-    small.budget = 50;
+    small.memoryBudget = 64 * 1024;
     const SolveResult r = SolveBoard(b, small);
     EXPECT_EQ(r.status, SolveStatus::BudgetHit);
-    EXPECT_EQ(r.states, 50u);
+    EXPECT_THAT(r.error, HasSubstr("memory budget"));
+    EXPECT_LE(r.peakBytes, small.memoryBudget);
+    SolveOptions capped;
+    capped.budget = 50;
+    const SolveResult c = SolveBoard(b, capped);
+    EXPECT_EQ(c.status, SolveStatus::BudgetHit);
+    EXPECT_GE(c.states, 50u);
+}
+
+TEST(SolverSearch, ARaisedCancelFlagStopsTheSearch) {
+    std::atomic<bool> cancel{true};
+    SolveOptions o;
+    o.cancel = &cancel;
+    EXPECT_EQ(SolveBoard(drawn({"..S..", ".....", "..Y.."}), o).status, SolveStatus::Cancelled);
+}
+
+TEST(SolverSearch, TwoThreadsFindWinsOfTheSameLength) {
+    // Boards whose search layers are wide enough to be shared.
+    for (const char* name : {"demogame.dat", "brenno88.dat", "brenno118.dat"}) {
+        CZembrikDoc doc;
+        doc.boardPath = std::string(VORTAN_SOURCE_DIR) + "/data/" + name;
+        ASSERT_EQ(doc.openRun(), LoadResult::Loaded) << name;
+        SolveOptions one, two;
+        one.threads = 1;
+        two.threads = 2;
+        const SolveResult a = SolveDocument(doc, one), c = SolveDocument(doc, two);
+        ASSERT_EQ(a.status, SolveStatus::Won) << name;
+        EXPECT_EQ(c.status, SolveStatus::Won) << name;
+        EXPECT_EQ(a.length, c.length) << name;
+        EXPECT_TRUE(ReplayMoves(doc, c.moves).won()) << name;
+    }
+}
+
+TEST(SolverSearch, RefusesBoardsItCannotStandFor) {
+    BoardDefinition b = drawn({"Y.S.Y"});
+    const SolveResult r = SolveBoard(b);
+    EXPECT_EQ(r.status, SolveStatus::Unusable);
+    EXPECT_THAT(r.error, HasSubstr("2 Your boxes"));
 }
 
 TEST(SolverSearch, ABoardWithoutStarsOrNumbersIsWonByTheFirstMove) {
@@ -280,28 +262,71 @@ TEST(SolveCommand, SaysWhenNoWinWasFound) {
     ToolRun r = tool({"solve", p});
     EXPECT_EQ(r.code, 3);
     EXPECT_THAT(r.out, HasSubstr("no win found"));
-    EXPECT_THAT(r.out, HasSubstr("states searched"));
-    const std::string q =
-        boardFile("busy.dat", whitened(drawn({"..........", ".F..F..F..", "...S.....F", ".F....Y...", "....F....."})));
-    r = tool({"solve", q, "--budget", "20"});
+    EXPECT_THAT(r.out, HasSubstr("positions searched, none left"));
+    BoardDefinition busy = whitened(drawn({"..........", ".F..F..F..", "...S.....F", ".F....Y...", "....F....."}));
+    busy.timeLimit = busy.moveLimit = 0;
+    const std::string q = boardFile("busy.dat", busy);
+    r = tool({"solve", q, "--budget", "64K"});
     EXPECT_EQ(r.code, 3);
-    EXPECT_THAT(r.out, HasSubstr("budget of 20 states hit"));
+    EXPECT_THAT(r.out, HasSubstr("the memory budget of 64 KiB was reached"));
+}
+
+TEST(SolveCommand, TakesItsDefaultBudgetFromTheEnvironment) {
+    BoardDefinition busy = whitened(drawn({"..........", ".F..F..F..", "...S.....F", ".F....Y...", "....F....."}));
+    busy.timeLimit = busy.moveLimit = 0;
+    const std::string q = boardFile("busy-env.dat", busy);
+    setenv("VORTAN_SOLVE_BUDGET", "64K", 1);
+    const ToolRun small = tool({"solve", q});
+    setenv("VORTAN_SOLVE_BUDGET", "lots", 1);
+    const ToolRun bad = tool({"solve", q});
+    unsetenv("VORTAN_SOLVE_BUDGET");
+    EXPECT_EQ(small.code, 3);
+    EXPECT_THAT(small.out, HasSubstr("the memory budget of 64 KiB was reached"));
+    EXPECT_EQ(bad.code, 2);
+    EXPECT_THAT(bad.err, HasSubstr("not 'lots'"));
 }
 
 TEST(SolveCommand, RefusesBadArgumentsAndFiles) {
     const std::string p = boardFile("ok.dat", drawn({"#S#", "#Y#"}));
     EXPECT_EQ(tool({"solve"}).code, 2);
+    for (const char* bad : {"0", "-5", "12x", "", "2T", "1K", "3000G"})
+        EXPECT_EQ(tool({"solve", p, "--budget", bad}).code, 2) << bad;
     EXPECT_EQ(tool({"solve", p, "--budget"}).code, 2);
-    EXPECT_EQ(tool({"solve", p, "--budget", "0"}).code, 2);
-    EXPECT_EQ(tool({"solve", p, "--budget", "-5"}).code, 2);
-    EXPECT_EQ(tool({"solve", p, "--budget", "12x"}).code, 2);
+    EXPECT_EQ(tool({"solve", p, "--threads", "0"}).code, 2);
     EXPECT_EQ(tool({"solve", p, "--fast"}).code, 2);
+    EXPECT_EQ(tool({"solve", p, "--budget", "512M", "--threads", "1"}).code, 0);
+    EXPECT_EQ(tool({"solve", p, "--budget", "1g"}).code, 0);
     const ToolRun missing = tool({"solve", p + ".missing"});
     EXPECT_EQ(missing.code, 1);
     EXPECT_THAT(missing.err, HasSubstr("cannot open"));
-    BoardDefinition odd = drawn({"#S#", "#Y#"});
-    odd.Cell(5, 5).box = static_cast<BoxCode>(40);
-    const ToolRun unusable = tool({"solve", boardFile("odd.dat", odd)});
+    const ToolRun unusable = tool({"solve", boardFile("two.dat", drawn({"Y.S.Y"}))});
     EXPECT_EQ(unusable.code, 1);
     EXPECT_THAT(unusable.err, HasSubstr("cannot solve"));
+    EXPECT_THAT(unusable.err, HasSubstr("2 Your boxes"));
+}
+
+TEST(HintCommand, PrintsTheFirstMoveOfAShortestWinAfterTheMovesPlayed) {
+    const std::string p = boardFile("hint.dat", drawn({"S....", ".....", "..Y.."}));
+    ToolRun r = tool({"hint", p, ""});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_THAT(r.out, HasSubstr("a win in 4 moves"));
+    // Two moves right take the Star along the top wall; it is then quickest
+    // to slide it into the other corner (Up or Right first, both shortest).
+    r = tool({"hint", p, "RTRT"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(r.out == "Up: a win in 4 moves.\n" || r.out == "Right: a win in 4 moves.\n") << r.out;
+    r = tool({"hint", p, "LTLTUTUT"});
+    EXPECT_EQ(r.code, 3);
+    EXPECT_EQ(r.out, "the game is over: Won\n");
+}
+
+TEST(HintCommand, SaysWhenNoWinRemainsAndRefusesBadMoves) {
+    const std::string p = boardFile("hint-white.dat", whitened(drawn({"..S..", "..Y.."})));
+    ToolRun r = tool({"hint", p, "UT"});
+    EXPECT_EQ(r.code, 3);
+    EXPECT_EQ(r.out, "No winning line from here.\n");
+    EXPECT_EQ(tool({"hint", p, "UX"}).code, 2);
+    EXPECT_EQ(tool({"hint", p}).code, 2);
+    EXPECT_EQ(tool({"hint", p, "U", "--budget", "nope"}).code, 2);
+    EXPECT_EQ(tool({"hint", p + ".missing", "U"}).code, 1);
 }
