@@ -57,6 +57,7 @@ void CZembrikDoc::applyRead(const BoardDefinition& read, const ReadResult& resul
 
 LoadResult CZembrikDoc::loadBoardStream(std::istream& in) {
     ++loadGeneration;
+    hintUsed = false;
     playBoard.clear();
     BoardDefinition read;
     const ReadResult result = ReadBoard(in, read);

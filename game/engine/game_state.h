@@ -98,6 +98,9 @@ public:
     std::string boardPath;
     // Counts board loads, so that observers can tell one game from the next.
     std::uint32_t loadGeneration = 0;
+    // A hint was shown in this game: it files no high score. Cleared by
+    // every board load.
+    bool hintUsed = false;
     std::int32_t playedGame = -1;
     std::int32_t playedSeries = -1;
 

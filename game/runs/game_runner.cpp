@@ -10,6 +10,7 @@ const char* const kDemoEndedMessage =
     "Vortan.\nSee Help File for Details.";
 const char* const kRecordingStartMessage = "You can now make a demo";
 const char* const kRecordingEndedMessage = "You have now finished\n making the demo!";
+const char* const kHintedWinMessage = "A hint was used in this game,\nso no high score is filed.";
 
 namespace {
 const char* const kOptionsFile = "Options.dat";
@@ -184,7 +185,10 @@ void GameRunner::OnOptions() {
 void GameRunner::gameEnded(const GameEnd& end) {
     if (end.outcome == GameOutcome::Won) {
         win_.showGameWon();
-        fileHighScore();
+        if (doc_.hintUsed)
+            win_.showMessage(kHintedWinMessage, "Game Message");
+        else
+            fileHighScore();
     } else {
         win_.showGameLost();
     }

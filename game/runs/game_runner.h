@@ -110,5 +110,6 @@ private:
 extern const char* const kDemoEndedMessage;
 extern const char* const kRecordingStartMessage;
 extern const char* const kRecordingEndedMessage;
+extern const char* const kHintedWinMessage;
 
 }  // namespace vortan

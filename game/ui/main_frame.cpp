@@ -44,6 +44,9 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), view_(new CZembri
     connect(addCommand(game, QStringLiteral("End Game"), kCmdEndGame), &QAction::triggered, this,
             [this] { view_->runner().OnEndGame(); });
     connect(addCommand(game, QStringLiteral("Demo"), kCmdDemo), &QAction::triggered, this, [this] { view_->runner().OnDemo(); });
+    QAction* hint = addCommand(game, QStringLiteral("Hint"), kCmdHint);
+    hint->setShortcut(QKeySequence(Qt::Key_H));
+    connect(hint, &QAction::triggered, this, [this] { view_->OnHint(); });
     QAction* exit = addCommand(game, QStringLiteral("E&xit"), kCmdAppExit);
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(exit, &QAction::triggered, this, &QWidget::close);

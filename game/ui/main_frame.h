@@ -39,6 +39,7 @@ enum Command : int {
     kCmdDefaultHelp = 57671,
     // Commands of our own, beyond the original menus.
     kCmdPauseWhenLeft = 33001,
+    kCmdHint = 33002,
 };
 
 class CMainFrame : public QMainWindow {

@@ -49,6 +49,9 @@ public:
     void drawPanelValue(std::int32_t value, int x, int y);
     void drawStatusPanel(const CZembrikDoc& doc, const GameSettings& settings);
     static QString panelValueText(std::int32_t value);
+    // Outlines the click zone of `direction` in white, as the zone of the
+    // last move is outlined (drawn whether or not the zones are shown).
+    void outlineZone(Direction direction);
 
     // Box animation frames: animFrame 0..5, blinkPhase 0..1 for Numbers.
     std::int32_t animFrame = 0;
@@ -57,7 +60,6 @@ public:
 private:
     void blitSprite(int sx, int sy, int w, int h, int dx, int dy);
     void drawMouseZones();
-    void outlineZone(Direction direction);
 
     // The sprite sheet and the panel background are separate surfaces, as
     // the painter and the panel read them.

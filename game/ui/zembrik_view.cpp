@@ -54,7 +54,15 @@ CZembrikView::CZembrikView(CZembrikDoc& doc, QWidget* parent)
     // event, so the timer keeps firing while it is up (a timer never fires
     // again while its own event is being handled). Later ticks run inside
     // the dialog's loop and count the end of the game down as usual.
-    connect(&timer_, &QTimer::timeout, this, [this] { rules_.OnTimer(); }, Qt::QueuedConnection);
+    connect(
+        &timer_, &QTimer::timeout, this,
+        [this] {
+            rules_.OnTimer();
+            // The end of the game ends the search for a hint.
+            if (hints_.busy() && doc_.gameState() != GameState::Playing) hints_.cancel();
+        },
+        Qt::QueuedConnection);
+    connect(&hints_, &CHintSeeker::found, this, &CZembrikView::showHint);
     timer_.start();
     if (!timer_.isActive()) {
         QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Vortan Version 2.3"),
@@ -109,6 +117,36 @@ LoadResult CZembrikView::openBoardFile(const QString& path) {
     applyDialogColours(&box);
     box.exec();
     return result;
+}
+
+void CZembrikView::OnHint() {
+    if (doc_.gameState() != GameState::Playing) return;
+    doc_.hintUsed = true;
+    hintBoxes_ = boxesNow();
+    hintTicket_ = hints_.seek(doc_);
+}
+
+std::vector<std::int32_t> CZembrikView::boxesNow() const {
+    std::vector<std::int32_t> boxes;
+    boxes.reserve(kGridSize * kGridSize);
+    for (int x = 0; x < kGridSize; ++x)
+        for (int y = 0; y < kGridSize; ++y) boxes.push_back(doc_.playBoard.peek(x, y).box);
+    return boxes;
+}
+
+void CZembrikView::showHint(std::uint64_t ticket, const HintResult& hint) {
+    // An answer for a position the game has left is no answer.
+    if (ticket != hintTicket_ || doc_.gameState() != GameState::Playing || boxesNow() != hintBoxes_) return;
+    if (hint.status == SolveStatus::Won) {
+        composer_.outlineZone(hint.move);
+        rules_.playSound(Sound::Click);
+        tracer_.present();
+        QTimer::singleShot(1000, this, [this, ticket] {
+            if (ticket == hintTicket_ && doc_.gameState() != GameState::Idle) composeScreen();
+        });
+    } else if (hint.status != SolveStatus::Cancelled) {
+        windows_.showMessage(hint.message, "Hint");
+    }
 }
 
 // ---- the picture ----------------------------------------------------------

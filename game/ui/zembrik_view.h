@@ -15,6 +15,7 @@
 #include "game/engine/game_state.h"
 #include "game/engine/recording_effects.h"
 #include "game/runs/game_runner.h"
+#include "hint_seeker.h"
 #include "run_windows.h"
 #include "screen_composer.h"
 #include "sound_output.h"
@@ -52,6 +53,10 @@ public:
     void OnSoundEffects() { rules_.OnSoundEffects(); }
     void OnSoundMusic() { rules_.OnSoundMusic(); }
     void OnMouseControl() { rules_.OnMouseControl(); }
+    // Hint: the first move of a shortest win from here, outlined on its
+    // click zone for a second, or a message when no win remains. A game in
+    // which it was asked for files no high score.
+    void OnHint();
     // New options: the board is drawn again at once in the new style.
     void stylesChanged() { composeScreen(); }
     void reopenMusic(bool play) { sound_->reopenMusic(play); }
@@ -92,6 +97,9 @@ protected:
 
 private:
     void redrawPanelOnRelease();
+    void showHint(std::uint64_t ticket, const HintResult& hint);
+    // The boxes of the position a hint was asked for.
+    std::vector<std::int32_t> boxesNow() const;
     void waitMilliseconds(int ms);
 
     CZembrikDoc& doc_;
@@ -105,6 +113,9 @@ private:
     std::unique_ptr<InstalledSoundOutput> installed_;
     SoundOutput* sound_ = &silent_;
     CScreenComposer composer_;
+    CHintSeeker hints_;
+    std::uint64_t hintTicket_ = 0;
+    std::vector<std::int32_t> hintBoxes_;
 
     QTimer timer_;
     bool waitsOn_ = true;

@@ -234,6 +234,22 @@ TEST_F(Run, WinningFilesTheScoreAfterTheDialog) {
     EXPECT_TRUE(fx.log.empty());
 }
 
+TEST_F(Run, AWinWithAHintFilesNoScoreAndSaysSo) {
+    writeBoard("alvor1.dat", "x", 100);
+    runner.OnPlay();
+    doc.hintUsed = true;
+    fx.log.clear();
+    rules.OnKeyDown(kKeyUp);
+    EXPECT_EQ(doc.gameOutcome, GameOutcome::Won);
+    EXPECT_EQ(events().back(), std::string("message Game Message: ") + kHintedWinMessage);
+    HighScoreTable t;
+    ASSERT_TRUE(t.ReadHighScores(at("HIScore0.dat")));
+    EXPECT_EQ(t.GetHighScore(0, 0), 0);
+    // The next game starts without it.
+    runner.OnPlay();
+    EXPECT_FALSE(doc.hintUsed);
+}
+
 TEST_F(Run, ABoardOpenedWithoutAChoiceFromTheCatalogueFilesNoScore) {
     writeBoard("board.dat", "x", 100);
     ASSERT_EQ(doc.openDocument(at("board.dat")), LoadResult::Loaded);

@@ -57,7 +57,7 @@ TEST_F(FrameTest, MenusInOrderWithTheirItems) {
     for (QAction* a : frame->menuBar()->actions()) bar << a->text();
     EXPECT_EQ(bar, QStringList({"&Game", "&Options", "&Sound", "&Animation", "&Control", "&Designer", "&Web Link",
                                 "&Help"}));
-    EXPECT_EQ(menuTexts("&Game"), QStringList({"Play", "Pause", "End Game", "Demo", "E&xit"}));
+    EXPECT_EQ(menuTexts("&Game"), QStringList({"Play", "Pause", "End Game", "Demo", "Hint", "E&xit"}));
     EXPECT_EQ(menuTexts("&Options"), QStringList({"&Options", "-", "Pause when the window is left"}));
     EXPECT_EQ(menuTexts("&Sound"), QStringList({"E&ffects", "&Music"}));
     EXPECT_EQ(menuTexts("&Animation"), QStringList({"A&nimation"}));
@@ -238,6 +238,37 @@ TEST_F(FrameTest, LeavingTheWindowPausesARunningGameUntilUnpaused) {
     EXPECT_TRUE(none.unexpected.empty());
     EXPECT_EQ(frame->doc().gameState(), GameState::Playing);
     UserSettings::setPauseWhenLeft(true);
+}
+
+TEST_F(FrameTest, HintOutlinesTheFirstMoveOfAShortestWinOrSaysThereIsNone) {
+    // Two moves Right take the only Star box.
+    BoardDefinition b = uitest::plainBoard(18, 10);
+    b.Cell(20, 20).box = BoxCode::Empty;
+    b.Cell(20, 10).box = BoxCode::Star;
+    ASSERT_EQ(frame->view()->openBoardFile(uitest::writeBoard("hint.dat", b)), LoadResult::Loaded);
+    QCoreApplication::processEvents();
+    frame->view()->rules().OnMouseControl();  // shown with or without the zones
+    frame->view()->composeScreen();
+    // The middle of the Right zone's outer edge.
+    const QPoint edge((kZoneG.x + kZoneH.x) / 2, (kZoneG.y + kZoneH.y) / 2);
+    EXPECT_FALSE(uitest::isWhite(frame->view()->composedImage().pixel(edge)));
+    EXPECT_EQ(frame->commandAction(kCmdHint)->shortcut(), QKeySequence(Qt::Key_H));
+    frame->commandAction(kCmdHint)->trigger();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return uitest::isWhite(frame->view()->composedImage().pixel(edge)); }, 5000));
+    EXPECT_TRUE(frame->doc().hintUsed);
+    EXPECT_EQ(frame->doc().gameState(), GameState::Playing);  // nothing moved
+
+    // The Star box walled in: no win from anywhere.
+    BoardDefinition walled = uitest::plainBoard();
+    ASSERT_EQ(frame->view()->openBoardFile(uitest::writeBoard("nowin.dat", walled)), LoadResult::Loaded);
+    EXPECT_FALSE(frame->doc().hintUsed);
+    uitest::ModalScript answer;
+    answer.box();
+    frame->commandAction(kCmdHint)->trigger();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return answer.done(); }, 5000));
+    answer.stop();
+    ASSERT_EQ(answer.boxes.size(), 1u);
+    EXPECT_EQ(answer.boxes[0], "Hint | No winning line from here.");
 }
 
 TEST_F(FrameTest, ABoardNamedOnTheCommandLineIsPlayed) {
