@@ -30,12 +30,6 @@ struct SeriesPlan {
     bool hotDoors = false;        // Hot boxes guard the doorways
 };
 
-const char* const kLabels[2][12] = {
-    {"Easy", "Traditional", "Chambered", "Maze", "Patterns", "Geometry", "Shapes", "Themes", "Complex",
-     "Assorted", "Extra", "Bonus"},
-    {"Simple", "Circle", "Kaleidoscope", "Supergraphic", "Cadrel 1", "Cadrel 2", "Cadrel 3", "Reserved",
-     "Transparent", "Symbol", "Traps", "Mirrors"},
-};
 
 // Game names, easiest first; at most 14 characters to fit the panel.
 // Symbol and Supergraphic boards are named after their picture instead.
@@ -103,7 +97,7 @@ SeriesPlan planFor(int version, int series) {
     p.numbersHi = 1 + v + series / 4;
     p.freeLo = 0;
     p.freeHi = 1 + v + series / 5;
-    const std::string label = kLabels[version][series];
+    const std::string label = seriesLabel(version, series);
     if (label == "Easy") p.starsHi = 2, p.numbersHi = 1, p.freeHi = 1;
     if (label == "Simple") p.freeHi = 3;
     if (label == "Maze") p.freeHi = 1, p.starsLo = 1, p.starsHi = 2, p.numbersLo = 0, p.numbersHi = 1;
@@ -137,7 +131,7 @@ SeriesPlan planFor(int version, int series) {
 // Draws the look of the series; returns the name of what it pictures, if
 // the picture has one.
 std::string drawLayout(int version, int series, Canvas& c, Rng& rng) {
-    const std::string label = kLabels[version][series];
+    const std::string label = seriesLabel(version, series);
     std::string title;
     if (label == "Easy") {
         layoutRoom(c, rng, rng.range(5, 8), rng.range(5, 8));
@@ -511,7 +505,7 @@ std::string plural(int n, const char* one, const char* many) {
 // puts to use. Lines end with CR LF as the designer stores them.
 std::string openingMessage(const BoardDefinition& b, int version, int series) {
     std::vector<std::string> lines;
-    const std::string label = kLabels[version][series];
+    const std::string label = seriesLabel(version, series);
     const int stars = b.CountBoxes(BoxCode::Star), numbers = b.CountBoxes(BoxCode::Number);
     std::string take = "Take ";
     if (stars) take += stars == 1 ? "the Star box" : stars == 2 ? "both Star boxes" : "all " + plural(stars, "Star box", "Star boxes");
@@ -556,20 +550,6 @@ std::string openingMessage(const BoardDefinition& b, int version, int series) {
 
 }  // namespace
 
-const char* versionStem(int version) {
-    static const char* const stems[] = {"alvor", "brenno", "cadrel", "dovrin", "eskel", "fennow"};
-    return version >= 0 && version < 6 ? stems[version] : "fennow";
-}
-
-const char* seriesLabel(int version, int series) {
-    if (version < 0 || version >= kCatalogueVersions || series < 0 || series >= kSeriesPerVersion) return "";
-    return kLabels[version][series];
-}
-
-std::string boardFileName(int version, int series, int game) {
-    return std::string(versionStem(version)) + std::to_string(series * 10 + game + 1) + ".dat";
-}
-
 BoardDefinition CandidateBoard(int version, int series, int candidate) {
     BoardDefinition b;
     Rng rng(seedOf(version, series, candidate));
@@ -600,7 +580,7 @@ std::vector<CatalogueBoard> GenerateSeries(int version, int series, GenerateStat
     const SeriesPlan plan = planFor(version, series);
     std::vector<CatalogueBoard> found, spare, repeats;
     // Picture series show each picture once, or twice when there are few.
-    const std::string label = kLabels[version][series];
+    const std::string label = seriesLabel(version, series);
     const int sameTitle = label == "Symbol" ? 1 : label == "Supergraphic" ? 2 : kGamesPerSeries;
     std::map<std::string, int> titleCount;
     const int wanted = sameTitle < kGamesPerSeries ? kGamesPerSeries : 12, maxCandidates = 450;

@@ -8,17 +8,15 @@
 #include <vector>
 
 #include "board/board_definition.h"
+#include "game/runs/catalogue.h"
 
 namespace vortan {
 
-constexpr int kCatalogueVersions = 2;  // Alvor and Brenno ship boards
-constexpr int kSeriesPerVersion = 12;
-constexpr int kGamesPerSeries = 10;
+// Alvor and Brenno ship boards; the game's catalogue names every version,
+// series and board file.
+constexpr int kCatalogueVersions = 2;
 
-const char* versionStem(int version);                  // "alvor", "brenno"
-const char* seriesLabel(int version, int series);      // "Easy" ... "Mirrors"
-// "alvor13.dat" for version 0, series 1, game 2 (all 0-based).
-std::string boardFileName(int version, int series, int game);
+inline std::string seriesLabel(int version, int series) { return seriesLabelsOf(version)[series]; }
 
 // A small deterministic generator, the same on every platform.
 class Rng {

@@ -90,14 +90,14 @@ int main(int argc, char** argv) {
         return 1;
     }
     const int thumb = 275, caption = 34, cols = 5;
-    for (int s = 0; s < kSeriesPerVersion; ++s) {
+    for (int s = 0; s < kSeriesCount; ++s) {
         QImage page(cols * thumb, 2 * (thumb + caption) + 30, QImage::Format_RGB32);
         page.fill(QColor(40, 40, 40));
         QPainter p(&page);
         p.setPen(Qt::white);
         QFont f("Sans", 12, QFont::Bold);
         p.setFont(f);
-        p.drawText(8, 21, QString("%1 series %2: %3").arg(versionStem(version)).arg(s + 1).arg(seriesLabel(version, s)));
+        p.drawText(8, 21, QString("%1 series %2: %3").arg(versionInfo(version).stem).arg(s + 1).arg(QString::fromStdString(seriesLabel(version, s))));
         p.setFont(QFont("Sans", 9));
         for (int g = 0; g < kGamesPerSeries; ++g) {
             const std::string name = boardFileName(version, s, g);
@@ -118,7 +118,7 @@ int main(int argc, char** argv) {
                            .arg(b.starBoxCount).arg(b.numberBoxCount).arg(b.starBoxTimeLimit).arg(b.numberBoxTimeLimit));
         }
         p.end();
-        const std::string file = out + "/" + versionStem(version) + "-" + (s < 9 ? "0" : "") + std::to_string(s + 1) + ".png";
+        const std::string file = out + "/" + versionInfo(version).stem + "-" + (s < 9 ? "0" : "") + std::to_string(s + 1) + ".png";
         if (!page.save(QString::fromStdString(file))) {
             std::cerr << "cannot write " << file << "\n";
             return 1;

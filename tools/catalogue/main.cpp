@@ -48,7 +48,7 @@ bool generate(int version, int series, const Options& o, std::map<std::string, s
         hi = std::max(hi, boards[g].length);
         sum += boards[g].length;
     }
-    std::cout << versionStem(version) << " " << series + 1 << " " << seriesLabel(version, series) << ": "
+    std::cout << versionInfo(version).stem << " " << series + 1 << " " << seriesLabel(version, series) << ": "
               << boards.size() << " boards, moves " << lo << "/" << (boards.empty() ? 0.0 : double(sum) / boards.size())
               << "/" << hi << " (min/avg/max); " << stats.candidates << " candidates, " << stats.rejectedUnsolved
               << " unsolved, " << stats.rejectedLength << " off length; " << stats.states << " states in "
@@ -104,11 +104,11 @@ int main(int argc, char** argv) {
     bool ok = true;
     if (rest[0] == "series" && rest.size() == 3) {
         const int v = std::atoi(rest[1].c_str()), s = std::atoi(rest[2].c_str());
-        if (v < 0 || v >= kCatalogueVersions || s < 0 || s >= kSeriesPerVersion) return usage();
+        if (v < 0 || v >= kCatalogueVersions || s < 0 || s >= kSeriesCount) return usage();
         ok = generate(v, s, o, solutions);
     } else if (rest[0] == "all" && rest.size() == 1) {
         for (int v = 0; v < kCatalogueVersions; ++v)
-            for (int s = 0; s < kSeriesPerVersion; ++s) ok = generate(v, s, o, solutions) && ok;
+            for (int s = 0; s < kSeriesCount; ++s) ok = generate(v, s, o, solutions) && ok;
         ok = demo(o, solutions) && ok;
     } else if (rest[0] == "demo" && rest.size() == 1) {
         ok = demo(o, solutions);
