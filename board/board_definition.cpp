@@ -83,19 +83,6 @@ void BoardDefinition::RecountBoxes() {
     numberBoxCount = static_cast<std::uint32_t>(CountBoxes(BoxCode::Number));
 }
 
-std::uint32_t* BoardDefinition::valuePointer(int index) {
-    std::uint32_t* const values[kValueCount] = {
-        &boardWidth, &boardHeight, &reserved1, &reserved2, &timeLimit, &moveLimit,
-        &numberBoxTimeLimit, &starBoxTimeLimit, &numberOfLives, &timeBoxTimeValue,
-        &moveBoxMoveValue, &starBoxCount, &numberBoxCount};
-    return index >= 0 && index < kValueCount ? values[index] : nullptr;
-}
-
-std::uint32_t BoardDefinition::value(int index) const {
-    const std::uint32_t* p = const_cast<BoardDefinition*>(this)->valuePointer(index);
-    return p ? *p : 0;
-}
-
 const char* BoardDefinition::valueName(int index) {
     return index >= 0 && index < kValueCount ? kValueNames[index] : nullptr;
 }

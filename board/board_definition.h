@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "board_values.h"
+
 namespace vortan {
 
 constexpr int kGridSize = 22;
@@ -42,24 +44,11 @@ struct BoardCell {
     bool operator!=(const BoardCell& o) const { return !(*this == o); }
 };
 
-struct BoardDefinition {
+// The thirteen values (boardWidth ... numberBoxCount) come from BoardValues.
+struct BoardDefinition : BoardValues<std::uint32_t> {
     std::string versionTag;
     std::string gameName;
     std::string openingMessage;
-
-    std::uint32_t boardWidth = 0;
-    std::uint32_t boardHeight = 0;
-    std::uint32_t reserved1 = 0;
-    std::uint32_t reserved2 = 0;
-    std::uint32_t timeLimit = 0;
-    std::uint32_t moveLimit = 0;
-    std::uint32_t numberBoxTimeLimit = 0;
-    std::uint32_t starBoxTimeLimit = 0;
-    std::uint32_t numberOfLives = 0;
-    std::uint32_t timeBoxTimeValue = 0;
-    std::uint32_t moveBoxMoveValue = 0;
-    std::uint32_t starBoxCount = 0;
-    std::uint32_t numberBoxCount = 0;
 
     // cells[x][y]: column first, as the file stores them.
     BoardCell cells[kGridSize][kGridSize];
@@ -77,10 +66,7 @@ struct BoardDefinition {
     bool IsNumberUsed(std::uint32_t n) const;
     void RecountBoxes();
 
-    // The thirteen values in file order, for the reader, writer and tools.
-    static constexpr int kValueCount = 13;
-    std::uint32_t* valuePointer(int index);
-    std::uint32_t value(int index) const;
+    // The names of the thirteen values, in file order, for the tools.
     static const char* valueName(int index);
 
     static bool isBorder(int x, int y) {

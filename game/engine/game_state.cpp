@@ -28,14 +28,6 @@ const char* gameOutcomeName(GameOutcome o) {
     return "Unknown";
 }
 
-std::int32_t* CZembrikDoc::valuePointer(int index) {
-    std::int32_t* const values[BoardDefinition::kValueCount] = {
-        &boardWidth, &boardHeight, &reserved1, &reserved2, &timeLimit, &moveLimit,
-        &numberBoxTimeLimit, &starBoxTimeLimit, &numberOfLives, &timeBoxTimeValue,
-        &moveBoxMoveValue, &starBoxCount, &numberBoxCount};
-    return index >= 0 && index < BoardDefinition::kValueCount ? values[index] : nullptr;
-}
-
 void CZembrikDoc::applyRead(const BoardDefinition& read, const ReadResult& result) {
     if (result.stringsRead >= 1) versionTag = read.versionTag;
     if (result.stringsRead >= 2) gameName = read.gameName;

@@ -41,9 +41,14 @@ enum class LoadResult {
     Malformed,     // a string prefix that cannot be valid
 };
 
-class CZembrikDoc {
+// The loaded board's thirteen values (boardWidth ... numberBoxCount) come
+// from BoardValues; limits of 0 are held as kOff.
+class CZembrikDoc : public BoardValues<std::int32_t> {
 public:
-    CZembrikDoc() { ClearDemoMoves(); }
+    CZembrikDoc() {
+        numberOfLives = kNotAvailable;
+        ClearDemoMoves();
+    }
 
     PlayBoard playBoard;
     GameOutcome gameOutcome = GameOutcome::Undecided;
@@ -74,19 +79,6 @@ public:
     std::string versionTag;
     std::string gameName;
     std::string openingMessage;
-    std::int32_t boardWidth = 0;
-    std::int32_t boardHeight = 0;
-    std::int32_t reserved1 = 0;
-    std::int32_t reserved2 = 0;
-    std::int32_t timeLimit = 0;
-    std::int32_t moveLimit = 0;
-    std::int32_t numberBoxTimeLimit = 0;
-    std::int32_t starBoxTimeLimit = 0;
-    std::int32_t numberOfLives = kNotAvailable;
-    std::int32_t timeBoxTimeValue = 0;
-    std::int32_t moveBoxMoveValue = 0;
-    std::int32_t starBoxCount = 0;
-    std::int32_t numberBoxCount = 0;
 
     std::int32_t timeLeft = kNotAvailable;
     std::int32_t movesLeft = kNotAvailable;
@@ -124,8 +116,6 @@ public:
     void SetDemoMove(int i, std::int32_t value);
     const std::int32_t* demoMoves() const { return demoMoves_; }
 
-    // The values as the loaded board's value table (for tools and tests).
-    std::int32_t* valuePointer(int index);
 
 private:
     void applyRead(const BoardDefinition& read, const ReadResult& result);
