@@ -67,13 +67,14 @@ TEST(BoardFile, StringPrefixesUseTheShortestForm) {
 }
 
 TEST(BoardFile, WideStringsAreReadAsEightBitText) {
-    // FF FFFE, then 3 code units: 'a', U+00E9, U+03A9 (not Latin-1).
-    std::string enc = std::string("\xFF\xFE\xFF\x03", 4) + "a" + std::string("\x00\xE9\x00\xA9\x03", 5);
+    // FF FFFE, then 4 code units: 'a', U+00E9, U+03A9 (not Latin-1), U+00FF
+    // (the last Latin-1 one).
+    std::string enc = std::string("\xFF\xFE\xFF\x04", 4) + "a" + std::string("\x00\xE9\x00\xA9\x03\xFF\x00", 7);
     std::istringstream in(enc);
     ArchiveReader ar(in);
     std::string s;
     ASSERT_EQ(ar.readString(s), ReadStatus::Ok);
-    EXPECT_EQ(s, std::string("a\xE9?"));
+    EXPECT_EQ(s, std::string("a\xE9?\xFF"));
     // A long wide length prefix works too.
     std::string enc2 = std::string("\xFF\xFE\xFF\xFF\x02\x00", 6) + std::string("x\0y\0", 4);
     std::istringstream in2(enc2);
