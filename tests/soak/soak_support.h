@@ -120,9 +120,14 @@ inline int runFor(double seconds, const std::function<void()>& step) {
     QElapsedTimer clock;
     clock.start();
     long steps = 0;
+    bool inStep = false;
     QTimer driver;
     driver.setInterval(1);
     QObject::connect(&driver, &QTimer::timeout, [&] {
+        // A step that runs an event loop of its own (Test Board's progress
+        // window) gets these ticks too: neither step again nor quit inside
+        // it, where quitting would end only the inner loop.
+        if (inStep) return;
         if (clock.elapsed() > seconds * 1000) {
             driver.stop();
             // exit, not quit: quit closes the windows first, and a save
@@ -131,7 +136,9 @@ inline int runFor(double seconds, const std::function<void()>& step) {
             return;
         }
         if (QApplication::activeModalWidget()) return;
+        inStep = true;
         step();
+        inStep = false;
         ++steps;
     });
     driver.start();
