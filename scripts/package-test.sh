@@ -10,16 +10,7 @@ cd "$(dirname "$0")/.."
 source=$PWD
 
 packages=(dpkg-dev fakeroot lintian xvfb xauth xdotool xclip imagemagick)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2> /dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update
-  apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+scripts/install-missing.sh "${packages[@]}"
 
 build=${1:-build-package}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \

@@ -10,16 +10,7 @@ packages=(cmake g++ ninja-build pkg-config
           fonts-liberation xvfb xauth x11-utils xdotool
           desktop-file-utils appstream
           libgtest-dev libgmock-dev googletest libbenchmark-dev)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update
-  apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+scripts/install-missing.sh "${packages[@]}"
 
 build_dir=${VORTAN_BUILD_DIR:-build}
 cmake -S . -B "$build_dir" -G Ninja "$@"
