@@ -22,7 +22,7 @@ cmake --build build-nogui -j "$jobs"
 ctest --test-dir build-nogui --output-on-failure -j "$jobs" --timeout 300
 
 if [ "${VORTAN_SKIP_PACKAGE:-0}" != 1 ]; then
-  scripts/package-test.sh
+  bash scripts/package-test.sh
 fi
 
 if [ "${VORTAN_SKIP_SANITIZERS:-0}" != 1 ]; then
