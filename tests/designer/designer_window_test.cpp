@@ -33,7 +33,7 @@
 #include "designer/view.h"
 #include "platform/help_window.h"
 #include "platform/install_paths.h"
-#include "tests/platform/modal_answerer.h"
+#include "tests/support/modal_answerer.h"
 
 // Readable failures: QString as text.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }

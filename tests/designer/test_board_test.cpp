@@ -12,7 +12,7 @@
 #include "board/board_file.h"
 #include "designer/main_frame.h"
 #include "designer/test_board.h"
-#include "tests/platform/modal_answerer.h"
+#include "tests/support/modal_answerer.h"
 
 using namespace vortan;
 using namespace vortan::designer;

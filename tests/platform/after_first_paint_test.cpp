@@ -6,7 +6,7 @@
 #include <QWidget>
 
 #include "platform/after_first_paint.h"
-#include "tests/platform/modal_answerer.h"
+#include "tests/support/modal_answerer.h"
 
 namespace {
 

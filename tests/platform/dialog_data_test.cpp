@@ -8,7 +8,7 @@
 
 #include "platform/board_text.h"
 #include "platform/dialog_data.h"
-#include "tests/platform/modal_answerer.h"
+#include "tests/support/modal_answerer.h"
 
 using vortan::DialogDataExchange;
 using vortan::parseUnsignedField;

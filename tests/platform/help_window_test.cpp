@@ -7,7 +7,7 @@
 #include <QTextBrowser>
 
 #include "platform/help_window.h"
-#include "tests/platform/modal_answerer.h"
+#include "tests/support/modal_answerer.h"
 
 using vortan::HelpWindow;
 

@@ -17,7 +17,7 @@
 #include "game/ui/main_frame.h"
 #include "board/board_file.h"
 #include "game/ui/zembrik_view.h"
-#include "modal_answerer.h"
+#include "tests/support/modal_answerer.h"
 #include "platform/application.h"
 
 using vortan::testing::ModalAnswerer;

@@ -14,7 +14,7 @@
 
 #include "game/ui/main_frame.h"
 #include "game/ui/zembrik_view.h"
-#include "modal_script.h"
+#include "tests/support/modal_answerer.h"
 #include "platform/help_window.h"
 #include "platform/user_settings.h"
 #include "ui_test_support.h"
@@ -203,7 +203,7 @@ TEST_F(FrameTest, LeavingTheWindowPausesARunningGameUntilUnpaused) {
     EXPECT_TRUE(frame->commandAction(kCmdPauseWhenLeft)->isChecked());
 
     // A dialog of the game's own is not leaving it.
-    uitest::ModalScript own;
+    vortan::testing::ModalAnswerer own;
     own.dialog<QDialog>("optionsDialog", [](QDialog* d) { d->reject(); });
     frame->commandAction(kCmdOptions)->trigger();
     EXPECT_TRUE(QTest::qWaitFor([&] { return own.done(); }, 2000));
@@ -213,7 +213,7 @@ TEST_F(FrameTest, LeavingTheWindowPausesARunningGameUntilUnpaused) {
     EXPECT_EQ(frame->doc().gameState(), GameState::Playing);
 
     GameState during = GameState::Idle;
-    uitest::ModalScript pause;
+    vortan::testing::ModalAnswerer pause;
     pause.dialog<QDialog>("pauseDialog", [&](QDialog* d) {
         during = frame->doc().gameState();
         d->accept();
@@ -231,7 +231,7 @@ TEST_F(FrameTest, LeavingTheWindowPausesARunningGameUntilUnpaused) {
     EXPECT_FALSE(UserSettings::pauseWhenLeft());
     frame->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
-    uitest::ModalScript none;
+    vortan::testing::ModalAnswerer none;
     QApplication::setActiveWindow(nullptr);
     QTest::qWait(100);
     none.stop();
@@ -262,7 +262,7 @@ TEST_F(FrameTest, HintOutlinesTheFirstMoveOfAShortestWinOrSaysThereIsNone) {
     BoardDefinition walled = uitest::plainBoard();
     ASSERT_EQ(frame->view()->openBoardFile(uitest::writeBoard("nowin.dat", walled)), LoadResult::Loaded);
     EXPECT_FALSE(frame->doc().hintUsed);
-    uitest::ModalScript answer;
+    vortan::testing::ModalAnswerer answer;
     answer.box();
     frame->commandAction(kCmdHint)->trigger();
     EXPECT_TRUE(QTest::qWaitFor([&] { return answer.done(); }, 5000));

@@ -19,11 +19,11 @@
 #include "game/ui/main_frame.h"
 #include "game/ui/run_dialogs.h"
 #include "game/ui/zembrik_view.h"
-#include "modal_script.h"
+#include "tests/support/modal_answerer.h"
 #include "ui_test_support.h"
 
 using namespace vortan;
-using uitest::ModalScript;
+using vortan::testing::ModalAnswerer;
 
 namespace {
 
@@ -81,7 +81,7 @@ protected:
         view().clock().setInterval(ms);
         view().clock().start();
     }
-    void expectScriptDone(ModalScript& script) {
+    void expectScriptDone(ModalAnswerer& script) {
         EXPECT_TRUE(waitFor([&] { return script.done(); }, 2000));
         script.stop();
         EXPECT_TRUE(script.unexpected.empty()) << script.unexpected.front().toStdString();
@@ -96,7 +96,7 @@ protected:
 TEST_F(RunsTest, OptionsDialogShowsTheFileAndWritesTheChoiceOnOk) {
     makeFrame();
     writeOptions({0, 0, 0, 1, 3, 6});
-    ModalScript script;
+    ModalAnswerer script;
     script.dialog<COptionsDlg>("optionsDialog", [](COptionsDlg* d) {
         EXPECT_EQ(d->windowTitle(), "Options Menu");
         const char* texts[3][3] = {{"Traditional", "Mixed", "Blues"},
@@ -126,7 +126,7 @@ TEST_F(RunsTest, OptionsCancelWritesNothingAndAMissingFileChecksNoButton) {
     makeFrame();
     writeOptions({1, 0, 0, 0, 2, 0});
     const QByteArray before = fileBytes("Options.dat");
-    ModalScript script;
+    ModalAnswerer script;
     script.dialog<COptionsDlg>("optionsDialog", [](COptionsDlg* d) {
         EXPECT_TRUE(d->button(0, 1)->isChecked());
         d->button(0, 2)->click();
@@ -140,7 +140,7 @@ TEST_F(RunsTest, OptionsCancelWritesNothingAndAMissingFileChecksNoButton) {
     // The kept dialog still shows what it showed; the file is made anew with
     // zeros, and OK writes -1 for a group left empty.
     QFile::remove(homeFile("Options.dat"));
-    ModalScript second;
+    ModalAnswerer second;
     second.dialog<COptionsDlg>("optionsDialog", [](COptionsDlg* d) {
         EXPECT_TRUE(d->button(0, 1)->isChecked());
         EXPECT_EQ(fileBytes("Options.dat"), QByteArray(24, '\0'));
@@ -154,7 +154,7 @@ TEST_F(RunsTest, OptionsCancelWritesNothingAndAMissingFileChecksNoButton) {
 TEST_F(RunsTest, FirstOptionsWithoutAFileLeavesGroupsEmpty) {
     makeFrame();
     QFile::remove(homeFile("Options.dat"));
-    ModalScript script;
+    ModalAnswerer script;
     script.dialog<COptionsDlg>("optionsDialog", [](COptionsDlg* d) {
         for (int g = 0; g < 3; ++g)
             for (int i = 0; i < 3; ++i) EXPECT_FALSE(d->button(g, i)->isChecked());
@@ -178,7 +178,7 @@ TEST_F(RunsTest, TheNewGraphicsStyleIsDrawnAtOnce) {
     EXPECT_EQ(shown(), QPoint(5, 275 + 5));
     const QPoint expected[3] = {{0, 275}, {0, 250}, {0, 50}};
     for (int style : {2, 1, 0}) {
-        ModalScript script;
+        ModalAnswerer script;
         script.dialog<COptionsDlg>("optionsDialog", [style](COptionsDlg* d) {
             d->button(0, style)->click();
             d->okButton()->click();
@@ -196,7 +196,7 @@ TEST_F(RunsTest, PlayAChosenGameWinItAndSeeTheHighScoreNextTime) {
     BoardDefinition b = winningBoard("Traditional three");
     uitest::writeBoard("alvor13.dat", b);
     makeFrame();
-    ModalScript script;
+    ModalAnswerer script;
     script.dialog<CPlayGameDlg>("playGameDialog", [](CPlayGameDlg* d) {
         EXPECT_EQ(d->windowTitle(), "Play Game");
         EXPECT_TRUE(d->versionButton(0)->isChecked());
@@ -228,7 +228,7 @@ TEST_F(RunsTest, PlayAChosenGameWinItAndSeeTheHighScoreNextTime) {
     for (int v = 0; v < 6; ++v) EXPECT_EQ(fileBytes(QStringLiteral("HIScore%1.dat").arg(v)), QByteArray(360, '\0'));
 
     std::int32_t scoreShown = -99;
-    ModalScript end;
+    ModalAnswerer end;
     end.dialog<QDialog>("gameWonDialog", [](QDialog* d) { d->accept(); });
     end.dialog<CEnterHighScoreDlg>("enterHighScoreDialog", [&scoreShown](CEnterHighScoreDlg* d) {
         EXPECT_EQ(d->windowTitle(), "Enter High Score");
@@ -260,7 +260,7 @@ TEST_F(RunsTest, PlayAChosenGameWinItAndSeeTheHighScoreNextTime) {
     EXPECT_EQ(table.GetHighScore(1, 2), doc().score);
     EXPECT_EQ(table.GetInitials(1, 2), "ABCD");
 
-    ModalScript again;
+    ModalAnswerer again;
     again.dialog<CPlayGameDlg>("playGameDialog", [&](CPlayGameDlg* d) {
         EXPECT_TRUE(d->seriesButton(1)->isChecked());
         EXPECT_TRUE(d->gameButton(2)->isChecked());
@@ -281,7 +281,7 @@ TEST_F(RunsTest, CancellingTheHighScoreStillStoresTheScore) {
     BoardDefinition b = winningBoard();
     uitest::writeBoard("alvor1.dat", b);
     makeFrame();
-    ModalScript script;
+    ModalAnswerer script;
     script.dialog<CPlayGameDlg>("playGameDialog", [](CPlayGameDlg* d) { d->playButton()->click(); });
     script.box();
     script.dialog<QDialog>("gameWonDialog", [](QDialog* d) { d->accept(); });
@@ -302,7 +302,7 @@ TEST_F(RunsTest, CancellingTheHighScoreStillStoresTheScore) {
 TEST_F(RunsTest, AHighScoreThatIsNotAnIntegerKeepsTheDialogOpen) {
     makeFrame();
     bool stillOpen = false;
-    ModalScript script;
+    ModalAnswerer script;
     script.dialog<CPlayGameDlg>("playGameDialog", [&](CPlayGameDlg* d) {
         d->scoreEdit()->setText("12x");
         d->playButton()->click();
@@ -337,7 +337,7 @@ TEST_F(RunsTest, ResetHighScoresClearsTheFilesEvenOnCancel) {
     HighScoreTable t;
     t.SetHighScore(2, 3, 77, "QQ");
     ASSERT_TRUE(t.WriteHighScores(homeStd("HIScore1.dat")));
-    ModalScript script;
+    ModalAnswerer script;
     script.dialog<CPlayGameDlg>("playGameDialog", [](CPlayGameDlg* d) {
         d->versionButton(1)->click();
         d->seriesButton(2)->click();
@@ -362,7 +362,7 @@ TEST_F(RunsTest, PauseHoldsTheGameAndEndGameStopsIt) {
     BoardDefinition b = winningBoard();
     uitest::writeBoard("alvor1.dat", b);
     makeFrame();
-    ModalScript script;
+    ModalAnswerer script;
     script.dialog<CPlayGameDlg>("playGameDialog", [](CPlayGameDlg* d) { d->playButton()->click(); });
     script.box();
     command(kCmdPlay);
@@ -372,7 +372,7 @@ TEST_F(RunsTest, PauseHoldsTheGameAndEndGameStopsIt) {
 
     runClock();
     GameState during = GameState::Idle;
-    ModalScript pause;
+    ModalAnswerer pause;
     pause.dialog<QDialog>("pauseDialog", [&](QDialog* d) {
         EXPECT_EQ(d->windowTitle(), "Game Message");
         EXPECT_EQ(d->findChild<QLabel*>("line1")->text(), "PAUSED");
@@ -400,7 +400,7 @@ TEST_F(RunsTest, PauseHoldsTheGameAndEndGameStopsIt) {
     EXPECT_NE(std::find(trace.begin(), trace.end(), "sound SDDEATH"), trace.end());
 
     // Pause with no game shows nothing.
-    ModalScript none;
+    ModalAnswerer none;
     command(kCmdPause);
     QTest::qWait(50);
     EXPECT_TRUE(none.unexpected.empty());
@@ -411,7 +411,7 @@ TEST_F(RunsTest, TheClockRunsBehindThePlayGameDialog) {
     b.timeLimit = 3;
     uitest::writeBoard("alvor1.dat", b);
     makeFrame();
-    ModalScript script;
+    ModalAnswerer script;
     script.dialog<CPlayGameDlg>("playGameDialog", [](CPlayGameDlg* d) { d->playButton()->click(); });
     script.box();
     command(kCmdPlay);
@@ -421,7 +421,7 @@ TEST_F(RunsTest, TheClockRunsBehindThePlayGameDialog) {
     // A second Play: while its dialog is up the game is lost by its clock,
     // and the lost message comes on top of it.
     GameState behind = GameState::Idle;
-    ModalScript second;
+    ModalAnswerer second;
     second.dialog<CPlayGameDlg>("playGameDialog", [this](CPlayGameDlg*) { runClock(20); });
     second.dialog<QDialog>("gameLostDialog", [&](QDialog* d) {
         behind = doc().gameState();
@@ -474,7 +474,7 @@ TEST_F(RunsTest, TheClockKeepsTickingWhileADialogOpenedByATickIsUp) {
 
     // A loss by the time limit: the end is counted down behind the open
     // "YOU LOST" dialog, and the panel it covers is presented with its values.
-    ModalScript play;
+    ModalAnswerer play;
     play.dialog<CPlayGameDlg>("playGameDialog", [](CPlayGameDlg* d) { d->playButton()->click(); });
     play.box();
     command(kCmdPlay);
@@ -482,7 +482,7 @@ TEST_F(RunsTest, TheClockKeepsTickingWhileADialogOpenedByATickIsUp) {
     ASSERT_EQ(doc().gameState(), GameState::Playing);
     HeldOpen lost;
     bool valuesDrawn = false;
-    ModalScript loss;
+    ModalAnswerer loss;
     loss.dialog<QDialog>("gameLostDialog", [&](QDialog* d) {
         const QImage& shown = view().composedImage();
         valuesDrawn = anyWhiteIn(shown, QRect(110, 171, 40, 25)) && anyWhiteIn(shown, QRect(175, 271, 40, 25)) &&
@@ -503,7 +503,7 @@ TEST_F(RunsTest, TheClockKeepsTickingWhileADialogOpenedByATickIsUp) {
     uitest::writeBoard("demogame.dat", b);
     frame->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
-    ModalScript start;
+    ModalAnswerer start;
     start.box().box();
     QTest::keyClick(frame.get(), Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier);
     expectScriptDone(start);
@@ -512,7 +512,7 @@ TEST_F(RunsTest, TheClockKeepsTickingWhileADialogOpenedByATickIsUp) {
     QTest::keyClick(&view(), Qt::Key_Right);
     ASSERT_EQ(doc().gameState(), GameState::RecordingOver);
     HeldOpen recorded;
-    ModalScript over;
+    ModalAnswerer over;
     over.then([&](QWidget* w) {
         recorded = holdOpenUntilIdle(w, doc(), trace);
         EXPECT_FALSE(QFile::exists(homeFile("demomoves.dat")));
@@ -526,12 +526,12 @@ TEST_F(RunsTest, TheClockKeepsTickingWhileADialogOpenedByATickIsUp) {
 
     // The end of the demo: the same.
     HeldOpen demoEnded;
-    ModalScript demo;
+    ModalAnswerer demo;
     demo.box().box();
     command(kCmdDemo);
     expectScriptDone(demo);
     ASSERT_EQ(doc().gameState(), GameState::DemoPlaying);
-    ModalScript ended;
+    ModalAnswerer ended;
     ended.then([&](QWidget* w) {
         demoEnded = holdOpenUntilIdle(w, doc(), trace);
         qobject_cast<QDialog*>(w)->accept();
@@ -551,7 +551,7 @@ TEST_F(RunsTest, RecordADemoWithItsKeyAndPlayItBack) {
     frame->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
 
-    ModalScript script;
+    ModalAnswerer script;
     script.box().box();
     QTest::keyClick(frame.get(), Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier);
     expectScriptDone(script);
@@ -566,7 +566,7 @@ TEST_F(RunsTest, RecordADemoWithItsKeyAndPlayItBack) {
     QTest::keyClick(&view(), Qt::Key_Space);
     QTest::keyClick(&view(), Qt::Key_Right);
     EXPECT_EQ(doc().gameState(), GameState::RecordingOver);
-    ModalScript over;
+    ModalAnswerer over;
     over.box();
     runClock();
     EXPECT_TRUE(waitFor([&] { return doc().gameState() == GameState::Idle; }));
@@ -580,14 +580,14 @@ TEST_F(RunsTest, RecordADemoWithItsKeyAndPlayItBack) {
     EXPECT_EQ(moves.mid(300).toHex().toStdString(), "0600");
 
     // Played back, one entry a second, to its end and back to the title.
-    ModalScript demo;
+    ModalAnswerer demo;
     demo.box().box();
     command(kCmdDemo);
     expectScriptDone(demo);
     ASSERT_EQ(demo.boxes.size(), 2u);
     EXPECT_TRUE(demo.boxes[1].startsWith("Demo Message | "));
     EXPECT_EQ(doc().gameState(), GameState::DemoPlaying);
-    ModalScript ended;
+    ModalAnswerer ended;
     ended.box();
     runClock();
     EXPECT_TRUE(waitFor([&] { return doc().gameState() == GameState::DemoOver; }));
@@ -605,7 +605,7 @@ TEST_F(RunsTest, ADemoWithoutMovesWritesAClearedListAndEndsByItsClock) {
     b.timeLimit = 2;
     uitest::writeBoard("demogame.dat", b);
     makeFrame();
-    ModalScript script;
+    ModalAnswerer script;
     script.box().box().box();
     command(kCmdDemo);
     const QByteArray moves = fileBytes("demomoves.dat");

@@ -10,7 +10,7 @@
 #include "game/runs/records.h"
 #include "game/ui/zembrik_view.h"
 #include "platform/audio/sdl_audio.h"
-#include "modal_script.h"
+#include "tests/support/modal_answerer.h"
 #include "ui_test_support.h"
 
 using namespace vortan;
@@ -123,7 +123,7 @@ TEST_F(SoundTest, LostByTheClockAndLostByAMoveSoundDifferently) {
     BoardDefinition b = meeting(BoxCode::Hot);
     b.timeLimit = 1;
     open(b);
-    uitest::ModalScript script;
+    vortan::testing::ModalAnswerer script;
     script.dialog<QDialog>("gameLostDialog", [](QDialog* d) { d->accept(); });
     waves.played.clear();
     view->rules().OnTimer();
@@ -134,7 +134,7 @@ TEST_F(SoundTest, LostByTheClockAndLostByAMoveSoundDifferently) {
     b = meeting(BoxCode::Hot);
     b.numberOfLives = 1;
     open(b);
-    uitest::ModalScript second;
+    vortan::testing::ModalAnswerer second;
     second.dialog<QDialog>("gameLostDialog", [](QDialog* d) { d->accept(); });
     waves.played.clear();
     key(Qt::Key_Right);

@@ -1,7 +1,9 @@
 // Answers the modal dialogs and message boxes that code under test opens
-// with exec(): each new modal window is handed to the next queued handler.
-// A modal window nobody expected is recorded and rejected, so a test fails
-// instead of hanging.
+// with exec(), by a repeating poll, so a window that opens late is still
+// answered: each new modal window is handed to the next queued handler. A
+// window that is shown again (the kept Play Game and Options dialogs) counts
+// as a new one; one nobody expected is recorded and closed, so the test
+// fails instead of hanging.
 #pragma once
 
 #include <QApplication>
@@ -52,6 +54,7 @@ public:
                 return;
             }
             shown.push_back(ShownBox{mb->windowTitle(), mb->text(), mb->icon()});
+            boxes.push_back(mb->windowTitle() + QStringLiteral(" | ") + mb->text());
             if (QAbstractButton* b = mb->button(button)) b->click();
             else mb->reject();
         });
@@ -96,9 +99,28 @@ public:
         });
     }
 
-    bool done() const { return queue_.empty(); }
+    // A dialog of type D with this object name, handled by `f`.
+    template <typename D>
+    ModalAnswerer& dialog(const char* name, std::function<void(D*)> f) {
+        return then([this, name, f](QWidget* w) {
+            auto* d = qobject_cast<D*>(w);
+            if (!d || w->objectName() != QLatin1String(name)) {
+                unexpected.push_back(QStringLiteral("expected %1, got %2 '%3'")
+                                         .arg(QLatin1String(name), w->objectName(), w->windowTitle()));
+                if (auto* any = qobject_cast<QDialog*>(w)) any->reject();
+                return;
+            }
+            f(d);
+        });
+    }
+
+    // Every handler has run.
+    bool done() const { return queue_.empty() && pending_ == 0; }
+    // Stops answering, so that a later answerer takes over.
+    void stop() { timer_.stop(); }
 
     std::vector<ShownBox> shown;
+    std::vector<QString> boxes;  // "title | text" of each message box
     std::vector<QString> fileDialogs;
     std::vector<QString> unexpected;
 
@@ -131,13 +153,20 @@ private:
         // Act outside the timer so that a modal window opened by the action
         // is answered too.
         QPointer<QWidget> target(w);
+        ++pending_;
         QMetaObject::invokeMethod(
-            this, [h, target] { if (target) h(target); }, Qt::QueuedConnection);
+            this,
+            [this, h, target] {
+                --pending_;
+                if (target) h(target);
+            },
+            Qt::QueuedConnection);
     }
 
     QTimer timer_;
     std::vector<QPointer<QWidget>> handled_;  // modal windows already given a handler
     std::deque<Handler> queue_;
+    int pending_ = 0;  // handlers given a window but not yet run
 };
 
 // One QApplication for all tests of a program.
