@@ -68,8 +68,9 @@ enum class EndCause { AllTaken, Lives, Moves, Time, NumberBoxTime, StarBoxTime }
 
 struct GameEnd {
     GameOutcome outcome = GameOutcome::Undecided;
+    // The first loss of the step that ended it; the time, Number box and
+    // Star box causes are the clock's, the others a move's.
     EndCause cause = EndCause::AllTaken;
-    bool byClock = false;  // lost by a countdown in a tick rather than by a move
 };
 
 // The run control hears here how a run ended; the rules have already played

@@ -146,7 +146,7 @@ void GameRules::afterMove() {
         if (d.gameOutcome == GameOutcome::Won)
             winSequence();
         else if (d.gameOutcome == GameOutcome::Lost)
-            lossSequence(Sound::Death, false);
+            lossSequence(Sound::Death);
     }
     fx_.present();
 }
@@ -163,14 +163,14 @@ void GameRules::winSequence() {
     musicActive = 0;
     fx_.stopMusic();
     playSound(Sound::Won);
-    if (listener_) listener_->gameEnded(GameEnd{GameOutcome::Won, EndCause::AllTaken, false});
+    if (listener_) listener_->gameEnded(GameEnd{GameOutcome::Won, EndCause::AllTaken});
 }
 
-void GameRules::lossSequence(Sound sound, bool byClock) {
+void GameRules::lossSequence(Sound sound) {
     musicActive = 0;
     fx_.stopMusic();
     playSound(sound);
-    if (listener_) listener_->gameEnded(GameEnd{GameOutcome::Lost, lossCause_, byClock});
+    if (listener_) listener_->gameEnded(GameEnd{GameOutcome::Lost, lossCause_});
 }
 
 void GameRules::clockTick() {
@@ -192,7 +192,7 @@ void GameRules::clockTick() {
         loseGame(EndCause::StarBoxTime);
     }
     fx_.panelChanged(PanelChange::ClockCounted);
-    if (d.gameState() == GameState::GameOver && d.gameOutcome == GameOutcome::Lost) lossSequence(Sound::ClockDeath, true);
+    if (d.gameState() == GameState::GameOver && d.gameOutcome == GameOutcome::Lost) lossSequence(Sound::ClockDeath);
     fx_.present();
 }
 

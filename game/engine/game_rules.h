@@ -71,7 +71,7 @@ private:
     void showMove(Direction direction);
     void redrawPanel();
     void winSequence();
-    void lossSequence(Sound sound, bool byClock);
+    void lossSequence(Sound sound);
 
     CZembrikDoc& doc_;
     GameEffects& fx_;

@@ -105,12 +105,6 @@ void CZembrikDoc::startRun(RunKind kind) {
     }
 }
 
-LoadResult CZembrikDoc::openAndStartRun(RunKind kind) {
-    const LoadResult result = openRun();
-    startRun(kind);
-    return result;
-}
-
 LoadResult CZembrikDoc::openRun(std::istream& board) {
     gameState_ = GameState::OpeningMessage;
     const LoadResult result = loadBoardStream(board);

@@ -62,8 +62,8 @@ public:
     LoadResult openRun();
     LoadResult openRun(std::istream& board);
     void startRun(RunKind kind);
-    // Both at once, for runs that show no message (tools, tests).
-    LoadResult openAndStartRun(RunKind kind = RunKind::Played);
+    // Both at once from a board's bytes, for runs that show no message
+    // (tools, tests).
     LoadResult openAndStartRun(std::istream& board, RunKind kind = RunKind::Played);
     // Pause: the state to resume with is returned. Idle cannot be paused.
     GameState pause();
