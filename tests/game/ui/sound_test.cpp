@@ -118,32 +118,6 @@ TEST_F(SoundTest, EffectsOffTouchesNoWaveUntilSwitchedOnAgain) {
     EXPECT_THAT(waves.played, ElementsAre("SDDEATH0.wav"));
 }
 
-TEST_F(SoundTest, LostByTheClockAndLostByAMoveSoundDifferently) {
-    makeView();
-    BoardDefinition b = meeting(BoxCode::Hot);
-    b.timeLimit = 1;
-    open(b);
-    vortan::testing::ModalAnswerer script;
-    script.dialog<QDialog>("gameLostDialog", [](QDialog* d) { d->accept(); });
-    waves.played.clear();
-    view->rules().OnTimer();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return script.done(); }, 2000));
-    EXPECT_EQ(waves.played.back(), "SDEATH0.wav");
-    script.stop();
-
-    b = meeting(BoxCode::Hot);
-    b.numberOfLives = 1;
-    open(b);
-    vortan::testing::ModalAnswerer second;
-    second.dialog<QDialog>("gameLostDialog", [](QDialog* d) { d->accept(); });
-    waves.played.clear();
-    key(Qt::Key_Right);
-    key(Qt::Key_Right);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return second.done(); }, 2000));
-    EXPECT_THAT(waves.played, ElementsAre("SDDIE0.wav", "SDDEATH0.wav"));
-    second.stop();
-}
-
 TEST_F(SoundTest, MusicFollowsTheSwitchTheStyleAndTheEndOfThePiece) {
     makeView({0, 1, 0, 0, 0, 0});
     open(uitest::plainBoard());
