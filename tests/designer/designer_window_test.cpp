@@ -29,6 +29,7 @@
 #include "board/file_io.h"
 #include "designer/dialogs.h"
 #include "designer/document.h"
+#include "tests/support/file_bytes.h"
 #include "designer/main_frame.h"
 #include "designer/view.h"
 #include "platform/help_window.h"
@@ -46,16 +47,8 @@ namespace {
 
 QPoint cellPixel(int x, int y) { return QPoint(1 + 20 * x + 10, 1 + 20 * y + 10); }
 
-std::string readBytes(const QString& path) {
-    std::string bytes;
-    readFileBytes(QFile::encodeName(path).toStdString(), bytes);
-    return bytes;
-}
-
-void writeBytes(const QString& path, const std::string& bytes) {
-    std::ofstream out(QFile::encodeName(path).toStdString(), std::ios::binary);
-    out << bytes;
-}
+using vortan::testing::readBytes;
+using vortan::testing::writeBytes;
 
 class DesignerWindow : public ::testing::Test {
 protected:

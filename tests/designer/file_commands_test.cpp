@@ -16,6 +16,7 @@
 #include "board/board_file.h"
 #include "board/file_io.h"
 #include "designer/document.h"
+#include "tests/support/file_bytes.h"
 #include "platform/install_paths.h"
 
 using namespace vortan;
@@ -23,16 +24,8 @@ using namespace vortan::designer;
 
 namespace {
 
-std::string readBytes(const QString& path) {
-    std::string bytes;
-    readFileBytes(QFile::encodeName(path).toStdString(), bytes);
-    return bytes;
-}
-
-void writeBytes(const QString& path, const std::string& bytes) {
-    std::ofstream out(QFile::encodeName(path).toStdString(), std::ios::binary);
-    out << bytes;
-}
+using vortan::testing::readBytes;
+using vortan::testing::writeBytes;
 
 // Answers queued by the test, in order; what was asked is recorded.
 struct ScriptedHost : FileHost {
