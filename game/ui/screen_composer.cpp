@@ -1,5 +1,6 @@
 #include "screen_composer.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
@@ -219,10 +220,10 @@ void CScreenComposer::outlineZone(Direction direction) {
 
 QString CScreenComposer::panelValueText(std::int32_t value) {
     switch (value) {
-    case kNotAvailable: return QStringLiteral("N.A.    ");
-    case kDone: return QStringLiteral("DONE    ");
-    case kRanOut: return QStringLiteral("LOST    ");
-    case kOff: return QStringLiteral("OFF     ");
+    case kNotAvailable: return QCoreApplication::translate("vortan::CScreenComposer", "N.A.") + QStringLiteral("    ");
+    case kDone: return QCoreApplication::translate("vortan::CScreenComposer", "DONE") + QStringLiteral("    ");
+    case kRanOut: return QCoreApplication::translate("vortan::CScreenComposer", "LOST") + QStringLiteral("    ");
+    case kOff: return QCoreApplication::translate("vortan::CScreenComposer", "OFF") + QStringLiteral("     ");
     default: return QString::number(value) + QStringLiteral("       ");
     }
 }
@@ -253,8 +254,8 @@ void CScreenComposer::drawStatusPanel(const CZembrikDoc& doc, const GameSettings
     drawPanelValue(doc.numberBoxTimeLeft, 175, 371);
     drawPanelValue(doc.starBoxTimeLeft, 175, 421);
     if (settings.mouseControl == 1) {
-        drawPanelText(QStringLiteral("Mouse Control"), 50, 471);
-        drawPanelText(QStringLiteral("Click On Screen"), 50, 501);
+        drawPanelText(QCoreApplication::translate("vortan::CScreenComposer", "Mouse Control"), 50, 471);
+        drawPanelText(QCoreApplication::translate("vortan::CScreenComposer", "Click On Screen"), 50, 501);
         drawMouseZones();
     }
 }
