@@ -23,13 +23,14 @@
 namespace vortan::designer {
 
 const char* const kUntitledFileName = "untitled.dat";
-const char* const kAppTitle = "Vortan Designer";
-const char* const kBoardFilter = "Board (*.dat)";
+// Shown translated from this class's context.
+const char* const kAppTitle = QT_TRANSLATE_NOOP("vortan::designer::CQuorvel1Doc", "Vortan Designer");
+const char* const kBoardFilter = QT_TRANSLATE_NOOP("vortan::designer::CQuorvel1Doc", "Board (*.dat)");
 
 namespace {
 
 void fileMessage(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kAppTitle), text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Warning, CQuorvel1Doc::tr(kAppTitle), text, QMessageBox::Ok, parent);
     box.exec();
 }
 
@@ -184,9 +185,9 @@ QString CQuorvel1Doc::startFolder() const {
 QString CQuorvel1Doc::askPath(QWidget* parent, bool save) {
     // Qt's own dialog everywhere, so that it looks and behaves the same on
     // every desktop; it asks before overwriting an existing file.
-    QFileDialog dialog(parent, save ? QStringLiteral("Save As") : QStringLiteral("Open"), startFolder());
+    QFileDialog dialog(parent, save ? tr("Save As") : tr("Open"), startFolder());
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilters({QString::fromLatin1(kBoardFilter), QStringLiteral("All Files (*)")});
+    dialog.setNameFilters({tr(kBoardFilter), tr("All Files (*)")});
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // A name typed without an extension gets ".dat", so that Open's board
@@ -215,10 +216,10 @@ bool CQuorvel1Doc::openPath(const QString& path, QWidget* parent) {
     const QFileInfo info(path);
     QFile file(path);
     if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
-        const QString reason = info.isDir() ? QStringLiteral("It is a folder, not a file.") : file.errorString();
+        const QString reason = info.isDir() ? tr("It is a folder, not a file.") : file.errorString();
         removeRecentFile(info.absoluteFilePath());
-        fileMessage(parent, reason.isEmpty() ? QStringLiteral("Failed to open document.")
-                                             : QStringLiteral("Cannot open %1.\n%2").arg(path, reason));
+        fileMessage(parent, reason.isEmpty() ? tr("Failed to open document.")
+                                             : tr("Cannot open %1.\n%2").arg(path, reason));
         return false;  // board and file name stay as they were
     }
     const qint64 size = file.size();
@@ -250,7 +251,7 @@ bool CQuorvel1Doc::openPath(const QString& path, QWidget* parent) {
         SetModifiedFlag(true);
     }
     emit boardChanged();
-    if (!ok) fileMessage(parent, QStringLiteral("Unexpected file format."));
+    if (!ok) fileMessage(parent, tr("Unexpected file format."));
     return ok;
 }
 
@@ -269,20 +270,20 @@ bool CQuorvel1Doc::OnFileSaveAs(QWidget* parent) {
 bool CQuorvel1Doc::savePath(const QString& path, QWidget* parent) {
     const QFileInfo info(path);
     if (path.isEmpty() || info.isDir() || !info.absoluteDir().exists()) {
-        fileMessage(parent, QStringLiteral("Cannot create %1.\nInvalid filename.").arg(path));
+        fileMessage(parent, tr("Cannot create %1.\nInvalid filename.").arg(path));
         return false;
     }
     const std::string bytes = EncodeBoard(board_);
     emit boardChanged();
     // An empty encoding would replace a good file by nothing.
     if (bytes.empty()) {
-        fileMessage(parent, QStringLiteral("Failed to save document."));
+        fileMessage(parent, tr("Failed to save document."));
         return false;
     }
     errno = 0;
     if (!writeFileAtomically(QFile::encodeName(info.absoluteFilePath()).toStdString(), bytes)) {
         const int err = errno;
-        QString text = QStringLiteral("Failed to save document.\n%1").arg(path);
+        QString text = tr("Failed to save document.\n%1").arg(path);
         if (err != 0) text += QStringLiteral("\n") + QString::fromLocal8Bit(std::strerror(err));
         fileMessage(parent, text);
         return false;
@@ -294,8 +295,8 @@ bool CQuorvel1Doc::savePath(const QString& path, QWidget* parent) {
 
 bool CQuorvel1Doc::SaveModified(QWidget* parent) {
     if (!IsModified()) return true;
-    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kAppTitle),
-                    QStringLiteral("Save changes to %1?").arg(displayName()),
+    QMessageBox box(QMessageBox::Warning, tr(kAppTitle),
+                    tr("Save changes to %1?").arg(displayName()),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
     box.setDefaultButton(QMessageBox::Yes);
     switch (box.exec()) {
