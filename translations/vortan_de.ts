@@ -305,7 +305,7 @@
     <name>DesignerTools</name>
     <message>
         <source>Turned Off</source>
-        <translation>Ausgeschaltet</translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>Yellow</source>
@@ -898,7 +898,7 @@ bis eine Wand oder eine andere Box sie aufhält.</translation>
     </message>
     <message>
         <source>DONE</source>
-        <translation>FERTIG</translation>
+        <translation>ALLE</translation>
     </message>
     <message>
         <source>LOST</source>
@@ -1019,7 +1019,7 @@ bis eine Wand oder eine andere Box sie aufhält.</translation>
     </message>
     <message>
         <source>Note: For Limits, 0 mean OFF</source>
-        <translation>Hinweis: 0 schaltet eine Grenze aus</translation>
+        <translation>Grenzen: 0 = aus</translation>
     </message>
     <message>
         <source>Time Limit:</source>

@@ -305,7 +305,7 @@
     <name>DesignerTools</name>
     <message>
         <source>Turned Off</source>
-        <translation>Désactivé</translation>
+        <translation>Inactif</translation>
     </message>
     <message>
         <source>Yellow</source>
@@ -828,7 +828,7 @@ jusqu’à ce qu’un mur ou une autre boîte les arrête.</translation>
     </message>
     <message>
         <source>UNPAUSE</source>
-        <translation>REPRENDRE</translation>
+        <translation>REPRISE</translation>
     </message>
 </context>
 <context>
@@ -902,11 +902,11 @@ jusqu’à ce qu’un mur ou une autre boîte les arrête.</translation>
     </message>
     <message>
         <source>LOST</source>
-        <translation>PERDU</translation>
+        <translation>ZÉRO</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation>ARRÊT</translation>
+        <translation>SANS</translation>
     </message>
     <message>
         <source>Mouse Control</source>
@@ -1000,7 +1000,7 @@ jusqu’à ce qu’un mur ou une autre boîte les arrête.</translation>
     </message>
     <message>
         <source>Opening Message:</source>
-        <translation>Message d’ouverture :</translation>
+        <translation>Accueil :</translation>
     </message>
     <message>
         <source>Default</source>
@@ -1019,7 +1019,7 @@ jusqu’à ce qu’un mur ou une autre boîte les arrête.</translation>
     </message>
     <message>
         <source>Note: For Limits, 0 mean OFF</source>
-        <translation>Remarque : 0 désactive une limite</translation>
+        <translation>Limites : 0 = sans</translation>
     </message>
     <message>
         <source>Time Limit:</source>
