@@ -105,6 +105,14 @@ CMainFrame::CMainFrame(QWidget* parent)
         stack->redo();
     });
     for (QAction* a : {undo, redo}) a->setShortcutContext(Qt::WindowShortcut);
+    // The step's name goes into one translatable text, where a language can
+    // place it (the stack's own joining puts it after the prefix).
+    connect(stack, &QUndoStack::undoTextChanged, undo, [undo](const QString& step) {
+        undo->setText(step.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(step));
+    });
+    connect(stack, &QUndoStack::redoTextChanged, redo, [redo](const QString& step) {
+        redo->setText(step.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(step));
+    });
     edit->addAction(undo);
     edit->addAction(redo);
     edit->addSeparator();

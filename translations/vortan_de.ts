@@ -1204,6 +1204,14 @@ bis eine Wand oder eine andere Box sie aufhält.</translation>
         <source>Vortan Designer Help</source>
         <translation>Vortan-Designer-Hilfe</translation>
     </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
+    </message>
 </context>
 <context>
     <name>vortan::designer::CQuorvel1Doc</name>

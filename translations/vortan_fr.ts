@@ -1204,6 +1204,14 @@ jusqu’à ce qu’un mur ou une autre boîte les arrête.</translation>
         <source>Vortan Designer Help</source>
         <translation>Aide du concepteur Vortan</translation>
     </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annuler : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir : %1</translation>
+    </message>
 </context>
 <context>
     <name>vortan::designer::CQuorvel1Doc</name>
