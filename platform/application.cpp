@@ -2,20 +2,21 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QPointer>
 #include <QTranslator>
 
 namespace vortan {
 
 namespace {
-// Kept for the program's life; replaced when another language is asked for.
-QTranslator* ownTranslator = nullptr;
-QTranslator* qtTranslator = nullptr;
+// Owned by the application object, so they go with it; replaced when another
+// language is asked for.
+QPointer<QTranslator> ownTranslator;
+QPointer<QTranslator> qtTranslator;
 
-void drop(QTranslator*& t) {
+void drop(QPointer<QTranslator>& t) {
     if (!t) return;
     QCoreApplication::removeTranslator(t);
     delete t;
-    t = nullptr;
 }
 }  // namespace
 
@@ -36,7 +37,7 @@ bool installTranslations(const QLocale& locale) {
         if (language.language() == QLocale::English) break;
         // Ours are built in as resources (":/i18n/vortan_de.qm", ...), so they
         // are found wherever the programs are.
-        auto* own = new QTranslator;
+        auto* own = new QTranslator(QCoreApplication::instance());
         if (!own->load(QStringLiteral("vortan_") + language.name(), QStringLiteral(":/i18n"))) {
             delete own;
             continue;
@@ -44,7 +45,7 @@ bool installTranslations(const QLocale& locale) {
         QCoreApplication::installTranslator(own);
         ownTranslator = own;
         // Qt's own, for its standard buttons and dialogs, when its package is there.
-        auto* qt = new QTranslator;
+        auto* qt = new QTranslator(QCoreApplication::instance());
         if (qt->load(QStringLiteral("qtbase_") + language.name(),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
             QCoreApplication::installTranslator(qt);
