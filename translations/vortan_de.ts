@@ -604,7 +604,7 @@ bis eine Wand oder eine andere Box sie aufhält.</translation>
     </message>
     <message>
         <source>New High Score:</source>
-        <translation>Neuer Highscore:</translation>
+        <translation>Highscore:</translation>
     </message>
     <message>
         <source>Enter In Your Three letter Initial:</source>

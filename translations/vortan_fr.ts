@@ -604,7 +604,7 @@ jusqu’à ce qu’un mur ou une autre boîte les arrête.</translation>
     </message>
     <message>
         <source>New High Score:</source>
-        <translation>Nouveau record :</translation>
+        <translation>Record :</translation>
     </message>
     <message>
         <source>Enter In Your Three letter Initial:</source>
