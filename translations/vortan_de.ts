@@ -916,6 +916,34 @@ bis eine Wand oder eine andere Box sie aufhält.</translation>
         <source>Click On Screen</source>
         <translation>Ins Bild klicken</translation>
     </message>
+    <message>
+        <source>LEVEL</source>
+        <translation>STUFE</translation>
+    </message>
+    <message>
+        <source>LIVES</source>
+        <translation>LEBEN</translation>
+    </message>
+    <message>
+        <source>SCORE</source>
+        <translation>PUNKTE</translation>
+    </message>
+    <message>
+        <source>Move Limit</source>
+        <translation>Zuglimit</translation>
+    </message>
+    <message>
+        <source>Time Limit</source>
+        <translation>Zeitlimit</translation>
+    </message>
+    <message>
+        <source>Num Box Limit</source>
+        <translation>Zeit Zahlen</translation>
+    </message>
+    <message>
+        <source>Star Box Limit</source>
+        <translation>Zeit Sterne</translation>
+    </message>
 </context>
 <context>
     <name>vortan::CWebLinkDlg</name>

@@ -916,6 +916,34 @@ jusqu’à ce qu’un mur ou une autre boîte les arrête.</translation>
         <source>Click On Screen</source>
         <translation>Cliquez sur l’image</translation>
     </message>
+    <message>
+        <source>LEVEL</source>
+        <translation>NIVEAU</translation>
+    </message>
+    <message>
+        <source>LIVES</source>
+        <translation>VIES</translation>
+    </message>
+    <message>
+        <source>SCORE</source>
+        <translation>SCORE</translation>
+    </message>
+    <message>
+        <source>Move Limit</source>
+        <translation>Coups max</translation>
+    </message>
+    <message>
+        <source>Time Limit</source>
+        <translation>Temps max</translation>
+    </message>
+    <message>
+        <source>Num Box Limit</source>
+        <translation>Temps Nombres</translation>
+    </message>
+    <message>
+        <source>Star Box Limit</source>
+        <translation>Temps Étoiles</translation>
+    </message>
 </context>
 <context>
     <name>vortan::CWebLinkDlg</name>

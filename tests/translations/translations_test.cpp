@@ -84,6 +84,19 @@ TEST_F(Translations, EnglishAndLanguagesWithoutTranslationKeepTheSourceTexts) {
     }
 }
 
+TEST_F(Translations, PanelLabelsAreLetteredInTheLanguage) {
+    vortan::CZembrikDoc doc;
+    doc.openRun();  // no board: only the panel matters
+    vortan::CScreenComposer english;
+    english.compose(doc, {});
+    vortan::installTranslations(QLocale(QLocale::German));
+    vortan::CScreenComposer german;
+    german.compose(doc, {});
+    // The Lives row: a new label, the plate right of it untouched.
+    EXPECT_NE(english.image().copy(20, 165, 80, 30), german.image().copy(20, 165, 80, 30));
+    EXPECT_EQ(english.image().copy(200, 165, 40, 30), german.image().copy(200, 165, 40, 30));
+}
+
 // ---- the pseudo-translation --------------------------------------------------
 
 class PseudoTranslation : public Translations {
