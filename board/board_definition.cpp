@@ -1,15 +1,29 @@
 #include "board_definition.h"
 
+#include "tr_noop.h"
+
 namespace vortan {
 
 const char* const kVersionText = "Version 1";
 
 namespace {
-const char* const kRegionNames[kRegionCodeCount] = {"Yellow", "Blue", "White", "Red", "Green", "Orange"};
-const char* const kBoxNames[kBoxCodeCount] = {"Empty", "Your", "Free", "Number", "Star",
-                                              "Hot", "Freeze", "Time", "Move", "Exception"};
-const char* const kNumberNames[10] = {"NA", "One", "Two", "Three", "Four",
-                                      "Five", "Six", "Seven", "Eight", "Nine"};
+// The names a window shows translated, in context "BoardNames".
+const char* const kRegionNames[kRegionCodeCount] = {
+    VORTAN_TR_NOOP("BoardNames", "Yellow"), VORTAN_TR_NOOP("BoardNames", "Blue"),
+    VORTAN_TR_NOOP("BoardNames", "White"),  VORTAN_TR_NOOP("BoardNames", "Red"),
+    VORTAN_TR_NOOP("BoardNames", "Green"),  VORTAN_TR_NOOP("BoardNames", "Orange")};
+const char* const kBoxNames[kBoxCodeCount] = {
+    VORTAN_TR_NOOP("BoardNames", "Empty"),  VORTAN_TR_NOOP("BoardNames", "Your"),
+    VORTAN_TR_NOOP("BoardNames", "Free"),   VORTAN_TR_NOOP("BoardNames", "Number"),
+    VORTAN_TR_NOOP("BoardNames", "Star"),   VORTAN_TR_NOOP("BoardNames", "Hot"),
+    VORTAN_TR_NOOP("BoardNames", "Freeze"), VORTAN_TR_NOOP("BoardNames", "Time"),
+    VORTAN_TR_NOOP("BoardNames", "Move"),   VORTAN_TR_NOOP("BoardNames", "Exception")};
+const char* const kNumberNames[10] = {
+    VORTAN_TR_NOOP("BoardNames", "NA"),    VORTAN_TR_NOOP("BoardNames", "One"),
+    VORTAN_TR_NOOP("BoardNames", "Two"),   VORTAN_TR_NOOP("BoardNames", "Three"),
+    VORTAN_TR_NOOP("BoardNames", "Four"),  VORTAN_TR_NOOP("BoardNames", "Five"),
+    VORTAN_TR_NOOP("BoardNames", "Six"),   VORTAN_TR_NOOP("BoardNames", "Seven"),
+    VORTAN_TR_NOOP("BoardNames", "Eight"), VORTAN_TR_NOOP("BoardNames", "Nine")};
 const char* const kValueNames[BoardDefinition::kValueCount] = {
     "boardWidth", "boardHeight", "reserved1", "reserved2", "timeLimit", "moveLimit",
     "numberBoxTimeLimit", "starBoxTimeLimit", "numberOfLives", "timeBoxTimeValue",

@@ -2,6 +2,7 @@
 #include "platform/dialog_units.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
@@ -62,14 +63,14 @@ QPushButton* button(QDialog* d, int id, const QString& text, int x, int y, int w
 }
 
 QPushButton* okButton(QDialog* d, int x, int y, int w, int h) {
-    QPushButton* ok = button(d, 1, QStringLiteral("OK"), x, y, w, h);
+    QPushButton* ok = button(d, 1, QCoreApplication::translate("DesignerDialogs", "OK"), x, y, w, h);
     ok->setDefault(true);
     QObject::connect(ok, &QPushButton::clicked, d, &QDialog::accept);
     return ok;
 }
 
 QPushButton* cancelButton(QDialog* d, int x, int y, int w, int h) {
-    QPushButton* cancel = button(d, 2, QStringLiteral("Cancel"), x, y, w, h);
+    QPushButton* cancel = button(d, 2, QCoreApplication::translate("DesignerDialogs", "Cancel"), x, y, w, h);
     QObject::connect(cancel, &QPushButton::clicked, d, &QDialog::reject);
     return cancel;
 }
@@ -79,9 +80,9 @@ QPushButton* cancelButton(QDialog* d, int x, int y, int w, int h) {
 // ---- Initialize ----
 
 CInitializeDlg::CInitializeDlg(QWidget* parent) : QDialog(parent), dde_(this) {
-    setup(this, QStringLiteral("Initialize"), 231, 143);
-    label(this, QStringLiteral("Game Name:"), 30, 30, 45, 8);
-    label(this, QStringLiteral("Opening Message:"), 30, 55, 65, 8);
+    setup(this, tr("Initialize"), 231, 143);
+    label(this, tr("Game Name:"), 30, 30, 45, 8);
+    label(this, tr("Opening Message:"), 30, 55, 65, 8);
     nameEdit_ = edit(this, 1018, 100, 25, 55, 13);
     messageEdit_ = new QPlainTextEdit(this);
     messageEdit_->setObjectName(QStringLiteral("edit1002"));
@@ -92,7 +93,7 @@ CInitializeDlg::CInitializeDlg(QWidget* parent) : QDialog(parent), dde_(this) {
     messageEdit_->installEventFilter(this);
     QPushButton* ok = okButton(this, 95, 110, 50, 14);
     cancelButton(this, 155, 110, 50, 14);
-    QPushButton* def = button(this, 1013, QStringLiteral("Default"), 30, 110, 50, 14);
+    QPushButton* def = button(this, 1013, tr("Default"), 30, 110, 50, 14);
     connect(def, &QPushButton::clicked, this, &CInitializeDlg::OnDefault);
     setTabOrder(nameEdit_, messageEdit_);
     setTabOrder(messageEdit_, ok);
@@ -137,18 +138,17 @@ bool CInitializeDlg::eventFilter(QObject* watched, QEvent* event) {
 // ---- Limits ----
 
 CLimitsDlg::CLimitsDlg(QWidget* parent) : QDialog(parent), dde_(this) {
-    setup(this, QStringLiteral("Limits"), 266, 208);
-    label(this, QStringLiteral("All time are in Seconds"), 40, 10, 80, 8);
-    label(this, QStringLiteral("Note: For Limits, 0 mean OFF"), 160, 10, 105, 11);
-    label(this, QStringLiteral("Time Limit:"), 40, 30, 40, 8);
-    label(this, QStringLiteral("Move Limit:"), 40, 50, 45, 8);
-    label(this, QStringLiteral("Number Box Time Limit:"), 40, 70, 80, 8);
-    label(this, QStringLiteral("Star Box Time Limit:"), 40, 90, 70, 8);
-    label(this, QStringLiteral("Number Of Lives:"), 40, 110, 60, 8);
-    label(this, QStringLiteral("Time Box time value:"), 40, 130, 70, 8);
-    label(this, QStringLiteral("Move Box move value:"), 40, 150, 75, 8);
-    label(this,
-          QStringLiteral("Note:  The Time Box Time Value is used for Time, Star and            Number boxes."),
+    setup(this, tr("Limits"), 266, 208);
+    label(this, tr("All time are in Seconds"), 40, 10, 80, 8);
+    label(this, tr("Note: For Limits, 0 mean OFF"), 160, 10, 105, 11);
+    label(this, tr("Time Limit:"), 40, 30, 40, 8);
+    label(this, tr("Move Limit:"), 40, 50, 45, 8);
+    label(this, tr("Number Box Time Limit:"), 40, 70, 80, 8);
+    label(this, tr("Star Box Time Limit:"), 40, 90, 70, 8);
+    label(this, tr("Number Of Lives:"), 40, 110, 60, 8);
+    label(this, tr("Time Box time value:"), 40, 130, 70, 8);
+    label(this, tr("Move Box move value:"), 40, 150, 75, 8);
+    label(this, tr("Note:  The Time Box Time Value is used for Time, Star and            Number boxes."),
           40, 175, 194, 20, true);
     QLineEdit* e1005 = edit(this, 1005, 130, 25, 40, 13);
     QLineEdit* e1006 = edit(this, 1006, 130, 45, 40, 13);
@@ -159,7 +159,7 @@ CLimitsDlg::CLimitsDlg(QWidget* parent) : QDialog(parent), dde_(this) {
     QLineEdit* e1011 = edit(this, 1011, 130, 145, 40, 13);
     okButton(this, 190, 85, 50, 14);
     cancelButton(this, 190, 125, 50, 14);
-    QPushButton* def = button(this, 1012, QStringLiteral("Default"), 190, 45, 50, 14);
+    QPushButton* def = button(this, 1012, tr("Default"), 190, 45, 50, 14);
     connect(def, &QPushButton::clicked, this, &CLimitsDlg::OnDefault);
     QWidget* order[] = {e1005, e1006, e1007, e1008, e1009, e1010, e1011};
     for (int i = 0; i + 1 < 7; ++i) setTabOrder(order[i], order[i + 1]);
@@ -203,9 +203,9 @@ void CLimitsDlg::OnDefault() {
 // ---- Box Number ----
 
 CBoxNumberDlg::CBoxNumberDlg(QWidget* parent) : QDialog(parent), dde_(this) {
-    setup(this, QStringLiteral("Box Number"), 197, 68);
-    label(this, QStringLiteral("Enter a number from 1-9"), 25, 5, 85, 8);
-    label(this, QStringLiteral("Number:"), 25, 30, 30, 8);
+    setup(this, tr("Box Number"), 197, 68);
+    label(this, tr("Enter a number from 1-9"), 25, 5, 85, 8);
+    label(this, tr("Number:"), 25, 30, 30, 8);
     QLineEdit* e = edit(this, 1000, 65, 25, 40, 13);
     okButton(this, 130, 15, 50, 14);
     cancelButton(this, 130, 35, 50, 14);
@@ -228,14 +228,14 @@ void CBoxNumberDlg::accept() {
 // ---- About ----
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    setup(this, QStringLiteral("About Vortan Designer"), 202, 71);
+    setup(this, tr("About Vortan Designer"), 202, 71);
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("icon"));
     const QPixmap pix(QStringLiteral(":/designer/111-box-your.png"));
     icon->setPixmap(pix.scaled(32, 32, Qt::IgnoreAspectRatio, Qt::FastTransformation));
     const QRect at = Units(this).rect(11, 17, 0, 0);
     icon->setGeometry(at.x(), at.y(), 32, 32);
-    label(this, QStringLiteral("Vortan Designer, Version 1.0"), 39, 17, 96, 8);
+    label(this, tr("Vortan Designer, Version 1.0"), 39, 17, 96, 8);
     QPushButton* ok = okButton(this, 155, 15, 32, 14);
     ok->setFocus();
 }

@@ -20,8 +20,9 @@
 namespace vortan::designer {
 
 const char* const kUntitledFileName = "untitled.dat";
-const char* const kAppTitle = "Vortan Designer";
-const char* const kBoardFilter = "Board (*.dat)";
+// Shown translated from this class's context.
+const char* const kAppTitle = QT_TRANSLATE_NOOP("vortan::designer::CQuorvel1Doc", "Vortan Designer");
+const char* const kBoardFilter = QT_TRANSLATE_NOOP("vortan::designer::CQuorvel1Doc", "Board (*.dat)");
 
 namespace {
 
@@ -198,10 +199,10 @@ bool CQuorvel1Doc::openPath(const QString& path) {
     const QFileInfo info(path);
     QFile file(path);
     if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
-        const QString reason = info.isDir() ? QStringLiteral("It is a folder, not a file.") : file.errorString();
+        const QString reason = info.isDir() ? tr("It is a folder, not a file.") : file.errorString();
         removeRecentFile(info.absoluteFilePath());
-        host_->fileMessage(reason.isEmpty() ? QStringLiteral("Failed to open document.")
-                                             : QStringLiteral("Cannot open %1.\n%2").arg(path, reason));
+        host_->fileMessage(reason.isEmpty() ? tr("Failed to open document.")
+                                             : tr("Cannot open %1.\n%2").arg(path, reason));
         return false;  // board and file name stay as they were
     }
     const qint64 size = file.size();
@@ -233,7 +234,7 @@ bool CQuorvel1Doc::openPath(const QString& path) {
         SetModifiedFlag(true);
     }
     emit boardChanged();
-    if (!ok) host_->fileMessage(QStringLiteral("Unexpected file format."));
+    if (!ok) host_->fileMessage(tr("Unexpected file format."));
     return ok;
 }
 
@@ -252,20 +253,20 @@ bool CQuorvel1Doc::OnFileSaveAs() {
 bool CQuorvel1Doc::savePath(const QString& path) {
     const QFileInfo info(path);
     if (path.isEmpty() || info.isDir() || !info.absoluteDir().exists()) {
-        host_->fileMessage(QStringLiteral("Cannot create %1.\nInvalid filename.").arg(path));
+        host_->fileMessage(tr("Cannot create %1.\nInvalid filename.").arg(path));
         return false;
     }
     const std::string bytes = EncodeBoard(board_);
     emit boardChanged();
     // An empty encoding would replace a good file by nothing.
     if (bytes.empty()) {
-        host_->fileMessage(QStringLiteral("Failed to save document."));
+        host_->fileMessage(tr("Failed to save document."));
         return false;
     }
     errno = 0;
     if (!writeFileAtomically(QFile::encodeName(info.absoluteFilePath()).toStdString(), bytes)) {
         const int err = errno;
-        QString text = QStringLiteral("Failed to save document.\n%1").arg(path);
+        QString text = tr("Failed to save document.\n%1").arg(path);
         if (err != 0) text += QStringLiteral("\n") + QString::fromLocal8Bit(std::strerror(err));
         host_->fileMessage(text);
         return false;
@@ -277,7 +278,7 @@ bool CQuorvel1Doc::savePath(const QString& path) {
 
 bool CQuorvel1Doc::SaveModified() {
     if (!IsModified()) return true;
-    switch (host_->askSaveChanges(QStringLiteral("Save changes to %1?").arg(displayName()))) {
+    switch (host_->askSaveChanges(tr("Save changes to %1?").arg(displayName()))) {
     case FileHost::Answer::Yes: return OnFileSave();
     case FileHost::Answer::No: return true;
     case FileHost::Answer::Cancel: break;

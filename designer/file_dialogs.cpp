@@ -6,8 +6,10 @@
 
 namespace vortan::designer {
 
+// The texts keep the document's translation context, where they were first written.
+
 FileHost::Answer DialogFileHost::askSaveChanges(const QString& question) {
-    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kAppTitle), question,
+    QMessageBox box(QMessageBox::Warning, CQuorvel1Doc::tr(kAppTitle), question,
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, window_);
     box.setDefaultButton(QMessageBox::Yes);
     switch (box.exec()) {
@@ -20,9 +22,9 @@ FileHost::Answer DialogFileHost::askSaveChanges(const QString& question) {
 QString DialogFileHost::askPath(const PathQuestion& question) {
     // Qt's own dialog everywhere, so that it looks and behaves the same on
     // every desktop; it asks before overwriting an existing file.
-    QFileDialog dialog(window_, question.save ? QStringLiteral("Save As") : QStringLiteral("Open"), question.folder);
+    QFileDialog dialog(window_, question.save ? CQuorvel1Doc::tr("Save As") : CQuorvel1Doc::tr("Open"), question.folder);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilters({QString::fromLatin1(kBoardFilter), QStringLiteral("All Files (*)")});
+    dialog.setNameFilters({CQuorvel1Doc::tr(kBoardFilter), CQuorvel1Doc::tr("All Files (*)")});
     dialog.setAcceptMode(question.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(question.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // A name typed without an extension gets ".dat", so that Open's board
@@ -35,7 +37,7 @@ QString DialogFileHost::askPath(const PathQuestion& question) {
 }
 
 void DialogFileHost::fileMessage(const QString& text) {
-    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kAppTitle), text, QMessageBox::Ok, window_);
+    QMessageBox box(QMessageBox::Warning, CQuorvel1Doc::tr(kAppTitle), text, QMessageBox::Ok, window_);
     box.exec();
 }
 

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
@@ -27,11 +28,25 @@ namespace {
 const char* const kCommandProperty = "commandId";
 const char* const kToolProperty = "toolValue";
 
-const char* const kRegionItems[7] = {"Turned Off", "Yellow", "Blue", "White", "Red", "Green", "Orange"};
-const char* const kBoxItems[11] = {"Turned Off", "Emply", "Your", "Free", "Number", "Star",
-                                   "Hot",        "Freeze", "Time", "Move", "Exception"};
+// Menu items, translated in context "DesignerTools".
+const char* const kRegionItems[7] = {
+    QT_TRANSLATE_NOOP("DesignerTools", "Turned Off"), QT_TRANSLATE_NOOP("DesignerTools", "Yellow"),
+    QT_TRANSLATE_NOOP("DesignerTools", "Blue"),       QT_TRANSLATE_NOOP("DesignerTools", "White"),
+    QT_TRANSLATE_NOOP("DesignerTools", "Red"),        QT_TRANSLATE_NOOP("DesignerTools", "Green"),
+    QT_TRANSLATE_NOOP("DesignerTools", "Orange")};
+const char* const kBoxItems[11] = {
+    QT_TRANSLATE_NOOP("DesignerTools", "Turned Off"), QT_TRANSLATE_NOOP("DesignerTools", "Emply"),
+    QT_TRANSLATE_NOOP("DesignerTools", "Your"),       QT_TRANSLATE_NOOP("DesignerTools", "Free"),
+    QT_TRANSLATE_NOOP("DesignerTools", "Number"),     QT_TRANSLATE_NOOP("DesignerTools", "Star"),
+    QT_TRANSLATE_NOOP("DesignerTools", "Hot"),        QT_TRANSLATE_NOOP("DesignerTools", "Freeze"),
+    QT_TRANSLATE_NOOP("DesignerTools", "Time"),       QT_TRANSLATE_NOOP("DesignerTools", "Move"),
+    QT_TRANSLATE_NOOP("DesignerTools", "Exception")};
 
-QString toolName(const char* name) { return name ? QString::fromLatin1(name) : QStringLiteral("Turned Off"); }
+QString item(const char* text) { return QCoreApplication::translate("DesignerTools", text); }
+// A board name (board/board_definition), translated; "Turned Off" for none.
+QString toolName(const char* name) {
+    return name ? QCoreApplication::translate("BoardNames", name) : item("Turned Off");
+}
 }  // namespace
 
 CMainFrame::CMainFrame(QWidget* parent)
@@ -44,20 +59,20 @@ CMainFrame::CMainFrame(QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/designer/111-box-your.png")));
     setCentralWidget(view_);
 
-    fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
+    fileMenu_ = menuBar()->addMenu(tr("&File"));
     QMenu* file = fileMenu_;
-    connect(addCommand(file, 57600, QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N)), &QAction::triggered,
+    connect(addCommand(file, 57600, tr("&New"), QKeySequence(Qt::CTRL | Qt::Key_N)), &QAction::triggered,
             this, [this] { doc_->OnFileNew(); });
-    connect(addCommand(file, 57601, QStringLiteral("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O)),
+    connect(addCommand(file, 57601, tr("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O)),
             &QAction::triggered, this, [this] { doc_->OnFileOpen(); });
-    connect(addCommand(file, 57603, QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S)), &QAction::triggered,
+    connect(addCommand(file, 57603, tr("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S)), &QAction::triggered,
             this, [this] { doc_->OnFileSave(); });
-    connect(addCommand(file, 57604, QStringLiteral("Save &As...")), &QAction::triggered, this,
+    connect(addCommand(file, 57604, tr("Save &As...")), &QAction::triggered, this,
             [this] { doc_->OnFileSaveAs(); });
     file->addSeparator();
-    connect(addCommand(file, 57607, QStringLiteral("&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P)),
+    connect(addCommand(file, 57607, tr("&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P)),
             &QAction::triggered, view_, &CQuorvel1View::OnFilePrint);
-    connect(addCommand(file, 57609, QStringLiteral("Print Pre&view")), &QAction::triggered, view_,
+    connect(addCommand(file, 57609, tr("Print Pre&view")), &QAction::triggered, view_,
             &CQuorvel1View::OnFilePrintPreview);
     recentSeparator_ = file->addSeparator();
     for (int i = 0; i < kRecentFileCount; ++i) {
@@ -66,15 +81,15 @@ CMainFrame::CMainFrame(QWidget* parent)
         recentActions_ << a;
     }
     file->addSeparator();
-    connect(addCommand(file, 57665, QStringLiteral("E&xit")), &QAction::triggered, this, &QWidget::close);
+    connect(addCommand(file, 57665, tr("E&xit")), &QAction::triggered, this, &QWidget::close);
     connect(file, &QMenu::aboutToShow, this, &CMainFrame::fillRecentFiles);
     fillRecentFiles();
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    QAction* undo = doc_->undoStack()->createUndoAction(this, QStringLiteral("&Undo"));
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    QAction* undo = doc_->undoStack()->createUndoAction(this, tr("&Undo"));
     undo->setObjectName(QStringLiteral("command57643"));
     undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    QAction* redo = doc_->undoStack()->createRedoAction(this, QStringLiteral("&Redo"));
+    QAction* redo = doc_->undoStack()->createRedoAction(this, tr("&Redo"));
     redo->setObjectName(QStringLiteral("command57644"));
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     undo->setProperty(kCommandProperty, 57643);
@@ -93,32 +108,41 @@ CMainFrame::CMainFrame(QWidget* parent)
         stack->redo();
     });
     for (QAction* a : {undo, redo}) a->setShortcutContext(Qt::WindowShortcut);
+    // The step's name goes into one translatable text, where a language can
+    // place it (the stack's own joining puts it after the prefix).
+    connect(stack, &QUndoStack::undoTextChanged, undo, [undo](const QString& step) {
+        undo->setText(step.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(step));
+    });
+    connect(stack, &QUndoStack::redoTextChanged, redo, [redo](const QString& step) {
+        redo->setText(step.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(step));
+    });
     edit->addAction(undo);
     edit->addAction(redo);
     edit->addSeparator();
-    connect(addCommand(edit, 57634, QStringLiteral("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C)), &QAction::triggered,
+    connect(addCommand(edit, 57634, tr("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C)), &QAction::triggered,
             view_, &CQuorvel1View::copySelection);
-    connect(addCommand(edit, 57637, QStringLiteral("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V)),
+    connect(addCommand(edit, 57637, tr("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V)),
             &QAction::triggered, view_, &CQuorvel1View::OnEditPaste);
-    connect(addCommand(edit, 32792, QStringLiteral("&Fill Selection"), QKeySequence(Qt::CTRL | Qt::Key_F)),
+    connect(addCommand(edit, 32792, tr("&Fill Selection"), QKeySequence(Qt::CTRL | Qt::Key_F)),
             &QAction::triggered, view_, &CQuorvel1View::OnFillSelection);
 
-    QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
-    QAction* toolBarItem = addCommand(viewMenu, 59392, QStringLiteral("&Tool Bar"));
+    QMenu* viewMenu = menuBar()->addMenu(tr("&View"));
+    QAction* toolBarItem = addCommand(viewMenu, 59392, tr("&Tool Bar"));
     toolBarItem->setCheckable(true);
     toolBarItem->setChecked(true);
     connect(toolBarItem, &QAction::toggled, this, &CMainFrame::setToolBarsVisible);
-    QAction* statusBarItem = addCommand(viewMenu, 59393, QStringLiteral("&Status Bar"));
+    QAction* statusBarItem = addCommand(viewMenu, 59393, tr("&Status Bar"));
     statusBarItem->setCheckable(true);
     statusBarItem->setChecked(true);
     connect(statusBarItem, &QAction::toggled, this, &CMainFrame::setStatusBarVisible);
 
     // The tool bars hold the same actions as the menus, so both always show
     // the same choice; the menus keep their plain check marks.
-    regionBar_ = new QToolBar(QStringLiteral("Regions"), this);
-    boxBar_ = new QToolBar(QStringLiteral("Boxes"), this);
+    regionBar_ = new QToolBar(tr("Regions"), this);
+    boxBar_ = new QToolBar(tr("Boxes"), this);
+    regionBar_->setObjectName(QStringLiteral("Regions"));
+    boxBar_->setObjectName(QStringLiteral("Boxes"));
     for (QToolBar* bar : {regionBar_, boxBar_}) {
-        bar->setObjectName(bar->windowTitle());
         bar->setMovable(false);
         bar->setFloatable(false);
         bar->setIconSize(QSize(kCellPixels, kCellPixels));
@@ -128,53 +152,53 @@ CMainFrame::CMainFrame(QWidget* parent)
     addToolBarBreak(Qt::TopToolBarArea);
     addToolBar(Qt::TopToolBarArea, boxBar_);
 
-    QMenu* regions = menuBar()->addMenu(QStringLiteral("&Regions"));
+    QMenu* regions = menuBar()->addMenu(tr("&Regions"));
     regionGroup_ = new QActionGroup(this);
     for (int i = 0; i < 7; ++i) {
-        QAction* a = addCommand(regions, 32771 + i, QString::fromLatin1(kRegionItems[i]));
+        QAction* a = addCommand(regions, 32771 + i, item(kRegionItems[i]));
         a->setCheckable(true);
         a->setProperty(kToolProperty, i - 1);
         a->setIcon(QIcon(QPixmap::fromImage(view_->regionBitmap(i - 1))));
         a->setIconVisibleInMenu(false);
-        a->setToolTip(QStringLiteral("Region: %1").arg(toolName(i ? regionName(i - 1) : nullptr)));
+        a->setToolTip(tr("Region: %1").arg(toolName(i ? regionName(i - 1) : nullptr)));
         regionGroup_->addAction(a);
         regionBar_->addAction(a);
         connect(a, &QAction::triggered, this, [this, i] { view_->setRegionTool(i - 1); });
     }
 
-    QMenu* boxes = menuBar()->addMenu(QStringLiteral("&Boxes"));
+    QMenu* boxes = menuBar()->addMenu(tr("&Boxes"));
     boxGroup_ = new QActionGroup(this);
     for (int i = 0; i < 11; ++i) {
-        QAction* a = addCommand(boxes, 32778 + i, QString::fromLatin1(kBoxItems[i]));
+        QAction* a = addCommand(boxes, 32778 + i, item(kBoxItems[i]));
         a->setCheckable(true);
         a->setProperty(kToolProperty, i - 1);
         a->setIcon(QIcon(QPixmap::fromImage(view_->boxToolBitmap(i - 1))));
         a->setIconVisibleInMenu(false);
-        a->setToolTip(QStringLiteral("Box: %1").arg(toolName(i ? boxName(i - 1) : nullptr)));
+        a->setToolTip(tr("Box: %1").arg(toolName(i ? boxName(i - 1) : nullptr)));
         boxGroup_->addAction(a);
         boxBar_->addAction(a);
         connect(a, &QAction::triggered, this, [this, i] { view_->setBoxTool(i - 1); });
     }
 
-    QMenu* data = menuBar()->addMenu(QStringLiteral("Data"));
-    connect(addCommand(data, 32789, QStringLiteral("Initialize")), &QAction::triggered, view_,
+    QMenu* data = menuBar()->addMenu(tr("Data"));
+    connect(addCommand(data, 32789, tr("Initialize")), &QAction::triggered, view_,
             &CQuorvel1View::OnInitialize);
-    connect(addCommand(data, 32790, QStringLiteral("Limits")), &QAction::triggered, view_, &CQuorvel1View::OnLimits);
-    connect(addCommand(data, 32791, QStringLiteral("Test Board")), &QAction::triggered, this,
+    connect(addCommand(data, 32790, tr("Limits")), &QAction::triggered, view_, &CQuorvel1View::OnLimits);
+    connect(addCommand(data, 32791, tr("Test Board")), &QAction::triggered, this,
             &CMainFrame::OnTestBoard);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    connect(addCommand(help, 57666, QStringLiteral("&Help File")), &QAction::triggered, this, [this] { OnHelp(); });
-    connect(addCommand(help, 57668, QStringLiteral("&Using Help")), &QAction::triggered, this,
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    connect(addCommand(help, 57666, tr("&Help File")), &QAction::triggered, this, [this] { OnHelp(); });
+    connect(addCommand(help, 57668, tr("&Using Help")), &QAction::triggered, this,
             [this] { OnHelp(QStringLiteral("using-help")); });
     help->addSeparator();
-    connect(addCommand(help, 57664, QStringLiteral("&About Vortan Designer...")), &QAction::triggered, this,
+    connect(addCommand(help, 57664, tr("&About Vortan Designer...")), &QAction::triggered, this,
             &CMainFrame::OnAppAbout);
 
     // Keys without menu items: help and context help.
-    connect(addCommand(this, 57670, QStringLiteral("Help"), QKeySequence(Qt::Key_F1)), &QAction::triggered, this,
+    connect(addCommand(this, 57670, tr("Help"), QKeySequence(Qt::Key_F1)), &QAction::triggered, this,
             [this] { OnHelp(); });
-    connect(addCommand(this, 57669, QStringLiteral("Context Help"), QKeySequence(Qt::SHIFT | Qt::Key_F1)),
+    connect(addCommand(this, 57669, tr("Context Help"), QKeySequence(Qt::SHIFT | Qt::Key_F1)),
             &QAction::triggered, this, [this] { OnHelp(); });
 
     toolStatus_ = new QLabel(this);
@@ -226,14 +250,14 @@ void CMainFrame::syncToolChecks() {
 }
 
 void CMainFrame::updateTitle() {
-    setWindowTitle(doc_->displayName() + QStringLiteral("[*] \u2014 ") + QString::fromLatin1(kAppTitle));
+    setWindowTitle(doc_->displayName() + QStringLiteral("[*] \u2014 ") + CQuorvel1Doc::tr(kAppTitle));
     setWindowModified(doc_->IsModified());
 }
 
 void CMainFrame::updateToolStatus() {
     const int r = view_->regionTool();
     const int b = view_->boxTool();
-    toolStatus_->setText(QStringLiteral("Tools: %1, %2")
+    toolStatus_->setText(tr("Tools: %1, %2")
                              .arg(toolName(r < 0 ? nullptr : regionName(static_cast<std::uint32_t>(r))),
                                   toolName(b < 0 ? nullptr : boxName(static_cast<std::uint32_t>(b)))));
 }
@@ -245,8 +269,8 @@ void CMainFrame::updateCellStatus() {
         return;
     }
     const BoardCell& cell = doc_->board().Cell(c.x(), c.y());
-    auto name = [](const char* n) { return n ? QString::fromLatin1(n) : QStringLiteral("?"); };
-    cellStatus_->setText(QStringLiteral("Cell %1, %2: %3, %4, %5")
+    auto name = [](const char* n) { return n ? QCoreApplication::translate("BoardNames", n) : QStringLiteral("?"); };
+    cellStatus_->setText(tr("Cell %1, %2: %3, %4, %5")
                              .arg(c.x())
                              .arg(c.y())
                              .arg(name(regionName(static_cast<std::uint32_t>(cell.region))),
@@ -298,7 +322,7 @@ void CMainFrame::openFromArguments(const QStringList& arguments) {
 void CMainFrame::OnTestBoard() {
     const BoardTestResult r = runBoardTest(doc_->board(), this);
     if (r.kind == BoardTestResult::Cancelled) return;
-    QMessageBox::information(this, QStringLiteral("Test Board"), boardTestReport(r));
+    QMessageBox::information(this, tr("Test Board"), boardTestReport(r));
 }
 
 void CMainFrame::OnAppAbout() {
@@ -309,7 +333,7 @@ void CMainFrame::OnAppAbout() {
 QString CMainFrame::helpFilePath() { return findHelpFile(QStringLiteral("designer.html")); }
 
 void CMainFrame::OnHelp(const QString& anchor) {
-    HelpWindow::showHelp(this, helpFilePath(), QStringLiteral("Vortan Designer Help"), anchor);
+    HelpWindow::showHelp(this, helpFilePath(), tr("Vortan Designer Help"), anchor);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -1,31 +1,53 @@
 #include "placement_rules.h"
 
+#include "board/tr_noop.h"
+
 namespace vortan::designer {
 
 namespace {
 
 constexpr MessageIcon kWarn = MessageIcon::Exclamation;
 
+// Texts and captions are translated by the view from context "PlacementRules".
 const Message kMessages[16] = {
-    {"This Region can't be modified!", "Invalid placement", kWarn},
-    {"The Green Region is not\n compatible with this box", "Invalid placement", kWarn},
-    {"The Orange Region is not\n compatible with this box", "Invalid placement", kWarn},
-    {"The Blue Region will delete\n any box in this spot", "placement message", kWarn},
-    {"The current box is not compatible\n with this region.  Therefore\n the box will be deleted",
-     "Invalid placement", kWarn},
-    {"The current box is not compatible\n with this Orange region.  Therefore\n the box will be deleted",
-     "Invalid placement", kWarn},
-    {"The your box is not compatible\n with this Red region. Therefore\n the box will be deleted",
-     "Invalid placement", kWarn},
-    {"This Box can't be placed in this region", "Invalid placement", kWarn},
-    {"The current Green Region is not\n compatible with this box", "Invalid placement", kWarn},
-    {"The current Orange Region is not\n compatible with this box", "Invalid placement", kWarn},
-    {"A Your box already exists", "Invalid placement", kWarn},
-    {"The current Orange Region is not\n compatible with Your box", "Invalid placement", kWarn},
-    {"The current Red Region is not\n compatible with Your box", "Invalid placement", kWarn},
-    {"The number is out of range", "Invalid Number", kWarn},
-    {"That Number box already exists", "Invalid Placement", kWarn},
-    {"The Green Region is not\n compatible with this Number box", "Invalid placement", kWarn},
+    {VORTAN_TR_NOOP("PlacementRules", "This Region can't be modified!"),
+     VORTAN_TR_NOOP("PlacementRules", "Invalid placement"), kWarn},
+    {VORTAN_TR_NOOP("PlacementRules", "The Green Region is not\n compatible with this box"),
+     VORTAN_TR_NOOP("PlacementRules", "Invalid placement"), kWarn},
+    {VORTAN_TR_NOOP("PlacementRules", "The Orange Region is not\n compatible with this box"),
+     VORTAN_TR_NOOP("PlacementRules", "Invalid placement"), kWarn},
+    {VORTAN_TR_NOOP("PlacementRules", "The Blue Region will delete\n any box in this spot"),
+     VORTAN_TR_NOOP("PlacementRules", "placement message"), kWarn},
+    {VORTAN_TR_NOOP("PlacementRules", "The current box is not compatible\n"
+                    " with this region.  Therefore\n"
+                    " the box will be deleted"),
+     VORTAN_TR_NOOP("PlacementRules", "Invalid placement"), kWarn},
+    {VORTAN_TR_NOOP("PlacementRules", "The current box is not compatible\n"
+                    " with this Orange region.  Therefore\n"
+                    " the box will be deleted"),
+     VORTAN_TR_NOOP("PlacementRules", "Invalid placement"), kWarn},
+    {VORTAN_TR_NOOP("PlacementRules", "The your box is not compatible\n"
+                    " with this Red region. Therefore\n"
+                    " the box will be deleted"),
+     VORTAN_TR_NOOP("PlacementRules", "Invalid placement"), kWarn},
+    {VORTAN_TR_NOOP("PlacementRules", "This Box can't be placed in this region"),
+     VORTAN_TR_NOOP("PlacementRules", "Invalid placement"), kWarn},
+    {VORTAN_TR_NOOP("PlacementRules", "The current Green Region is not\n compatible with this box"),
+     VORTAN_TR_NOOP("PlacementRules", "Invalid placement"), kWarn},
+    {VORTAN_TR_NOOP("PlacementRules", "The current Orange Region is not\n compatible with this box"),
+     VORTAN_TR_NOOP("PlacementRules", "Invalid placement"), kWarn},
+    {VORTAN_TR_NOOP("PlacementRules", "A Your box already exists"),
+     VORTAN_TR_NOOP("PlacementRules", "Invalid placement"), kWarn},
+    {VORTAN_TR_NOOP("PlacementRules", "The current Orange Region is not\n compatible with Your box"),
+     VORTAN_TR_NOOP("PlacementRules", "Invalid placement"), kWarn},
+    {VORTAN_TR_NOOP("PlacementRules", "The current Red Region is not\n compatible with Your box"),
+     VORTAN_TR_NOOP("PlacementRules", "Invalid placement"), kWarn},
+    {VORTAN_TR_NOOP("PlacementRules", "The number is out of range"),
+     VORTAN_TR_NOOP("PlacementRules", "Invalid Number"), kWarn},
+    {VORTAN_TR_NOOP("PlacementRules", "That Number box already exists"),
+     VORTAN_TR_NOOP("PlacementRules", "Invalid Placement"), kWarn},
+    {VORTAN_TR_NOOP("PlacementRules", "The Green Region is not\n compatible with this Number box"),
+     VORTAN_TR_NOOP("PlacementRules", "Invalid placement"), kWarn},
 };
 
 // A known box the region cannot hold, by the board's own admission table.

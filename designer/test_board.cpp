@@ -11,16 +11,23 @@
 
 namespace vortan::designer {
 
+namespace {
+// A translation context for the free functions below.
+struct BoardTest {
+    Q_DECLARE_TR_FUNCTIONS(BoardTest)
+};
+}  // namespace
+
 QString boardSolverProgram() { return QCoreApplication::applicationDirPath() + QStringLiteral("/vortan-board"); }
 
 QString boardTestObstacle(const BoardDefinition& board) {
     // The search can only say "cannot be won" or "won by any move"; these
     // causes can be named instead.
     QStringList causes;
-    if (!board.HasYourBox()) causes << QStringLiteral("The board has no Your box, so nothing on it can be taken.");
+    if (!board.HasYourBox()) causes << BoardTest::tr("The board has no Your box, so nothing on it can be taken.");
     if (board.CountBoxes(BoxCode::Star) == 0 && board.CountBoxes(BoxCode::Number) == 0)
-        causes << QStringLiteral("The board has no Star box and no Number box: with nothing to take, "
-                                 "a game on it is over at the first move.");
+        causes << BoardTest::tr("The board has no Star box and no Number box: with nothing to take, "
+                                "a game on it is over at the first move.");
     return causes.join(QLatin1Char('\n'));
 }
 
@@ -36,14 +43,14 @@ BoardTestResult runBoardTest(const BoardDefinition& board, QWidget* parent, cons
     BoardDefinition copy = board;  // writing recounts the boxes; the document keeps its own
     const QString path = dir.path() + QStringLiteral("/test.dat");
     if (!dir.isValid() || !WriteBoardFile(path.toStdString(), copy)) {
-        result.detail = QStringLiteral("The board could not be written to a temporary file.");
+        result.detail = BoardTest::tr("The board could not be written to a temporary file.");
         return result;
     }
 
     QProcess solver;
-    QProgressDialog progress(QStringLiteral("Searching for the shortest win..."), QStringLiteral("Cancel"), 0, 0,
+    QProgressDialog progress(BoardTest::tr("Searching for the shortest win..."), BoardTest::tr("Cancel"), 0, 0,
                              parent);
-    progress.setWindowTitle(QStringLiteral("Test Board"));
+    progress.setWindowTitle(BoardTest::tr("Test Board"));
     progress.setMinimumDuration(0);
     progress.setWindowModality(Qt::WindowModal);
 
@@ -71,7 +78,7 @@ BoardTestResult runBoardTest(const BoardDefinition& board, QWidget* parent, cons
         return result;
     }
     if (solver.error() == QProcess::FailedToStart) {
-        result.detail = QStringLiteral("The solver %1 could not be started.").arg(program);
+        result.detail = BoardTest::tr("The solver %1 could not be started.").arg(program);
         return result;
     }
     const QString out = QString::fromLocal8Bit(solver.readAllStandardOutput()).trimmed();
@@ -94,21 +101,21 @@ BoardTestResult runBoardTest(const BoardDefinition& board, QWidget* parent, cons
 QString boardTestReport(const BoardTestResult& r) {
     switch (r.kind) {
     case BoardTestResult::Won:
-        return QStringLiteral("The board can be won: the shortest win takes %1 move%2.")
-            .arg(r.length)
-            .arg(r.length == 1 ? QString() : QStringLiteral("s"));
+        return (r.length == 1 ? BoardTest::tr("The board can be won: the shortest win takes %1 move.")
+                              : BoardTest::tr("The board can be won: the shortest win takes %1 moves."))
+            .arg(r.length);
     case BoardTestResult::NoWin:
-        return QStringLiteral("The board cannot be won within its limits.");
+        return BoardTest::tr("The board cannot be won within its limits.");
     case BoardTestResult::BudgetHit:
-        return QStringLiteral("No win was found within the search budget.\n(%1)").arg(r.detail);
+        return BoardTest::tr("No win was found within the search budget.\n(%1)").arg(r.detail);
     case BoardTestResult::Cancelled:
-        return QStringLiteral("The test was cancelled.");
+        return BoardTest::tr("The test was cancelled.");
     case BoardTestResult::Unplayable:
         return r.detail;
     case BoardTestResult::Failed:
         break;
     }
-    return QStringLiteral("The board could not be tested.\n%1").arg(r.detail);
+    return BoardTest::tr("The board could not be tested.\n%1").arg(r.detail);
 }
 
 }  // namespace vortan::designer

@@ -1,5 +1,6 @@
 #include "view.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPagedPaintDevice>
@@ -40,7 +41,10 @@ bool emptiesTheCell(const Message* m) {
     return false;
 }
 
-QString cellsText(int n) { return n == 1 ? QStringLiteral("1 cell") : QStringLiteral("%1 cells").arg(n); }
+// The placement rules' messages, translated from their context.
+QString placementText(const char* text) { return QCoreApplication::translate("PlacementRules", text); }
+
+QString cellsText(int n) { return n == 1 ? CQuorvel1View::tr("1 cell") : CQuorvel1View::tr("%1 cells").arg(n); }
 
 }  // namespace
 
@@ -247,7 +251,7 @@ void CQuorvel1View::dragTo(QPoint pixel) {
 void CQuorvel1View::finishDrag() {
     const Drag ended = drag_;
     drag_ = Drag::None;
-    if (ended == Drag::Paint) endBatch(QStringLiteral("Paint"));
+    if (ended == Drag::Paint) endBatch(tr("Paint"));
 }
 
 void CQuorvel1View::mouseReleaseEvent(QMouseEvent* event) {
@@ -330,18 +334,16 @@ void CQuorvel1View::endBatch(const QString& undoText) {
     // One message for the whole stroke instead of one per cell.
     QStringList parts;
     if (firstRefusal_)
-        parts << QStringLiteral("%1 of %2 %3 refused:\n%4")
+        parts << (refusedCells_ == 1 ? tr("%1 of %2 was refused:\n%3") : tr("%1 of %2 were refused:\n%3"))
                      .arg(cellsText(refusedCells_))
                      .arg(batchCells_)
-                     .arg(refusedCells_ == 1 ? QStringLiteral("was") : QStringLiteral("were"))
-                     .arg(QString::fromLatin1(firstRefusal_->text));
+                     .arg(placementText(firstRefusal_->text));
     if (firstEmptied_)
-        parts << QStringLiteral("%1 lost %2 box:\n%3")
+        parts << (emptiedCells_ == 1 ? tr("%1 lost its box:\n%2") : tr("%1 lost their box:\n%2"))
                      .arg(cellsText(emptiedCells_))
-                     .arg(emptiedCells_ == 1 ? QStringLiteral("its") : QStringLiteral("their"))
-                     .arg(QString::fromLatin1(firstEmptied_->text));
+                     .arg(placementText(firstEmptied_->text));
     const Message* caption = firstRefusal_ ? firstRefusal_ : firstEmptied_;
-    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(caption->caption), parts.join(QStringLiteral("\n\n")),
+    QMessageBox box(QMessageBox::Warning, placementText(caption->caption), parts.join(QStringLiteral("\n\n")),
                     QMessageBox::Ok, this);
     box.exec();
 }
@@ -379,7 +381,7 @@ bool CQuorvel1View::pasteAt(QPoint cell) {
                          Tools{static_cast<int>(src.region), static_cast<int>(src.box)});
         }
     pasting_ = false;
-    endBatch(QStringLiteral("Paste"));
+    endBatch(tr("Paste"));
     return true;
 }
 
@@ -393,7 +395,7 @@ void CQuorvel1View::OnFillSelection() {
     beginBatch();
     for (int x = selection_.left(); x <= selection_.right(); ++x)
         for (int y = selection_.top(); y <= selection_.bottom(); ++y) placeInBatch(x, y, tools_);
-    endBatch(QStringLiteral("Fill"));
+    endBatch(tr("Fill"));
 }
 
 void CQuorvel1View::OnLButtonDown(QPoint pixel) {
@@ -402,21 +404,21 @@ void CQuorvel1View::OnLButtonDown(QPoint pixel) {
     const BoardDefinition before = doc_->board();
     PlacementRules rules(doc_->board(), *this);
     rules.PlaceAt(x, y, tools_);
-    doc_->commitEdit(QStringLiteral("Place"), before);
+    doc_->commitEdit(tr("Place"), before);
 }
 
 QString CQuorvel1View::cellReport(int x, int y) const {
     const BoardCell& cell = doc_->board().Cell(x, y);
-    auto name = [](const char* n) { return n ? QString::fromLatin1(n) : QString(); };
-    return QStringLiteral("Region:\t") + name(regionName(static_cast<std::uint32_t>(cell.region))) +
-           QStringLiteral("\nBox:\t") + name(boxName(static_cast<std::uint32_t>(cell.box))) +
-           QStringLiteral("\nNumber:\t") + name(numberName(cell.number));
+    auto name = [](const char* n) { return n ? QCoreApplication::translate("BoardNames", n) : QString(); };
+    return tr("Region:\t%1\nBox:\t%2\nNumber:\t%3")
+        .arg(name(regionName(static_cast<std::uint32_t>(cell.region))),
+             name(boxName(static_cast<std::uint32_t>(cell.box))), name(numberName(cell.number)));
 }
 
 void CQuorvel1View::OnRButtonDown(QPoint pixel) {
     int x = 0, y = 0;
     if (!cellAt(pixel, x, y)) return;
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Item"), cellReport(x, y), QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::NoIcon, tr("Item"), cellReport(x, y), QMessageBox::Ok, this);
     box.exec();
 }
 
@@ -426,7 +428,7 @@ void CQuorvel1View::showMessage(const Message& message) {
         return;
     }
     QMessageBox box(message.icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
-                    QString::fromLatin1(message.caption), QString::fromLatin1(message.text), QMessageBox::Ok,
+                    placementText(message.caption), placementText(message.text), QMessageBox::Ok,
                     this);
     box.exec();
 }
@@ -465,7 +467,7 @@ void CQuorvel1View::OnInitialize() {
     board.gameName = toBoardText(dlg.gameName);
     board.openingMessage = toBoardText(dlg.openingMessage);
     doc_->SetModifiedFlag(true);
-    doc_->commitEdit(QStringLiteral("Initialize"), before);
+    doc_->commitEdit(tr("Initialize"), before);
 }
 
 void CQuorvel1View::OnLimits() {
@@ -488,7 +490,7 @@ void CQuorvel1View::OnLimits() {
     board.timeBoxTimeValue = dlg.timeBoxTimeValue;
     board.moveBoxMoveValue = dlg.moveBoxMoveValue;
     doc_->SetModifiedFlag(true);
-    doc_->commitEdit(QStringLiteral("Limits"), before);
+    doc_->commitEdit(tr("Limits"), before);
 }
 
 void CQuorvel1View::OnFilePrint() {

@@ -1,6 +1,7 @@
 #include "dialog_data.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -9,19 +10,25 @@
 
 namespace vortan {
 
-const char* const kPositiveIntegerMessage = "Please enter a positive integer.";
-const char* const kIntegerMessage = "Please enter an integer.";
-const char* const kTooLargeMessage = "Please enter a number no larger than %1.";
+// Shown translated from context "DialogDataExchange".
+const char* const kPositiveIntegerMessage =
+    QT_TRANSLATE_NOOP("DialogDataExchange", "Please enter a positive integer.");
+const char* const kIntegerMessage = QT_TRANSLATE_NOOP("DialogDataExchange", "Please enter an integer.");
+const char* const kTooLargeMessage =
+    QT_TRANSLATE_NOOP("DialogDataExchange", "Please enter a number no larger than %1.");
 
 namespace {
+QString translated(const char* message) { return QCoreApplication::translate("DialogDataExchange", message); }
+
 bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
 
 // Empty when `text` fits a board file, else why not.
 QString boardTextRefusal(DialogDataExchange::TextKind kind, const QString& text) {
     QString bad;
     if (kind == DialogDataExchange::TextKind::Any || isBoardText(text, &bad)) return QString();
-    return QStringLiteral("The character \"%1\" cannot be stored in a board file.\n"
-                          "Please use letters, digits and signs of Western European text only.")
+    return QCoreApplication::translate("DialogDataExchange",
+                                       "The character \"%1\" cannot be stored in a board file.\n"
+                                       "Please use letters, digits and signs of Western European text only.")
         .arg(bad);
 }
 }  // namespace
@@ -78,8 +85,8 @@ void DialogDataExchange::addUnsigned(QLineEdit* field, quint32* member, quint32 
         [field, member] { field->setText(QString::number(*member)); },
         [field, member, max] {
             quint32 v = 0;
-            if (!parseUnsignedField(field->text(), v)) return QString::fromLatin1(kPositiveIntegerMessage);
-            if (v > max) return QString::fromLatin1(kTooLargeMessage).arg(max);
+            if (!parseUnsignedField(field->text(), v)) return translated(kPositiveIntegerMessage);
+            if (v > max) return translated(kTooLargeMessage).arg(max);
             *member = v;
             return QString();
         },
@@ -92,7 +99,7 @@ void DialogDataExchange::addInteger(QLineEdit* field, qint32* member) {
         [field, member] { field->setText(QString::number(*member)); },
         [field, member] {
             qint32 v = 0;
-            if (!parseIntegerField(field->text(), v)) return QString::fromLatin1(kIntegerMessage);
+            if (!parseIntegerField(field->text(), v)) return translated(kIntegerMessage);
             *member = v;
             return QString();
         },

@@ -34,8 +34,8 @@ bool HelpWindow::openFile(const QString& path, const QString& anchor) {
     file_ = path;
     const QFileInfo info(path);
     if (!info.isFile() || !info.isReadable()) {
-        browser_->setHtml(QStringLiteral("<h2>Help is not available</h2><p>The help file <tt>%1</tt> "
-                                         "could not be found.</p>")
+        browser_->setHtml(tr("<h2>Help is not available</h2><p>The help file <tt>%1</tt> "
+                             "could not be found.</p>")
                               .arg(path.toHtmlEscaped()));
         return false;
     }

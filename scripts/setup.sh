@@ -6,6 +6,7 @@ cd "$(dirname "$0")/.."
 
 packages=(cmake g++ ninja-build pkg-config
           qt6-base-dev qt6-qpa-plugins libgl-dev
+          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
           libsdl2-mixer-dev timgm6mb-soundfont
           fonts-liberation xvfb xauth x11-utils xdotool
           desktop-file-utils appstream

@@ -16,6 +16,9 @@ struct TestDefaults {
     TestDefaults() {
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
         setenv("SDL_AUDIODRIVER", "dummy", 0);
+        // English whatever the machine's language; a test of the
+        // translations chooses its locale itself.
+        setenv("LANGUAGE", "en", 1);
         if (const char* base = std::getenv("VORTAN_HOME")) {
             home = std::string(base) + "/p" + std::to_string(getpid());
             std::error_code ec;

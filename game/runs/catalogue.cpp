@@ -1,20 +1,34 @@
 #include "catalogue.h"
 
 #include "board/file_io.h"
+#include "board/tr_noop.h"
 
 namespace vortan {
 
 namespace {
+// The Play Game dialog shows the texts translated from context "Catalogue".
 const VersionInfo kVersions[kVersionCount] = {
-    {1128, "Alvor (average)", true, "alvor"},  {1129, "Brenno(moderate)", true, "brenno"},
-    {1130, " (TBD) Cadrel", false, "cadrel"}, {1131, "(TBD) Dovrin", false, "dovrin"},
-    {1138, "(TBD) Eskel", false, "eskel"},    {1137, "(TBD) Fennow", false, "fennow"},
+    {1128, VORTAN_TR_NOOP("Catalogue", "Alvor (average)"), true, "alvor"},
+    {1129, VORTAN_TR_NOOP("Catalogue", "Brenno(moderate)"), true, "brenno"},
+    {1130, VORTAN_TR_NOOP("Catalogue", " (TBD) Cadrel"), false, "cadrel"},
+    {1131, VORTAN_TR_NOOP("Catalogue", "(TBD) Dovrin"), false, "dovrin"},
+    {1138, VORTAN_TR_NOOP("Catalogue", "(TBD) Eskel"), false, "eskel"},
+    {1137, VORTAN_TR_NOOP("Catalogue", "(TBD) Fennow"), false, "fennow"},
 };
-const char* const kListA[kSeriesCount] = {"Easy",     "Traditional", "Chambered", "Maze",    "Patterns", "Geometry",
-                                          "Shapes",   "Themes",      "Complex",   "Assorted", "Extra",   "Bonus"};
-const char* const kListB[kSeriesCount] = {"Simple",   "Circle",   "Kaleidoscope", "Supergraphic",
-                                          "Cadrel 1", "Cadrel 2", "Cadrel 3",     "Reserved",
-                                          "Transparent", "Symbol", "Traps",       "Mirrors"};
+const char* const kListA[kSeriesCount] = {
+    VORTAN_TR_NOOP("Catalogue", "Easy"),     VORTAN_TR_NOOP("Catalogue", "Traditional"),
+    VORTAN_TR_NOOP("Catalogue", "Chambered"), VORTAN_TR_NOOP("Catalogue", "Maze"),
+    VORTAN_TR_NOOP("Catalogue", "Patterns"), VORTAN_TR_NOOP("Catalogue", "Geometry"),
+    VORTAN_TR_NOOP("Catalogue", "Shapes"),   VORTAN_TR_NOOP("Catalogue", "Themes"),
+    VORTAN_TR_NOOP("Catalogue", "Complex"),  VORTAN_TR_NOOP("Catalogue", "Assorted"),
+    VORTAN_TR_NOOP("Catalogue", "Extra"),    VORTAN_TR_NOOP("Catalogue", "Bonus")};
+const char* const kListB[kSeriesCount] = {
+    VORTAN_TR_NOOP("Catalogue", "Simple"),      VORTAN_TR_NOOP("Catalogue", "Circle"),
+    VORTAN_TR_NOOP("Catalogue", "Kaleidoscope"), VORTAN_TR_NOOP("Catalogue", "Supergraphic"),
+    VORTAN_TR_NOOP("Catalogue", "Cadrel 1"),    VORTAN_TR_NOOP("Catalogue", "Cadrel 2"),
+    VORTAN_TR_NOOP("Catalogue", "Cadrel 3"),    VORTAN_TR_NOOP("Catalogue", "Reserved"),
+    VORTAN_TR_NOOP("Catalogue", "Transparent"), VORTAN_TR_NOOP("Catalogue", "Symbol"),
+    VORTAN_TR_NOOP("Catalogue", "Traps"),       VORTAN_TR_NOOP("Catalogue", "Mirrors")};
 const char* const kWords[kVersionCount] = {"", "", "Cadrel", "Dovrin", "Eskel", "Fennow"};
 }  // namespace
 

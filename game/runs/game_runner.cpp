@@ -2,15 +2,19 @@
 
 #include "board/file_io.h"
 #include "demo_text.h"
+#include "board/tr_noop.h"
 
 namespace vortan {
 
-const char* const kDemoEndedMessage =
+// The game's own messages and captions: the window shows them translated
+// from context "GameRunner" (a board's texts have no translation there).
+const char* const kDemoEndedMessage = VORTAN_TR_NOOP("GameRunner",
     "The Demo is now over.\nNote: There are a variety\nof other types of regions\nand boxes to discover\nin "
-    "Vortan.\nSee Help File for Details.";
-const char* const kRecordingStartMessage = "You can now make a demo";
-const char* const kRecordingEndedMessage = "You have now finished\n making the demo!";
-const char* const kHintedWinMessage = "A hint was used in this game,\nso no high score is filed.";
+    "Vortan.\nSee Help File for Details.");
+const char* const kRecordingStartMessage = VORTAN_TR_NOOP("GameRunner", "You can now make a demo");
+const char* const kRecordingEndedMessage = VORTAN_TR_NOOP("GameRunner", "You have now finished\n making the demo!");
+const char* const kHintedWinMessage =
+    VORTAN_TR_NOOP("GameRunner", "A hint was used in this game,\nso no high score is filed.");
 
 namespace {
 const char* const kOptionsFile = "Options.dat";
@@ -95,7 +99,7 @@ void GameRunner::OnPlay() {
     doc_.openRun();
     win_.invalidate();
     rules_.playSound(Sound::Start);
-    win_.showMessage(doc_.openingMessage, "Opening Message");
+    win_.showMessage(doc_.openingMessage, VORTAN_TR_NOOP("GameRunner", "Opening Message"));
     rules_.playSound(Sound::Start);
     rules_.musicActive = 1;
     if (rules_.settings.musicOn == 1) rules_.startMusic();
@@ -134,10 +138,10 @@ void GameRunner::startDemoRun() {
 void GameRunner::openDemoRun(const char* demoMessage) {
     win_.invalidate();
     rules_.playSound(Sound::DemoStart);
-    win_.showMessage(doc_.openingMessage, "Opening Message");
+    win_.showMessage(doc_.openingMessage, VORTAN_TR_NOOP("GameRunner", "Opening Message"));
     rules_.playSound(Sound::DemoStart);
     demoMusic();
-    win_.showMessage(demoMessage, "Demo Message");
+    win_.showMessage(demoMessage, VORTAN_TR_NOOP("GameRunner", "Demo Message"));
 }
 
 void GameRunner::OnDemo() {
@@ -186,7 +190,7 @@ void GameRunner::gameEnded(const GameEnd& end) {
     if (end.outcome == GameOutcome::Won) {
         win_.showGameWon();
         if (doc_.hintUsed)
-            win_.showMessage(kHintedWinMessage, "Game Message");
+            win_.showMessage(kHintedWinMessage, VORTAN_TR_NOOP("GameRunner", "Game Message"));
         else
             fileHighScore();
     } else {
@@ -205,10 +209,10 @@ void GameRunner::fileHighScore() {
     highScores_.WriteHighScores(name);
 }
 
-void GameRunner::demoOver() { win_.showMessage(kDemoEndedMessage, "Demo Message"); }
+void GameRunner::demoOver() { win_.showMessage(kDemoEndedMessage, VORTAN_TR_NOOP("GameRunner", "Demo Message")); }
 
 void GameRunner::recordingOver() {
-    win_.showMessage(kRecordingEndedMessage, "Demo. Message");
+    win_.showMessage(kRecordingEndedMessage, VORTAN_TR_NOOP("GameRunner", "Demo. Message"));
     WriteDemoMovesFile(writePath(kDemoMoves), doc_.demoMoves());
 }
 

@@ -24,13 +24,13 @@ int duY(int du) { return kUnits.y(du); }
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setObjectName("aboutDialog");
-    setWindowTitle("Vortan, Version 2.3");
+    setWindowTitle(tr("Vortan, Version 2.3"));
     applyDialogColours(this);
     auto* icon = new QLabel(this);
     icon->setPixmap(QIcon(":/game/zembrik.png").pixmap(32, 32));
-    auto* text = new QLabel("Vortan, Version 2.3", this);
+    auto* text = new QLabel(tr("Vortan, Version 2.3"), this);
     text->setObjectName("aboutText");
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* row = new QHBoxLayout;
@@ -42,11 +42,11 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
 
 CWebLinkDlg::CWebLinkDlg(QWidget* parent) : QDialog(parent) {
     setObjectName("webLinkDialog");
-    setWindowTitle("Web Link");
+    setWindowTitle(tr("Web Link"));
     applyDialogColours(this);
     auto* col = new QVBoxLayout(this);
-    col->addWidget(new QLabel("Please connect to the Internet before using the web link below", this));
-    col->addWidget(new QLabel("Note, the web link only works with Internet Explorer", this));
+    col->addWidget(new QLabel(tr("Please connect to the Internet before using the web link below"), this));
+    col->addWidget(new QLabel(tr("Note, the web link only works with Internet Explorer"), this));
     link_ = new QPushButton(kMakerWebAddress, this);
     link_->setObjectName("webLinkButton");
     link_->setAutoDefault(false);
@@ -54,7 +54,7 @@ CWebLinkDlg::CWebLinkDlg(QWidget* parent) : QDialog(parent) {
     connect(link_, &QPushButton::clicked, this,
             [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kMakerWebAddress))); });
     col->addWidget(link_);
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* row = new QHBoxLayout;
@@ -67,17 +67,17 @@ CWebLinkDlg::CWebLinkDlg(QWidget* parent) : QDialog(parent) {
 CGameMessageDlg::CGameMessageDlg(int widthDu, int heightDu, Line first, Line second, int buttonX,
                                  int buttonY, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle("Game Message");
+    setWindowTitle(tr("Game Message"));
     applyDialogColours(this);
     setFixedSize(duX(widthDu), duY(heightDu));
     int i = 0;
     for (const Line& l : {first, second}) {
-        auto* label = new QLabel(QString::fromLatin1(l.text), this);
+        auto* label = new QLabel(tr(l.text), this);
         label->setObjectName(QString("line%1").arg(++i));
         label->adjustSize();
         label->move(duX(l.x), duY(l.y));
     }
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName("okButton");
     ok->setDefault(true);
     ok->setGeometry(duX(buttonX), duY(buttonY), duX(50), duY(14));
@@ -85,12 +85,14 @@ CGameMessageDlg::CGameMessageDlg(int widthDu, int heightDu, Line first, Line sec
 }
 
 CGameWonDlg::CGameWonDlg(QWidget* parent)
-    : CGameMessageDlg(141, 88, {"GAME  OVER", 50, 15}, {"YOU WON", 55, 25}, 45, 55, parent) {
+    : CGameMessageDlg(141, 88, {QT_TRANSLATE_NOOP("vortan::CGameMessageDlg", "GAME  OVER"), 50, 15},
+                      {QT_TRANSLATE_NOOP("vortan::CGameMessageDlg", "YOU WON"), 55, 25}, 45, 55, parent) {
     setObjectName("gameWonDialog");
 }
 
 CGameLostDlg::CGameLostDlg(QWidget* parent)
-    : CGameMessageDlg(141, 78, {"GAME OVER", 50, 20}, {"YOU LOST", 50, 30}, 45, 55, parent) {
+    : CGameMessageDlg(141, 78, {QT_TRANSLATE_NOOP("vortan::CGameMessageDlg", "GAME OVER"), 50, 20},
+                      {QT_TRANSLATE_NOOP("vortan::CGameMessageDlg", "YOU LOST"), 50, 30}, 45, 55, parent) {
     setObjectName("gameLostDialog");
 }
 

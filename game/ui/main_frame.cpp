@@ -23,12 +23,12 @@ namespace vortan {
 
 namespace {
 const char* const kHelpFileName = "zembrik.html";
-const char* const kHelpTitle = "Vortan Help";
+const char* const kHelpTitle = QT_TRANSLATE_NOOP("vortan::CMainFrame", "Vortan Help");
 }  // namespace
 
 CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), view_(new CZembrikView(doc_, this)) {
     setObjectName("mainFrame");
-    setWindowTitle(QStringLiteral("Vortan Version 2.3"));
+    setWindowTitle(tr("Vortan Version 2.3"));
     setWindowIcon(QIcon(QStringLiteral(":/game/zembrik.png")));
     // No sizing border and no maximize button: the picture has one size.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
@@ -36,57 +36,57 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), view_(new CZembri
     setCentralWidget(view_);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    QMenu* game = menuBar()->addMenu(QStringLiteral("&Game"));
-    connect(addCommand(game, QStringLiteral("Play"), kCmdPlay), &QAction::triggered, this, [this] { view_->runner().OnPlay(); });
-    QAction* pause = addCommand(game, QStringLiteral("Pause"), kCmdPause);
+    QMenu* game = menuBar()->addMenu(tr("&Game"));
+    connect(addCommand(game, tr("Play"), kCmdPlay), &QAction::triggered, this, [this] { view_->runner().OnPlay(); });
+    QAction* pause = addCommand(game, tr("Pause"), kCmdPause);
     pause->setShortcuts({QKeySequence(Qt::Key_P), QKeySequence(Qt::Key_Pause)});
     connect(pause, &QAction::triggered, this, [this] { view_->runner().OnPause(); });
-    connect(addCommand(game, QStringLiteral("End Game"), kCmdEndGame), &QAction::triggered, this,
+    connect(addCommand(game, tr("End Game"), kCmdEndGame), &QAction::triggered, this,
             [this] { view_->runner().OnEndGame(); });
-    connect(addCommand(game, QStringLiteral("Demo"), kCmdDemo), &QAction::triggered, this, [this] { view_->runner().OnDemo(); });
-    QAction* hint = addCommand(game, QStringLiteral("Hint"), kCmdHint);
+    connect(addCommand(game, tr("Demo"), kCmdDemo), &QAction::triggered, this, [this] { view_->runner().OnDemo(); });
+    QAction* hint = addCommand(game, tr("Hint"), kCmdHint);
     hint->setShortcut(QKeySequence(Qt::Key_H));
     connect(hint, &QAction::triggered, this, [this] { view_->OnHint(); });
-    QAction* exit = addCommand(game, QStringLiteral("E&xit"), kCmdAppExit);
+    QAction* exit = addCommand(game, tr("E&xit"), kCmdAppExit);
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
-    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
-    connect(addCommand(options, QStringLiteral("&Options"), kCmdOptions), &QAction::triggered, this,
+    QMenu* options = menuBar()->addMenu(tr("&Options"));
+    connect(addCommand(options, tr("&Options"), kCmdOptions), &QAction::triggered, this,
             [this] { view_->runner().OnOptions(); });
     options->addSeparator();
-    QAction* pauseWhenLeft = addCommand(options, QStringLiteral("Pause when the window is left"), kCmdPauseWhenLeft, true);
+    QAction* pauseWhenLeft = addCommand(options, tr("Pause when the window is left"), kCmdPauseWhenLeft, true);
     connect(pauseWhenLeft, &QAction::triggered, this, [](bool on) { UserSettings::setPauseWhenLeft(on); });
 
-    QMenu* sound = menuBar()->addMenu(QStringLiteral("&Sound"));
-    connect(addCommand(sound, QStringLiteral("E&ffects"), kCmdSoundEffects, true), &QAction::triggered, this,
+    QMenu* sound = menuBar()->addMenu(tr("&Sound"));
+    connect(addCommand(sound, tr("E&ffects"), kCmdSoundEffects, true), &QAction::triggered, this,
             [this] { view_->OnSoundEffects(); updateCheckMarks(); });
-    connect(addCommand(sound, QStringLiteral("&Music"), kCmdSoundMusic, true), &QAction::triggered, this,
+    connect(addCommand(sound, tr("&Music"), kCmdSoundMusic, true), &QAction::triggered, this,
             [this] { view_->OnSoundMusic(); updateCheckMarks(); });
 
-    QMenu* animation = menuBar()->addMenu(QStringLiteral("&Animation"));
-    connect(addCommand(animation, QStringLiteral("A&nimation"), kCmdAnimation, true), &QAction::triggered, this,
+    QMenu* animation = menuBar()->addMenu(tr("&Animation"));
+    connect(addCommand(animation, tr("A&nimation"), kCmdAnimation, true), &QAction::triggered, this,
             [this] { view_->OnAnimation(); updateCheckMarks(); });
 
-    QMenu* control = menuBar()->addMenu(QStringLiteral("&Control"));
-    connect(addCommand(control, QStringLiteral("&Mouse"), kCmdMouseControl, true), &QAction::triggered, this,
+    QMenu* control = menuBar()->addMenu(tr("&Control"));
+    connect(addCommand(control, tr("&Mouse"), kCmdMouseControl, true), &QAction::triggered, this,
             [this] { view_->OnMouseControl(); updateCheckMarks(); });
 
-    QMenu* designer = menuBar()->addMenu(QStringLiteral("&Designer"));
-    connect(addCommand(designer, QStringLiteral("&Designer"), kCmdDesigner), &QAction::triggered, this,
+    QMenu* designer = menuBar()->addMenu(tr("&Designer"));
+    connect(addCommand(designer, tr("&Designer"), kCmdDesigner), &QAction::triggered, this,
             &CMainFrame::OnDesigner);
 
-    QMenu* web = menuBar()->addMenu(QStringLiteral("&Web Link"));
-    connect(addCommand(web, QStringLiteral("Web &Link"), kCmdWebLink), &QAction::triggered, this,
+    QMenu* web = menuBar()->addMenu(tr("&Web Link"));
+    connect(addCommand(web, tr("Web &Link"), kCmdWebLink), &QAction::triggered, this,
             &CMainFrame::OnWebLink);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    connect(addCommand(help, QStringLiteral("&Help File"), kCmdHelpIndex), &QAction::triggered, this,
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    connect(addCommand(help, tr("&Help File"), kCmdHelpIndex), &QAction::triggered, this,
             &CMainFrame::OnHelpFile);
-    connect(addCommand(help, QStringLiteral("&Using Help"), kCmdHelpUsing), &QAction::triggered, this,
+    connect(addCommand(help, tr("&Using Help"), kCmdHelpUsing), &QAction::triggered, this,
             &CMainFrame::OnUsingHelp);
     help->addSeparator();
-    connect(addCommand(help, QStringLiteral("&About Vortan..."), kCmdAppAbout), &QAction::triggered, this,
+    connect(addCommand(help, tr("&About Vortan..."), kCmdAppAbout), &QAction::triggered, this,
             &CMainFrame::OnAppAbout);
 
     // Commands without a menu item: the accelerators and the recording of a
@@ -170,7 +170,7 @@ void CMainFrame::openFiles(const QStringList& files) {
 
 void CMainFrame::OnFileOpen() {
     const QString path =
-        QFileDialog::getOpenFileName(this, QStringLiteral("Open"), QString(), QStringLiteral("Board (*.dat)"));
+        QFileDialog::getOpenFileName(this, tr("Open"), QString(), tr("Board (*.dat)"));
     if (path.isEmpty()) return;
     view_->openBoardFile(path);
 }
@@ -206,11 +206,11 @@ void CMainFrame::OnAppAbout() {
 }
 
 void CMainFrame::OnHelpFile() {
-    HelpWindow::showHelp(this, findHelpFile(QString::fromLatin1(kHelpFileName)), QString::fromLatin1(kHelpTitle));
+    HelpWindow::showHelp(this, findHelpFile(QString::fromLatin1(kHelpFileName)), tr(kHelpTitle));
 }
 
 void CMainFrame::OnUsingHelp() {
-    HelpWindow::showHelp(this, findHelpFile(QString::fromLatin1(kHelpFileName)), QString::fromLatin1(kHelpTitle),
+    HelpWindow::showHelp(this, findHelpFile(QString::fromLatin1(kHelpFileName)), tr(kHelpTitle),
                          QStringLiteral("using-help"));
 }
 

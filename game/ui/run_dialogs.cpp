@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <algorithm>
@@ -66,25 +67,25 @@ void setGroupValue(QButtonGroup* group, int value) {
 
 CPlayGameDlg::CPlayGameDlg(QWidget* parent) : QDialog(parent) {
     setObjectName("playGameDialog");
-    setWindowTitle("Play Game");
+    setWindowTitle(tr("Play Game"));
     applyDialogColours(this);
     setFixedSize(duX(331), duY(305));
 
-    groupBox(this, "Version", duRect(31, 17, 271, 61));
+    groupBox(this, tr("Version"), duRect(31, 17, 271, 61));
     versions_ = new QButtonGroup(this);
     static constexpr int versionAt[kVersionCount][2] = {{44, 35}, {44, 55}, {129, 35},
                                                         {129, 55}, {210, 35}, {210, 54}};
     for (int v = 0; v < kVersionCount; ++v) {
         const VersionInfo& info = versionInfo(v);
-        auto* b = new QRadioButton(QString::fromLatin1(info.radioText), this);
+        auto* b = new QRadioButton(QCoreApplication::translate("Catalogue", info.radioText), this);
         b->setObjectName(QStringLiteral("radio%1").arg(info.radioId));
         b->setGeometry(duRect(versionAt[v][0], versionAt[v][1], 82, 10));
         b->setEnabled(info.enabled);
         versions_->addButton(b, v);
     }
 
-    staticText(this, "Game Menu", 34, 86);
-    groupBox(this, "Series", duRect(31, 97, 130, 137))->setObjectName("seriesGroup");
+    staticText(this, tr("Game Menu"), 34, 86);
+    groupBox(this, tr("Series"), duRect(31, 97, 130, 137))->setObjectName("seriesGroup");
     series_ = new QButtonGroup(this);
     static constexpr int seriesIds[kSeriesCount] = {1000, 1001, 1002, 1003, 1082, 1083,
                                                     1084, 1085, 1086, 1087, 1088, 1089};
@@ -96,25 +97,25 @@ CPlayGameDlg::CPlayGameDlg(QWidget* parent) : QDialog(parent) {
         b->setObjectName(QStringLiteral("radio%1").arg(seriesIds[s]));
         b->setGeometry(duRect(x, y, 10, 10));
         series_->addButton(b, s);
-        labels_[s] = new QLabel(QStringLiteral("Series %1").arg(s + 1), this);
+        labels_[s] = new QLabel(tr("Series %1").arg(s + 1), this);
         labels_[s]->setObjectName(QStringLiteral("static%1").arg(1103 + s));
         labels_[s]->setGeometry(duRect(s < 6 ? 47 : 111, y, 50, 10));
     }
 
-    staticText(this, "Total of 120 Games per Version", 167, 87);
-    groupBox(this, "Games", duRect(166, 97, 136, 117))->setObjectName("gamesGroup");
+    staticText(this, tr("Total of 120 Games per Version"), 167, 87);
+    groupBox(this, tr("Games"), duRect(166, 97, 136, 117))->setObjectName("gamesGroup");
     games_ = new QButtonGroup(this);
     static constexpr int gameIds[kGamesPerSeries] = {1004, 1005, 1006, 1007, 1008, 1009, 1010, 1011, 1014, 1015};
     for (int g = 0; g < kGamesPerSeries; ++g) {
-        auto* b = new QRadioButton(QStringLiteral("Game %1").arg(g + 1), this);
+        auto* b = new QRadioButton(tr("Game %1").arg(g + 1), this);
         b->setObjectName(QStringLiteral("radio%1").arg(gameIds[g]));
         b->setGeometry(duRect(g < 5 ? 171 : 236, 112 + 20 * (g % 5), 55, 10));
         games_->addButton(b, g);
     }
 
-    staticText(this, "Choose a type and then a game to play", 31, 244);
-    staticText(this, "Initials:", 192, 223)->setObjectName("static1136");
-    staticText(this, "High Score:", 237, 223);
+    staticText(this, tr("Choose a type and then a game to play"), 31, 244);
+    staticText(this, tr("Initials:"), 192, 223)->setObjectName("static1136");
+    staticText(this, tr("High Score:"), 237, 223);
     initials_ = new QLineEdit(this);
     initials_->setObjectName("edit1125");
     initials_->setGeometry(duRect(189, 234, 40, 13));
@@ -122,10 +123,10 @@ CPlayGameDlg::CPlayGameDlg(QWidget* parent) : QDialog(parent) {
     score_->setObjectName("edit1124");
     score_->setGeometry(duRect(236, 234, 60, 13));
 
-    play_ = pushButton(this, "PLAY", duRect(31, 270, 60, 16), "playButton");
+    play_ = pushButton(this, tr("PLAY"), duRect(31, 270, 60, 16), "playButton");
     play_->setDefault(true);
-    cancel_ = pushButton(this, "Cancel", duRect(121, 270, 60, 16), "cancelButton");
-    reset_ = pushButton(this, "Reset High Scores", duRect(211, 270, 91, 16), "resetButton");
+    cancel_ = pushButton(this, tr("Cancel"), duRect(121, 270, 60, 16), "cancelButton");
+    reset_ = pushButton(this, tr("Reset High Scores"), duRect(211, 270, 91, 16), "resetButton");
     cancel_->setAutoDefault(false);
     reset_->setAutoDefault(false);
 
@@ -172,7 +173,8 @@ void CPlayGameDlg::fillControls() {
     setGroupValue(versions_, model_->version);
     setGroupValue(series_, model_->series);
     setGroupValue(games_, model_->game);
-    for (int s = 0; s < kSeriesCount; ++s) labels_[s]->setText(QString::fromStdString(model_->seriesLabels[s]));
+    for (int s = 0; s < kSeriesCount; ++s)
+        labels_[s]->setText(QCoreApplication::translate("Catalogue", model_->seriesLabels[s].c_str()));
     score_->setText(QString::number(model_->shownScore));
     initials_->setText(QString::fromStdString(model_->shownInitials));
 }
@@ -219,7 +221,7 @@ void CPlayGameDlg::mouseReleaseEvent(QMouseEvent* event) {
 
 COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     setObjectName("optionsDialog");
-    setWindowTitle("Options Menu");
+    setWindowTitle(tr("Options Menu"));
     applyDialogColours(this);
     setFixedSize(duX(177), duY(276));
 
@@ -232,27 +234,30 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
         bool onlyFirst;  // the other two choices are not available yet
     };
     static const Group groups[3] = {
-        {"Graphics", duRect(19, 18, 136, 65), {"Traditional", "Mixed", "Blues"}, {1115, 1116, 1117}, {31, 48, 65},
+        {QT_TR_NOOP("Graphics"), duRect(19, 18, 136, 65),
+         {QT_TR_NOOP("Traditional"), QT_TR_NOOP("Mixed"), QT_TR_NOOP("Blues")}, {1115, 1116, 1117}, {31, 48, 65},
          false},
-        {"Music", duRect(20, 95, 135, 65), {"Original", "Special Effects", "Artistic"}, {1121, 1122, 1123},
+        {QT_TR_NOOP("Music"), duRect(20, 95, 135, 65),
+         {QT_TR_NOOP("Original"), QT_TR_NOOP("Special Effects"), QT_TR_NOOP("Artistic")}, {1121, 1122, 1123},
          {108, 127, 145}, true},
-        {"Sound Effects", duRect(20, 173, 135, 65), {"Orignal", "Special Effect", "Artistic"}, {1118, 1119, 1120},
+        {QT_TR_NOOP("Sound Effects"), duRect(20, 173, 135, 65),
+         {QT_TR_NOOP("Orignal"), QT_TR_NOOP("Special Effect"), QT_TR_NOOP("Artistic")}, {1118, 1119, 1120},
          {187, 205, 222}, true},
     };
     for (int g = 0; g < 3; ++g) {
-        groupBox(this, groups[g].title, groups[g].box);
+        groupBox(this, tr(groups[g].title), groups[g].box);
         groups_[g] = new QButtonGroup(this);
         for (int i = 0; i < 3; ++i) {
-            auto* b = new QRadioButton(QString::fromLatin1(groups[g].texts[i]), this);
+            auto* b = new QRadioButton(tr(groups[g].texts[i]), this);
             b->setObjectName(QStringLiteral("radio%1").arg(groups[g].ids[i]));
             b->setGeometry(duRect(40, groups[g].ys[i], 90, 10));
             b->setEnabled(i == 0 || !groups[g].onlyFirst);
             groups_[g]->addButton(b, i);
         }
     }
-    ok_ = pushButton(this, "OK", duRect(25, 250, 50, 14), "okButton");
+    ok_ = pushButton(this, tr("OK"), duRect(25, 250, 50, 14), "okButton");
     ok_->setDefault(true);
-    auto* cancel = pushButton(this, "Cancel", duRect(100, 250, 50, 14), "cancelButton");
+    auto* cancel = pushButton(this, tr("Cancel"), duRect(100, 250, 50, 14), "cancelButton");
     cancel->setAutoDefault(false);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -274,18 +279,18 @@ bool COptionsDlg::run(std::int32_t (&fields)[3]) {
 
 CPauseDlg::CPauseDlg(QWidget* parent) : QDialog(parent) {
     setObjectName("pauseDialog");
-    setWindowTitle("Game Message");
+    setWindowTitle(tr("Game Message"));
     applyDialogColours(this);
     setFixedSize(duX(141), duY(83));
-    staticText(this, "PAUSED", 55, 25)->setObjectName("line1");
-    auto* unpause = pushButton(this, "UNPAUSE", duRect(45, 50, 50, 14), "unpauseButton");
+    staticText(this, tr("PAUSED"), 55, 25)->setObjectName("line1");
+    auto* unpause = pushButton(this, tr("UNPAUSE"), duRect(45, 50, 50, 14), "unpauseButton");
     unpause->setDefault(true);
     connect(unpause, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 CEnterHighScoreDlg::CEnterHighScoreDlg(std::int32_t score, QWidget* parent) : QDialog(parent) {
     setObjectName("enterHighScoreDialog");
-    setWindowTitle("Enter High Score");
+    setWindowTitle(tr("Enter High Score"));
     applyDialogColours(this);
     setFixedSize(duX(181), duY(98));
     // The initials come first so that they take the keyboard.
@@ -296,19 +301,19 @@ CEnterHighScoreDlg::CEnterHighScoreDlg(std::int32_t score, QWidget* parent) : QD
     score_->setObjectName("edit1079");
     score_->setReadOnly(true);
     score_->setGeometry(duRect(90, 10, 65, 13));
-    staticText(this, "New High Score:", 30, 15);
+    staticText(this, tr("New High Score:"), 30, 15);
     // One line; where the font makes it longer than the template allows,
     // the initials field moves right of it and the dialog grows to match.
-    QLabel* prompt = staticText(this, "Enter In Your Three letter Initial:", 30, 35);
+    QLabel* prompt = staticText(this, tr("Enter In Your Three letter Initial:"), 30, 35);
     prompt->setObjectName("prompt");
     const int gap = duX(3);
     if (prompt->geometry().right() + gap > initials_->x()) {
         initials_->move(prompt->geometry().right() + gap, initials_->y());
         setFixedWidth(std::max(width(), initials_->geometry().right() + duX(26)));
     }
-    auto* ok = pushButton(this, "OK", duRect(30, 70, 50, 14), "okButton");
+    auto* ok = pushButton(this, tr("OK"), duRect(30, 70, 50, 14), "okButton");
     ok->setDefault(true);
-    auto* cancel = pushButton(this, "Cancel", duRect(105, 70, 50, 14), "cancelButton");
+    auto* cancel = pushButton(this, tr("Cancel"), duRect(105, 70, 50, 14), "cancelButton");
     cancel->setAutoDefault(false);
     connect(ok, &QPushButton::clicked, this, [this] {
         result_ = initials_->text();

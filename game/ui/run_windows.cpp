@@ -1,5 +1,6 @@
 #include "run_windows.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 #include "game_dialogs.h"
@@ -9,6 +10,15 @@
 
 namespace vortan {
 
+namespace {
+// The game's own texts are English sources with a translation in context
+// "GameRunner"; a board's texts are 8-bit Windows text and have none.
+QString shownText(const std::string& text) {
+    const QString translated = QCoreApplication::translate("GameRunner", text.c_str());
+    return translated != QString::fromUtf8(text.c_str()) ? translated : fromBoardText(text);
+}
+}  // namespace
+
 bool CRunWindows::showPlayGame(PlayGameModel& model) {
     // Kept for the whole run of the program, children of the view.
     if (!playGame_) playGame_ = new CPlayGameDlg(&view_);
@@ -16,8 +26,7 @@ bool CRunWindows::showPlayGame(PlayGameModel& model) {
 }
 
 void CRunWindows::showMessage(const std::string& text, const std::string& caption) {
-    // The texts are a board's 8-bit Windows texts or the game's own.
-    QMessageBox box(QMessageBox::NoIcon, fromBoardText(caption), fromBoardText(text), QMessageBox::Ok, &view_);
+    QMessageBox box(QMessageBox::NoIcon, shownText(caption), shownText(text), QMessageBox::Ok, &view_);
     box.setObjectName("runMessage");
     // Board texts are plain text, whatever they look like.
     box.setTextFormat(Qt::PlainText);

@@ -1,7 +1,9 @@
 #include "screen_composer.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPainterPath>
 #include <algorithm>
 #include <cstring>
 
@@ -81,6 +83,64 @@ void copyRect(QImage& dst, int dx, int dy, const QImage& src, int sx, int sy, in
     }
 }
 
+// The status panel's row labels are lettered into its artwork in English.
+// Where a translation differs, the English letters are covered with the
+// plate's own stone from the same row (to the right, where no letters are;
+// mirrored at every seam so the cracks run on) and the translation is
+// lettered over it as the artwork letters: bold white with a soft shadow.
+struct PanelLabel {
+    const char* text;
+    int top, bottom;  // the letters' rows; the plate reaches 6 above, 8 below
+    int valueX;       // where the game draws the row's value
+};
+const PanelLabel kPanelLabels[] = {
+    {QT_TRANSLATE_NOOP("vortan::CScreenComposer", "LEVEL"), 120, 140, 110},
+    {QT_TRANSLATE_NOOP("vortan::CScreenComposer", "LIVES"), 170, 190, 110},
+    {QT_TRANSLATE_NOOP("vortan::CScreenComposer", "SCORE"), 220, 240, 110},
+    {QT_TRANSLATE_NOOP("vortan::CScreenComposer", "Move Limit"), 270, 290, 175},
+    {QT_TRANSLATE_NOOP("vortan::CScreenComposer", "Time Limit"), 320, 340, 175},
+    {QT_TRANSLATE_NOOP("vortan::CScreenComposer", "Num Box Limit"), 370, 390, 175},
+    {QT_TRANSLATE_NOOP("vortan::CScreenComposer", "Star Box Limit"), 419, 439, 175},
+};
+
+void relabelPanel(QImage& sheet) {
+    constexpr int kPanelX = 550;      // the panel's place in the sheet
+    constexpr int kLetterLeft = 26;   // where the artwork's letters start
+    constexpr int kCleanRight = 236;  // inside the plate's lit rim
+    QPainter p(&sheet);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    for (const PanelLabel& l : kPanelLabels) {
+        const QString text = QCoreApplication::translate("vortan::CScreenComposer", l.text);
+        if (text == QLatin1String(l.text)) continue;
+        QFont font(QStringLiteral("Liberation Sans"));
+        font.setBold(true);
+        font.setPixelSize(20);
+        const int cleanLeft = l.valueX - 4;
+        const int room = cleanLeft - 6 - kLetterLeft;
+        QPainterPath path;
+        for (int px = 20; px >= 11; --px) {
+            font.setPixelSize(px);
+            path = QPainterPath();
+            path.addText(0, 0, font, text);
+            if (path.boundingRect().width() <= room) break;
+        }
+        const int top = l.top - 3, height = l.bottom - l.top + 8;
+        const QImage clean = sheet.copy(kPanelX + cleanLeft, top, kCleanRight - cleanLeft, height);
+        // Laid from the clean part leftwards, each tile the mirror of its neighbour.
+        for (int right = cleanLeft, tile = 0; right > kLetterLeft - 3; right -= clean.width(), ++tile) {
+            const int w = std::min(clean.width(), right - (kLetterLeft - 3));
+            const QImage piece = tile % 2 ? clean : clean.mirrored(true, false);
+            p.drawImage(QRect(kPanelX + right - w, top, w, height), piece, QRect(piece.width() - w, 0, w, height));
+        }
+        path.translate(kPanelX + kLetterLeft - path.boundingRect().left(), l.bottom + 1.0);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 0, 0, 150));
+        p.drawPath(path.translated(1.5, 1.5));
+        p.setBrush(QColor(255, 255, 255));
+        p.drawPath(path);
+    }
+}
+
 }  // namespace
 
 CScreenComposer::CScreenComposer() {
@@ -88,6 +148,7 @@ CScreenComposer::CScreenComposer() {
     panelFont_ = makePanelFont();
     sheet_ = loadSurface(QStringLiteral(":/game/sprites.png"));
     panelSource_ = sheet_.copy();
+    relabelPanel(panelSource_);
     title_ = loadSurface(QStringLiteral(":/game/title.png"));
     compose_ = title_.copy();
 }
@@ -219,10 +280,10 @@ void CScreenComposer::outlineZone(Direction direction) {
 
 QString CScreenComposer::panelValueText(std::int32_t value) {
     switch (value) {
-    case kNotAvailable: return QStringLiteral("N.A.    ");
-    case kDone: return QStringLiteral("DONE    ");
-    case kRanOut: return QStringLiteral("LOST    ");
-    case kOff: return QStringLiteral("OFF     ");
+    case kNotAvailable: return QCoreApplication::translate("vortan::CScreenComposer", "N.A.") + QStringLiteral("    ");
+    case kDone: return QCoreApplication::translate("vortan::CScreenComposer", "DONE") + QStringLiteral("    ");
+    case kRanOut: return QCoreApplication::translate("vortan::CScreenComposer", "LOST") + QStringLiteral("    ");
+    case kOff: return QCoreApplication::translate("vortan::CScreenComposer", "OFF") + QStringLiteral("     ");
     default: return QString::number(value) + QStringLiteral("       ");
     }
 }
@@ -253,8 +314,8 @@ void CScreenComposer::drawStatusPanel(const CZembrikDoc& doc, const GameSettings
     drawPanelValue(doc.numberBoxTimeLeft, 175, 371);
     drawPanelValue(doc.starBoxTimeLeft, 175, 421);
     if (settings.mouseControl == 1) {
-        drawPanelText(QStringLiteral("Mouse Control"), 50, 471);
-        drawPanelText(QStringLiteral("Click On Screen"), 50, 501);
+        drawPanelText(QCoreApplication::translate("vortan::CScreenComposer", "Mouse Control"), 50, 471);
+        drawPanelText(QCoreApplication::translate("vortan::CScreenComposer", "Click On Screen"), 50, 501);
         drawMouseZones();
     }
 }

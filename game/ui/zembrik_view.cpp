@@ -65,8 +65,8 @@ CZembrikView::CZembrikView(CZembrikDoc& doc, QWidget* parent)
     connect(&hints_, &CHintSeeker::found, this, &CZembrikView::showHint);
     timer_.start();
     if (!timer_.isActive()) {
-        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Vortan Version 2.3"),
-                        QStringLiteral("Cannot install timer!!!!"), QMessageBox::Ok, this);
+        QMessageBox box(QMessageBox::NoIcon, tr("Vortan Version 2.3"),
+                        tr("Cannot install timer!!!!"), QMessageBox::Ok, this);
         applyDialogColours(&box);
         box.exec();
     }
@@ -104,14 +104,14 @@ LoadResult CZembrikView::openBoardFile(const QString& path) {
         invalidate();
         return result;
     case LoadResult::NotOpened:
-        problem = QStringLiteral("Cannot open the file %1.").arg(path);
+        problem = tr("Cannot open the file %1.").arg(path);
         break;
     case LoadResult::Truncated:
     case LoadResult::Malformed:
-        problem = QStringLiteral("Unexpected file format.");
+        problem = tr("Unexpected file format.");
         break;
     }
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Vortan Version 2.3"), problem, QMessageBox::Ok,
+    QMessageBox box(QMessageBox::Warning, tr("Vortan Version 2.3"), problem, QMessageBox::Ok,
                     this);
     box.setObjectName("openProblem");
     applyDialogColours(&box);
@@ -134,6 +134,19 @@ std::vector<std::int32_t> CZembrikView::boxesNow() const {
     return boxes;
 }
 
+namespace {
+// The search's own message names technical causes in English; the player
+// reads one of these, translated by the run windows (context "GameRunner").
+const char* hintText(SolveStatus status) {
+    switch (status) {
+    case SolveStatus::BudgetHit:
+        return QT_TRANSLATE_NOOP("GameRunner", "No hint: the search needs more memory than it may use.");
+    case SolveStatus::Unusable: return QT_TRANSLATE_NOOP("GameRunner", "No hint for this board.");
+    default: return QT_TRANSLATE_NOOP("GameRunner", "No winning line from here.");
+    }
+}
+}  // namespace
+
 void CZembrikView::showHint(std::uint64_t ticket, const HintResult& hint) {
     // An answer for a position the game has left is no answer.
     if (ticket != hintTicket_ || doc_.gameState() != GameState::Playing || boxesNow() != hintBoxes_) return;
@@ -145,7 +158,7 @@ void CZembrikView::showHint(std::uint64_t ticket, const HintResult& hint) {
             if (ticket == hintTicket_ && doc_.gameState() != GameState::Idle) composeScreen();
         });
     } else if (hint.status != SolveStatus::Cancelled) {
-        windows_.showMessage(hint.message, "Hint");
+        windows_.showMessage(hintText(hint.status), QT_TRANSLATE_NOOP("GameRunner", "Hint"));
     }
 }
 

@@ -1,0 +1,45 @@
+cmake_minimum_required(VERSION 3.22)
+# cmake -DIN=vortan_de.ts -DOUT=vortan_pseudo.ts -P pseudo_translation.cmake
+#
+# Writes a translation file in which every text is its English source in
+# brackets ("&Play" -> "[&Play]"), accelerators and %1 / %n kept; plural
+# texts get the source in each form. The tests load it to find texts that
+# are shown without going through the translation system.
+file(READ "${IN}" ts)
+set(out "")
+set(rest "${ts}")
+while(TRUE)
+  string(FIND "${rest}" "<message" begin)
+  if(begin EQUAL -1)
+    break()
+  endif()
+  string(SUBSTRING "${rest}" 0 ${begin} before)
+  string(APPEND out "${before}")
+  string(SUBSTRING "${rest}" ${begin} -1 rest)
+  string(FIND "${rest}" "</message>" end)
+  math(EXPR end "${end} + 10")
+  string(SUBSTRING "${rest}" 0 ${end} message)
+  string(SUBSTRING "${rest}" ${end} -1 rest)
+
+  string(FIND "${message}" "<source>" s)
+  string(FIND "${message}" "</source>" e)
+  math(EXPR s "${s} + 8")
+  math(EXPR len "${e} - ${s}")
+  string(SUBSTRING "${message}" ${s} ${len} source)
+
+  string(FIND "${message}" "<translation" t)
+  string(FIND "${message}" "</translation>" te)
+  math(EXPR te "${te} + 14")
+  string(SUBSTRING "${message}" 0 ${t} head)
+  string(SUBSTRING "${message}" ${te} -1 tail)
+  string(FIND "${message}" "numerus=\"yes\"" numerus)
+  if(numerus EQUAL -1)
+    set(translation "<translation>[${source}]</translation>")
+  else()
+    set(translation "<translation><numerusform>[${source}]</numerusform><numerusform>[${source}]</numerusform></translation>")
+  endif()
+  string(APPEND out "${head}${translation}${tail}")
+endwhile()
+string(APPEND out "${rest}")
+string(REGEX REPLACE "language=\"[^\"]*\"" "language=\"en_US\"" out "${out}")
+file(WRITE "${OUT}" "${out}")
