@@ -24,7 +24,9 @@ QString DialogFileHost::askPath(const PathQuestion& question) {
     // every desktop; it asks before overwriting an existing file.
     QFileDialog dialog(window_, question.save ? CQuorvel1Doc::tr("Save As") : CQuorvel1Doc::tr("Open"), question.folder);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilters({CQuorvel1Doc::tr(kBoardFilter), CQuorvel1Doc::tr("All Files (*)")});
+    const QString boards = CQuorvel1Doc::tr(kBoardFilter);
+    const QString allFiles = CQuorvel1Doc::tr("All Files (*)");
+    dialog.setNameFilters({boards, allFiles});
     dialog.setAcceptMode(question.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(question.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // A name typed without an extension gets ".dat", so that Open's board
