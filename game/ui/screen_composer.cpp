@@ -86,21 +86,55 @@ void copyRect(QImage& dst, int dx, int dy, const QImage& src, int sx, int sy, in
 CScreenComposer::CScreenComposer() {
     initGameArt();
     panelFont_ = makePanelFont();
-    sheet_ = loadSurface(QStringLiteral(":/game/sprites.png"));
-    panelSource_ = sheet_.copy();
-    title_ = loadSurface(QStringLiteral(":/game/title.png"));
-    compose_ = title_.copy();
+    sheet1x_ = loadSurface(QStringLiteral(":/game/sprites.png"));
+    title1x_ = loadSurface(QStringLiteral(":/game/title.png"));
+    useArtworkOfScale();
 }
 
-void CScreenComposer::setArtwork(const QImage& sheet, const QImage& title) {
-    sheet_ = sheet.convertToFormat(QImage::Format_RGB32);
-    panelSource_ = sheet_.copy();
-    title_ = title.convertToFormat(QImage::Format_RGB32);
+void CScreenComposer::setArtwork(const QImage& sheet, const QImage& title, const QImage& sheet2x,
+                                 const QImage& title2x) {
+    sheet1x_ = sheet.convertToFormat(QImage::Format_RGB32);
+    title1x_ = title.convertToFormat(QImage::Format_RGB32);
+    sheet2x_ = sheet2x.isNull() ? QImage() : sheet2x.convertToFormat(QImage::Format_RGB32);
+    title2x_ = title2x.isNull() ? QImage() : title2x.convertToFormat(QImage::Format_RGB32);
+    ownArtwork_ = false;
+    useArtworkOfScale();
+}
+
+int CScreenComposer::scaleFor(double deviceWidth) { return deviceWidth > kScreenWidth + 0.5 ? 2 : 1; }
+
+void CScreenComposer::setScale(int scale) {
+    scale_ = std::clamp(scale, 1, 2);
+    useArtworkOfScale();
+}
+
+void CScreenComposer::useArtworkOfScale() {
+    if (scale_ == 1) {
+        sheet_ = sheet1x_;
+        title_ = title1x_;
+    } else {
+        // Decoded only when a large window or screen asks for it, so a
+        // start at 1x pays nothing for the 2x pictures.
+        const QSize size(kScreenWidth * 2, kScreenHeight * 2);
+        if (sheet2x_.isNull() && ownArtwork_) sheet2x_ = QImage(QStringLiteral(":/game/sprites@2x.png"));
+        if (title2x_.isNull() && ownArtwork_) title2x_ = QImage(QStringLiteral(":/game/title@2x.png"));
+        if (sheet2x_.size() != size)
+            sheet2x_ = sheet1x_.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        if (title2x_.size() != size)
+            title2x_ = title1x_.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        sheet2x_ = sheet2x_.convertToFormat(QImage::Format_RGB32);
+        title2x_ = title2x_.convertToFormat(QImage::Format_RGB32);
+        sheet_ = sheet2x_;
+        title_ = title2x_;
+    }
+    panelSource_ = sheet_;
     compose_ = title_.copy();
+    compose_.setDevicePixelRatio(scale_);
 }
 
 void CScreenComposer::blitSprite(int sx, int sy, int w, int h, int dx, int dy) {
-    copyRect(compose_, dx, dy, sheet_, sx, sy, w, h);
+    const int s = scale_;
+    copyRect(compose_, dx * s, dy * s, sheet_, sx * s, sy * s, w * s, h * s);
 }
 
 void CScreenComposer::compose(const CZembrikDoc& doc, const GameSettings& settings) {
@@ -109,7 +143,7 @@ void CScreenComposer::compose(const CZembrikDoc& doc, const GameSettings& settin
         drawBoard(doc, settings.graphicsStyle);
         drawStatusPanel(doc, settings);
     } else {
-        copyRect(compose_, 0, 0, title_, 0, 0, kScreenWidth, kScreenHeight);
+        copyRect(compose_, 0, 0, title_, 0, 0, kScreenWidth * scale_, kScreenHeight * scale_);
     }
 }
 
@@ -240,7 +274,7 @@ void CScreenComposer::drawPanelValue(std::int32_t value, int x, int y) {
 }
 
 void CScreenComposer::copyPanelBackground() {
-    copyRect(compose_, 0, 0, panelSource_, 550, 0, kPanelWidth, kScreenHeight);
+    copyRect(compose_, 0, 0, panelSource_, 550 * scale_, 0, kPanelWidth * scale_, kScreenHeight * scale_);
 }
 
 void CScreenComposer::drawStatusPanel(const CZembrikDoc& doc, const GameSettings& settings) {
