@@ -199,7 +199,8 @@ void CZembrikView::present() {
     // A paint already in progress shows the picture when it ends.
     if (inPaint_) return;
     presenting_ = true;
-    repaint();
+    // Only the picture changed: the bars beside it stay as they are.
+    repaint(pictureRect().toAlignedRect());
     presenting_ = false;
 }
 
