@@ -1,4 +1,5 @@
 #include "dialogs.h"
+#include "platform/dialog_units.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -19,23 +20,8 @@ namespace {
 // The largest value a board file can hold (16 bits).
 constexpr quint32 kMaxBoardValue = 65535;
 
-// Dialog units: a quarter of the average character width across, an eighth
-// of the character height down, as the templates were drawn in.
-class Units {
-public:
-    explicit Units(const QWidget* w) {
-        const QFontMetrics fm(w->font());
-        cx_ = (fm.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 26 + 1) / 2;
-        cy_ = fm.height();
-    }
-    QRect rect(int x, int y, int w, int h) const {
-        return QRect(x * cx_ / 4, y * cy_ / 8, w * cx_ / 4, h * cy_ / 8);
-    }
-
-private:
-    int cx_;
-    int cy_;
-};
+// The designer's dialogs follow their font.
+DialogUnits Units(const QWidget* w) { return DialogUnits::ofFont(w->font()); }
 
 void setup(QDialog* d, const QString& title, int w, int h) {
     d->setWindowTitle(title);

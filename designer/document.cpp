@@ -2,13 +2,10 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QSettings>
 #include <QUndoCommand>
 #include <QUndoStack>
-#include <QWidget>
 
 #include <cerrno>
 #include <cstring>
@@ -27,11 +24,6 @@ const char* const kAppTitle = "Vortan Designer";
 const char* const kBoardFilter = "Board (*.dat)";
 
 namespace {
-
-void fileMessage(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kAppTitle), text, QMessageBox::Ok, parent);
-    box.exec();
-}
 
 // The recent-file list lives beside the user's other files, so that a test
 // with its own data folder never sees the user's list.
@@ -166,8 +158,8 @@ bool CQuorvel1Doc::OnNewDocument() {
     return true;
 }
 
-void CQuorvel1Doc::OnFileNew(QWidget* parent) {
-    if (!SaveModified(parent)) return;
+void CQuorvel1Doc::OnFileNew() {
+    if (!SaveModified()) return;
     OnNewDocument();
 }
 
@@ -181,43 +173,34 @@ QString CQuorvel1Doc::startFolder() const {
     return boards;
 }
 
-QString CQuorvel1Doc::askPath(QWidget* parent, bool save) {
-    // Qt's own dialog everywhere, so that it looks and behaves the same on
-    // every desktop; it asks before overwriting an existing file.
-    QFileDialog dialog(parent, save ? QStringLiteral("Save As") : QStringLiteral("Open"), startFolder());
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilters({QString::fromLatin1(kBoardFilter), QStringLiteral("All Files (*)")});
-    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    // A name typed without an extension gets ".dat", so that Open's board
-    // filter shows the file again.
-    if (save) dialog.setDefaultSuffix(QStringLiteral("dat"));
-    if (save && hasRealFile()) dialog.selectFile(displayName());
-    if (dialog.exec() != QDialog::Accepted) return QString();
-    const QStringList files = dialog.selectedFiles();
-    return files.isEmpty() ? QString() : QFileInfo(files.first()).absoluteFilePath();
+QString CQuorvel1Doc::askPath(bool save) {
+    FileHost::PathQuestion question;
+    question.save = save;
+    question.folder = startFolder();
+    if (save && hasRealFile()) question.selected = displayName();
+    return host_->askPath(question);
 }
 
-void CQuorvel1Doc::OnFileOpen(QWidget* parent) {
+void CQuorvel1Doc::OnFileOpen() {
     // Unsaved edits would be lost by the read, so ask first as New does.
-    if (!SaveModified(parent)) return;
-    const QString path = askPath(parent, false);
+    if (!SaveModified()) return;
+    const QString path = askPath(false);
     if (path.isEmpty()) return;
-    openPath(path, parent);
+    openPath(path);
 }
 
-void CQuorvel1Doc::openRecent(const QString& path, QWidget* parent) {
-    if (!SaveModified(parent)) return;
-    openPath(path, parent);
+void CQuorvel1Doc::openRecent(const QString& path) {
+    if (!SaveModified()) return;
+    openPath(path);
 }
 
-bool CQuorvel1Doc::openPath(const QString& path, QWidget* parent) {
+bool CQuorvel1Doc::openPath(const QString& path) {
     const QFileInfo info(path);
     QFile file(path);
     if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
         const QString reason = info.isDir() ? QStringLiteral("It is a folder, not a file.") : file.errorString();
         removeRecentFile(info.absoluteFilePath());
-        fileMessage(parent, reason.isEmpty() ? QStringLiteral("Failed to open document.")
+        host_->fileMessage(reason.isEmpty() ? QStringLiteral("Failed to open document.")
                                              : QStringLiteral("Cannot open %1.\n%2").arg(path, reason));
         return false;  // board and file name stay as they were
     }
@@ -250,33 +233,33 @@ bool CQuorvel1Doc::openPath(const QString& path, QWidget* parent) {
         SetModifiedFlag(true);
     }
     emit boardChanged();
-    if (!ok) fileMessage(parent, QStringLiteral("Unexpected file format."));
+    if (!ok) host_->fileMessage(QStringLiteral("Unexpected file format."));
     return ok;
 }
 
-bool CQuorvel1Doc::OnFileSave(QWidget* parent) {
-    if (!hasRealFile()) return OnFileSaveAs(parent);
-    return savePath(fileName_, parent);
+bool CQuorvel1Doc::OnFileSave() {
+    if (!hasRealFile()) return OnFileSaveAs();
+    return savePath(fileName_);
 }
 
-bool CQuorvel1Doc::OnFileSaveAs(QWidget* parent) {
-    const QString path = askPath(parent, true);
+bool CQuorvel1Doc::OnFileSaveAs() {
+    const QString path = askPath(true);
     if (path.isEmpty()) return false;
     setFileName(path);
-    return savePath(path, parent);
+    return savePath(path);
 }
 
-bool CQuorvel1Doc::savePath(const QString& path, QWidget* parent) {
+bool CQuorvel1Doc::savePath(const QString& path) {
     const QFileInfo info(path);
     if (path.isEmpty() || info.isDir() || !info.absoluteDir().exists()) {
-        fileMessage(parent, QStringLiteral("Cannot create %1.\nInvalid filename.").arg(path));
+        host_->fileMessage(QStringLiteral("Cannot create %1.\nInvalid filename.").arg(path));
         return false;
     }
     const std::string bytes = EncodeBoard(board_);
     emit boardChanged();
     // An empty encoding would replace a good file by nothing.
     if (bytes.empty()) {
-        fileMessage(parent, QStringLiteral("Failed to save document."));
+        host_->fileMessage(QStringLiteral("Failed to save document."));
         return false;
     }
     errno = 0;
@@ -284,7 +267,7 @@ bool CQuorvel1Doc::savePath(const QString& path, QWidget* parent) {
         const int err = errno;
         QString text = QStringLiteral("Failed to save document.\n%1").arg(path);
         if (err != 0) text += QStringLiteral("\n") + QString::fromLocal8Bit(std::strerror(err));
-        fileMessage(parent, text);
+        host_->fileMessage(text);
         return false;
     }
     SetModifiedFlag(false);
@@ -292,17 +275,14 @@ bool CQuorvel1Doc::savePath(const QString& path, QWidget* parent) {
     return true;
 }
 
-bool CQuorvel1Doc::SaveModified(QWidget* parent) {
+bool CQuorvel1Doc::SaveModified() {
     if (!IsModified()) return true;
-    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kAppTitle),
-                    QStringLiteral("Save changes to %1?").arg(displayName()),
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
-    box.setDefaultButton(QMessageBox::Yes);
-    switch (box.exec()) {
-    case QMessageBox::Yes: return OnFileSave(parent);
-    case QMessageBox::No: return true;
-    default: return false;
+    switch (host_->askSaveChanges(QStringLiteral("Save changes to %1?").arg(displayName()))) {
+    case FileHost::Answer::Yes: return OnFileSave();
+    case FileHost::Answer::No: return true;
+    case FileHost::Answer::Cancel: break;
     }
+    return false;
 }
 
 QStringList CQuorvel1Doc::recentFiles() const {

@@ -9,7 +9,6 @@
 #include "board/board_definition.h"
 
 class QUndoStack;
-class QWidget;
 
 namespace vortan::designer {
 
@@ -18,10 +17,31 @@ extern const char* const kAppTitle;          // "Vortan Designer"
 extern const char* const kBoardFilter;       // "Board (*.dat)"
 constexpr int kRecentFileCount = 4;
 
+// What the File commands ask of the window around them: the save question,
+// a path chosen in a file dialog, and messages. The designer's window
+// answers with dialogs; tests answer directly, without waiting for windows.
+class FileHost {
+public:
+    enum class Answer { Yes, No, Cancel };
+    struct PathQuestion {
+        bool save = false;   // Save As rather than Open
+        QString folder;      // where the dialog starts
+        QString selected;    // the file name it offers, if any
+    };
+    virtual ~FileHost() = default;
+    virtual Answer askSaveChanges(const QString& question) = 0;
+    // An absolute path, or empty when the dialog was cancelled.
+    virtual QString askPath(const PathQuestion& question) = 0;
+    virtual void fileMessage(const QString& text) = 0;
+};
+
 class CQuorvel1Doc : public QObject {
     Q_OBJECT
 public:
     explicit CQuorvel1Doc(QObject* parent = nullptr);
+
+    // Who answers the File commands' questions; set before any command runs.
+    void setFileHost(FileHost* host) { host_ = host; }
 
     BoardDefinition& board() { return board_; }
     const BoardDefinition& board() const { return board_; }
@@ -47,20 +67,20 @@ public:
     bool OnNewDocument();
     void DeleteContents() { board_.ClearCells(); }
 
-    // Menu commands; `parent` owns their dialogs and messages.
-    void OnFileNew(QWidget* parent);
-    void OnFileOpen(QWidget* parent);
-    bool OnFileSave(QWidget* parent);
-    bool OnFileSaveAs(QWidget* parent);
+    // Menu commands; their questions and messages go to the file host.
+    void OnFileNew();
+    void OnFileOpen();
+    bool OnFileSave();
+    bool OnFileSaveAs();
     // Opens one of the recent files (after the save question).
-    void openRecent(const QString& path, QWidget* parent);
+    void openRecent(const QString& path);
     // The save question of New, Open and Exit. True: go on with the command.
-    bool SaveModified(QWidget* parent);
+    bool SaveModified();
 
     // Loading and saving a chosen path, with their messages; the commands
     // above end in these. True on success.
-    bool openPath(const QString& path, QWidget* parent);
-    bool savePath(const QString& path, QWidget* parent);
+    bool openPath(const QString& path);
+    bool savePath(const QString& path);
 
     // Where Open and Save As start: the board's own folder, else the boards
     // folder in the user's data folder.
@@ -75,7 +95,7 @@ signals:
     void fileNameChanged(const QString& fileName);
 
 private:
-    QString askPath(QWidget* parent, bool save);
+    QString askPath(bool save);
     void setFileName(const QString& path);
     void setForced(bool forced);
     void addRecentFile(const QString& path);
@@ -84,6 +104,7 @@ private:
     BoardDefinition board_;
     QString fileName_;
     QUndoStack* undo_;
+    FileHost* host_ = nullptr;
     bool forced_ = false;  // modified by a change the undo history does not hold
 };
 

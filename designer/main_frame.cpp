@@ -16,6 +16,7 @@
 
 #include "dialogs.h"
 #include "document.h"
+#include "file_dialogs.h"
 #include "platform/help_window.h"
 #include "platform/user_settings.h"
 #include "test_board.h"
@@ -38,20 +39,22 @@ CMainFrame::CMainFrame(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowCloseButtonHint),
       doc_(new CQuorvel1Doc(this)),
-      view_(new CQuorvel1View(doc_, this)) {
+      view_(new CQuorvel1View(doc_, this)),
+      fileHost_(std::make_unique<DialogFileHost>(this)) {
+    doc_->setFileHost(fileHost_.get());
     setWindowIcon(QIcon(QStringLiteral(":/designer/111-box-your.png")));
     setCentralWidget(view_);
 
     fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
     QMenu* file = fileMenu_;
     connect(addCommand(file, 57600, QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N)), &QAction::triggered,
-            this, [this] { doc_->OnFileNew(this); });
+            this, [this] { doc_->OnFileNew(); });
     connect(addCommand(file, 57601, QStringLiteral("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O)),
-            &QAction::triggered, this, [this] { doc_->OnFileOpen(this); });
+            &QAction::triggered, this, [this] { doc_->OnFileOpen(); });
     connect(addCommand(file, 57603, QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S)), &QAction::triggered,
-            this, [this] { doc_->OnFileSave(this); });
+            this, [this] { doc_->OnFileSave(); });
     connect(addCommand(file, 57604, QStringLiteral("Save &As...")), &QAction::triggered, this,
-            [this] { doc_->OnFileSaveAs(this); });
+            [this] { doc_->OnFileSaveAs(); });
     file->addSeparator();
     connect(addCommand(file, 57607, QStringLiteral("&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P)),
             &QAction::triggered, view_, &CQuorvel1View::OnFilePrint);
@@ -60,7 +63,7 @@ CMainFrame::CMainFrame(QWidget* parent)
     recentSeparator_ = file->addSeparator();
     for (int i = 0; i < kRecentFileCount; ++i) {
         QAction* a = addCommand(file, 57616 + i, QString());
-        connect(a, &QAction::triggered, this, [this, a] { doc_->openRecent(a->data().toString(), this); });
+        connect(a, &QAction::triggered, this, [this, a] { doc_->openRecent(a->data().toString()); });
         recentActions_ << a;
     }
     file->addSeparator();
@@ -287,10 +290,12 @@ void CMainFrame::refit() {
     }
 }
 
+CMainFrame::~CMainFrame() = default;
+
 void CMainFrame::openFromArguments(const QStringList& arguments) {
     for (const QString& arg : arguments) {
         if (arg.startsWith(QLatin1Char('-'))) continue;
-        doc_->openPath(arg, this);
+        doc_->openPath(arg);
         return;
     }
 }
@@ -313,7 +318,7 @@ void CMainFrame::OnHelp(const QString& anchor) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (!doc_->SaveModified(this)) {
+    if (!doc_->SaveModified()) {
         event->ignore();
         return;
     }

@@ -4,6 +4,8 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 class QAction;
 class QActionGroup;
 class QLabel;
@@ -14,11 +16,13 @@ namespace vortan::designer {
 
 class CQuorvel1Doc;
 class CQuorvel1View;
+class FileHost;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
     explicit CMainFrame(QWidget* parent = nullptr);
+    ~CMainFrame() override;
 
     CQuorvel1Doc* document() const { return doc_; }
     CQuorvel1View* view() const { return view_; }
@@ -57,6 +61,7 @@ private:
 
     CQuorvel1Doc* doc_;
     CQuorvel1View* view_;
+    std::unique_ptr<FileHost> fileHost_;
     QActionGroup* regionGroup_;
     QActionGroup* boxGroup_;
     QToolBar* regionBar_;

@@ -28,21 +28,10 @@ const Message kMessages[16] = {
     {"The Green Region is not\n compatible with this Number box", "Invalid placement", kWarn},
 };
 
-bool greenRefuses(int box) {
-    switch (box) {
-    case static_cast<int>(BoxCode::Free):
-    case static_cast<int>(BoxCode::Number):
-    case static_cast<int>(BoxCode::Star):
-    case static_cast<int>(BoxCode::Hot):
-    case static_cast<int>(BoxCode::Freeze):
-    case static_cast<int>(BoxCode::Time):
-    case static_cast<int>(BoxCode::Move): return true;
-    default: return false;
-    }
-}
-
-bool orangeRefuses(int box) {
-    return box == static_cast<int>(BoxCode::Your) || box == static_cast<int>(BoxCode::Exception);
+// A known box the region cannot hold, by the board's own admission table.
+// Codes outside the tables (a hand-made file) are left for the game to judge.
+bool refuses(RegionCode region, int box) {
+    return box >= 0 && box < static_cast<int>(kBoxCodeCount) && !regionAdmits(region, static_cast<BoxCode>(box));
 }
 
 int code(BoxCode b) { return static_cast<int>(b); }
@@ -74,9 +63,9 @@ void PlacementRules::PlaceAt(int x, int y, const Tools& tools) {
 
     if (BoardDefinition::isBorder(x, y)) {
         show(MessageId::M1);
-    } else if (tools.region == code(RegionCode::Green) && greenRefuses(tools.box)) {
+    } else if (tools.region == code(RegionCode::Green) && refuses(RegionCode::Green, tools.box)) {
         show(MessageId::M2);
-    } else if (tools.region == code(RegionCode::Orange) && orangeRefuses(tools.box)) {
+    } else if (tools.region == code(RegionCode::Orange) && refuses(RegionCode::Orange, tools.box)) {
         show(MessageId::M3);
     } else if (tools.box == code(BoxCode::Your)) {
         PlaceYourBox(x, y, tools);
@@ -99,13 +88,13 @@ void PlacementRules::PlaceOrdinaryBox(int x, int y, const Tools& tools) {
         const int b = code(cell.box);
         if (tools.region == code(RegionCode::Blue)) {
             applyBlue(cell);
-        } else if (tools.region == code(RegionCode::Green) && greenRefuses(b)) {
+        } else if (tools.region == code(RegionCode::Green) && refuses(RegionCode::Green, b)) {
             show(MessageId::M5);
             empty(cell, RegionCode::Green);
-        } else if (tools.region == code(RegionCode::Orange) && orangeRefuses(b)) {
+        } else if (tools.region == code(RegionCode::Orange) && refuses(RegionCode::Orange, b)) {
             show(MessageId::M6);
             empty(cell, RegionCode::Orange);
-        } else if (tools.region == code(RegionCode::Red) && b == code(BoxCode::Your)) {
+        } else if (tools.region == code(RegionCode::Red) && refuses(RegionCode::Red, b)) {
             show(MessageId::M7);
             empty(cell, RegionCode::Red);
         } else {
@@ -114,11 +103,11 @@ void PlacementRules::PlaceOrdinaryBox(int x, int y, const Tools& tools) {
     }
     if (tools.box != kToolOff) {
         const RegionCode r = cell.region;
-        if (r == RegionCode::Blue && tools.box != code(BoxCode::Empty)) {
+        if (r == RegionCode::Blue && refuses(r, tools.box)) {
             show(MessageId::M8);
-        } else if (r == RegionCode::Green && greenRefuses(tools.box)) {
+        } else if (r == RegionCode::Green && refuses(r, tools.box)) {
             show(MessageId::M9);
-        } else if (r == RegionCode::Orange && tools.box == code(BoxCode::Exception)) {
+        } else if (r == RegionCode::Orange && refuses(r, tools.box)) {
             show(MessageId::M10);
         } else {
             cell.box = static_cast<BoxCode>(tools.box);

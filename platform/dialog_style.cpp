@@ -1,9 +1,17 @@
 #include "dialog_style.h"
+#include "dialog_units.h"
 
+#include <QFontMetrics>
 #include <QPalette>
 #include <QWidget>
 
 namespace vortan {
+
+DialogUnits DialogUnits::ofFont(const QFont& font) {
+    const QFontMetrics fm(font);
+    const int letters = fm.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    return DialogUnits((letters / 26 + 1) / 2, fm.height());
+}
 
 void applyDialogColours(QWidget* dialog) {
     QPalette pal = dialog->palette();

@@ -1,4 +1,5 @@
 #include "game_dialogs.h"
+#include "platform/dialog_units.h"
 
 #include <QDesktopServices>
 #include <QHBoxLayout>
@@ -15,8 +16,10 @@ namespace vortan {
 const char* const kMakerWebAddress = "https://" VORTAN_WEB_ADDRESS "/";
 
 namespace {
-int duX(int du) { return du * 3 / 2; }
-int duY(int du) { return du * 13 / 8; }
+// The message dialogs' layouts were drawn for one font; fixed units keep them.
+constexpr DialogUnits kUnits(6, 13);
+int duX(int du) { return kUnits.x(du); }
+int duY(int du) { return kUnits.y(du); }
 }  // namespace
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {

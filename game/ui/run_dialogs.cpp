@@ -1,4 +1,5 @@
 #include "run_dialogs.h"
+#include "platform/dialog_units.h"
 
 #include "platform/dialog_data.h"
 
@@ -21,9 +22,10 @@ namespace vortan {
 namespace {
 // Dialog units to pixels; a little wider across than the message dialogs,
 // as these templates put their texts close to their fields.
-int duX(int du) { return du * 7 / 4; }
-int duY(int du) { return du * 13 / 8; }
-QRect duRect(int x, int y, int w, int h) { return {duX(x), duY(y), duX(w), duY(h)}; }
+constexpr DialogUnits kUnits(7, 13);
+int duX(int du) { return kUnits.x(du); }
+int duY(int du) { return kUnits.y(du); }
+QRect duRect(int x, int y, int w, int h) { return kUnits.rect(x, y, w, h); }
 
 QLabel* staticText(QWidget* parent, const QString& text, int x, int y) {
     auto* label = new QLabel(text, parent);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "board/board_definition.h"
+#include "board/board_drawing.h"
 
 using namespace vortan;
 
@@ -78,4 +79,30 @@ TEST(BoardDefinition, RegionTableAndNames) {
     EXPECT_EQ(boxName(10), nullptr);
     EXPECT_STREQ(numberName(0), "NA");
     EXPECT_EQ(regionName(6), nullptr);
+}
+
+TEST(BoardDrawing, ReadsAndDrawsTheSameCells) {
+    BoardDefinition b;
+    drawOnBoard(b, {"Y.S", "r,g", "Eo9", "fsX"}, 2, 3);
+    EXPECT_EQ(b.Cell(2, 3), (BoardCell{RegionCode::Yellow, BoxCode::Your, 0}));
+    EXPECT_EQ(b.Cell(4, 5), (BoardCell{RegionCode::Yellow, BoxCode::Number, 9}));
+    EXPECT_EQ(b.Cell(2, 5), (BoardCell{RegionCode::Green, BoxCode::Exception, 0}));
+    EXPECT_EQ(b.Cell(1, 1).region, RegionCode::Blue);  // inside cells the rows miss are wall
+    EXPECT_EQ(b.Cell(5, 3).region, RegionCode::Blue);
+    EXPECT_EQ(b.starBoxCount, 2u);  // S and s, recounted
+    EXPECT_EQ(b.numberBoxCount, 1u);
+    const std::vector<std::string> rows = boardDrawing(b);
+    ASSERT_EQ(rows.size(), std::size_t(kGridSize));
+    EXPECT_EQ(rows[3].substr(2, 3), "Y.S");
+    EXPECT_EQ(rows[4].substr(2, 3), "r,g");
+    EXPECT_EQ(rows[5].substr(2, 3), "Eo9");
+    EXPECT_EQ(rows[6].substr(2, 3), "fsX");
+    EXPECT_EQ(rows[0], std::string(kGridSize, '#'));
+    // Combinations no character stands for, and unknown codes, show as '?'.
+    b.Cell(7, 7) = {RegionCode::Red, BoxCode::Hot, 0};
+    b.Cell(8, 7) = {static_cast<RegionCode>(9), BoxCode::Empty, 0};
+    b.Cell(9, 7) = {RegionCode::Yellow, BoxCode::Number, 0};
+    EXPECT_EQ(boardDrawing(b)[7].substr(7, 3), "???");
+    BoardCell cell;
+    EXPECT_FALSE(cellFromChar('?', cell));
 }

@@ -29,6 +29,7 @@
 #include "board/file_io.h"
 #include "designer/dialogs.h"
 #include "designer/document.h"
+#include "tests/support/file_bytes.h"
 #include "designer/main_frame.h"
 #include "designer/view.h"
 #include "platform/help_window.h"
@@ -46,16 +47,8 @@ namespace {
 
 QPoint cellPixel(int x, int y) { return QPoint(1 + 20 * x + 10, 1 + 20 * y + 10); }
 
-std::string readBytes(const QString& path) {
-    std::string bytes;
-    readFileBytes(QFile::encodeName(path).toStdString(), bytes);
-    return bytes;
-}
-
-void writeBytes(const QString& path, const std::string& bytes) {
-    std::ofstream out(QFile::encodeName(path).toStdString(), std::ios::binary);
-    out << bytes;
-}
+using vortan::testing::readBytes;
+using vortan::testing::writeBytes;
 
 class DesignerWindow : public ::testing::Test {
 protected:
@@ -404,241 +397,80 @@ TEST_F(DesignerWindow, LimitsDialog) {
     EXPECT_TRUE(answer.unexpected.empty());
 }
 
-TEST_F(DesignerWindow, SaveQuestionAtNewAndExit) {
-    ModalAnswerer answer;
-    answer.box();
-    leftClick(QPoint(5, 5));  // border click: changes nothing but marks the board
-    QTest::qWait(30);
-    board().gameName = "Kept";
-
-    answer.box(QMessageBox::Cancel);
-    command(57600);
-    QTest::qWait(30);
-    ASSERT_EQ(2u, answer.shown.size());
-    EXPECT_EQ(QStringLiteral("Save changes to untitled.dat?"), answer.shown[1].text);
-    EXPECT_EQ(QStringLiteral("Vortan Designer"), answer.shown[1].title);
-    EXPECT_EQ("Kept", board().gameName);
-
-    answer.box(QMessageBox::Cancel);
-    EXPECT_FALSE(frame->close());  // Exit cancelled: the window stays
-    EXPECT_TRUE(frame->isVisible());
-
-    answer.box(QMessageBox::No);
-    command(57600);
-    EXPECT_EQ("Game", board().gameName);
-    EXPECT_FALSE(doc()->IsModified());
-
-    // Yes saves as Save does: a board without a file asks where, then New goes on.
-    board().gameName = "Saved";
-    doc()->SetModifiedFlag(true);
-    const QString path = dir.path() + "/fromquestion.dat";
-    answer.box(QMessageBox::Yes).file(path);
-    command(57600);
-    QTest::qWait(30);
-    ASSERT_EQ(1u, answer.fileDialogs.size());
-    EXPECT_EQ(QStringLiteral("Save As | Board (*.dat);All Files (*)"), answer.fileDialogs[0]);
-    BoardDefinition saved;
-    EXPECT_TRUE(QFileInfo::exists(path)) << QDir(dir.path()).entryList().join(',').toStdString();
-    std::istringstream in(readBytes(path));
-    EXPECT_TRUE(ReadBoard(in, saved).ok());
-    EXPECT_EQ("Saved", saved.gameName);
-    EXPECT_EQ("Game", board().gameName);  // New went on
-
-    // A cancelled save dialog abandons the command.
-    board().gameName = "Again";
-    doc()->SetModifiedFlag(true);
-    answer.box(QMessageBox::Yes).file(QString());
-    command(57600);
-    QTest::qWait(30);
-    EXPECT_EQ("Again", board().gameName);
-
-    // With a file of its own the question names it, and Yes saves there.
-    ASSERT_TRUE(doc()->openPath(path, frame.get()));
-    board().gameName = "Named";
-    doc()->SetModifiedFlag(true);
-    answer.box(QMessageBox::Yes);
-    EXPECT_TRUE(frame->close());
-    QTest::qWait(30);
-    EXPECT_EQ(QStringLiteral("Save changes to fromquestion.dat?"), answer.shown.back().text);
-    EXPECT_NE(std::string::npos, readBytes(path).find("Named"));
-    EXPECT_EQ(2u, answer.fileDialogs.size());  // no dialog this time
-    EXPECT_TRUE(answer.unexpected.empty());
-}
-
-TEST_F(DesignerWindow, SaveAsThenSaveWithoutDialogAndTheTitleFollows) {
+// The File commands themselves are tested on the document; here, that the
+// window answers their questions with its dialogs.
+TEST_F(DesignerWindow, FileCommandsAskThroughTheWindowsDialogs) {
     ModalAnswerer answer;
     const QString typed = dir.path() + "/noextension";
-    const QString path = typed + ".dat";
     answer.file(typed);
     command(57603);  // Save on a new board asks for a name
     QTest::qWait(30);
     ASSERT_EQ(1u, answer.fileDialogs.size());
     EXPECT_EQ(QStringLiteral("Save As | Board (*.dat);All Files (*)"), answer.fileDialogs[0]);
-    EXPECT_TRUE(QFileInfo::exists(path));  // ".dat" added, so Open's filter shows it
-    EXPECT_FALSE(QFileInfo::exists(typed));
-    EXPECT_EQ(2955u, readBytes(path).size());
-    EXPECT_EQ(path, doc()->fileName());
+    EXPECT_TRUE(QFileInfo::exists(typed + ".dat"));  // ".dat" added, so Open's filter shows it
     EXPECT_EQ(QStringLiteral("noextension.dat[*] \u2014 Vortan Designer"), frame->windowTitle());
     EXPECT_FALSE(frame->isWindowModified());
-    EXPECT_FALSE(doc()->IsModified());
-    EXPECT_FALSE(QFileInfo::exists(dir.path() + "/untitled.dat"));
-
     board().gameName = "Second";
     doc()->SetModifiedFlag(true);
     EXPECT_TRUE(frame->isWindowModified());
-    command(57603);  // now straight to the file
+
+    // Exit asks; Cancel keeps the window.
+    answer.box(QMessageBox::Cancel);
+    EXPECT_FALSE(frame->close());
     QTest::qWait(30);
-    EXPECT_EQ(1u, answer.fileDialogs.size());
-    EXPECT_NE(std::string::npos, readBytes(path).find("Second"));
-    EXPECT_FALSE(doc()->IsModified());
-    EXPECT_TRUE(answer.unexpected.empty());
-}
-
-TEST_F(DesignerWindow, FailedSaveKeepsTheOldFileAndTheModifiedFlag) {
-    const QString path = dir.path() + "/keep.dat";
-    ASSERT_TRUE(doc()->savePath(path, frame.get()));
-    const std::string before = readBytes(path);
-    board().gameName = "Changed";
-    doc()->SetModifiedFlag(true);
-
-    setAtomicWriteFaultHook([](std::size_t written) { return written < 100; });
-    ModalAnswerer answer;
-    answer.box();
-    EXPECT_FALSE(doc()->savePath(path, frame.get()));
-    setAtomicWriteFaultHook(nullptr);
     ASSERT_EQ(1u, answer.shown.size());
-    EXPECT_TRUE(answer.shown[0].text.startsWith(QStringLiteral("Failed to save document.")));
-    EXPECT_EQ(before, readBytes(path));
-    EXPECT_TRUE(doc()->IsModified());
-    EXPECT_EQ(1, static_cast<int>(QDir(dir.path()).entryList(QDir::Files).size()));  // no temporary left
+    EXPECT_EQ(QStringLiteral("Save changes to noextension.dat?"), answer.shown[0].text);
+    EXPECT_EQ(QStringLiteral("Vortan Designer"), answer.shown[0].title);
+    EXPECT_EQ(QMessageBox::Warning, answer.shown[0].icon);
+    EXPECT_TRUE(frame->isVisible());
 
-    answer.box();
-    EXPECT_FALSE(doc()->savePath(dir.path() + "/missing/folder/x.dat", frame.get()));
-    answer.box();
-    EXPECT_FALSE(doc()->savePath(dir.path(), frame.get()));
-    QTest::qWait(30);
-    EXPECT_EQ(3u, answer.shown.size());
-    EXPECT_TRUE(answer.unexpected.empty());
-}
-
-TEST_F(DesignerWindow, OpenGoodBadAndEmptyFiles) {
-    // A good file, made here, read through the Open command.
-    BoardDefinition made;
-    made.gameName = "Opened";
-    made.Cell(4, 5) = BoardCell{RegionCode::Green, BoxCode::Your, 0};
-    made.Cell(6, 5) = BoardCell{RegionCode::Yellow, BoxCode::Number, 2};
-    const std::string good = EncodeBoard(made);
-    const QString goodPath = dir.path() + "/good.dat";
-    writeBytes(goodPath, good);
-
-    ModalAnswerer answer;
-    answer.file(goodPath);
+    // Open: No drops the edits; the board read is drawn, and the recent
+    // files head the File menu.
+    BoardDefinition other;
+    other.gameName = "Other";
+    other.Cell(4, 5) = BoardCell{RegionCode::Green, BoxCode::Your, 0};
+    writeBytes(dir.path() + "/other.dat", EncodeBoard(other));
+    answer.box(QMessageBox::No).file(dir.path() + "/other.dat");
     command(57601);
     QTest::qWait(30);
-    EXPECT_EQ(QStringLiteral("Open | Board (*.dat);All Files (*)"), answer.fileDialogs.at(0));
-    EXPECT_EQ("Opened", board().gameName);
-    EXPECT_EQ(BoxCode::Your, board().Cell(4, 5).box);
-    EXPECT_FALSE(doc()->IsModified());
-    EXPECT_EQ(goodPath, doc()->fileName());
+    ASSERT_EQ(2u, answer.fileDialogs.size());
+    EXPECT_EQ(QStringLiteral("Open | Board (*.dat);All Files (*)"), answer.fileDialogs[1]);
+    EXPECT_EQ("Other", board().gameName);
     const QImage your = QImage(QStringLiteral(":/designer/111-box-your.png")).convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(your, view()->image().copy(3 + 80, 3 + 100, 16, 16));
+    emit frame->menuBar()->actions().first()->menu()->aboutToShow();
+    EXPECT_EQ(QStringLiteral("&1 other.dat"), frame->action(57616)->text());
+    EXPECT_EQ(QStringLiteral("&2 noextension.dat"), frame->action(57617)->text());
+    EXPECT_FALSE(frame->action(57619)->isVisible());
 
-    // Saving it back gives the same bytes.
-    command(57603);
-    EXPECT_EQ(good, readBytes(goodPath));
-
-    // A file that ends early: message, cleared cells, still modified, and
-    // Save asks for a name instead of overwriting what is left of it.
-    const QString cutPath = dir.path() + "/cut.dat";
-    writeBytes(cutPath, good.substr(0, 1500));
+    // A message of a command is a warning box over the window.
+    writeBytes(dir.path() + "/cut.dat", EncodeBoard(other).substr(0, 1500));
     answer.box();
-    EXPECT_FALSE(doc()->openPath(cutPath, frame.get()));
+    EXPECT_FALSE(doc()->openPath(dir.path() + "/cut.dat"));
     QTest::qWait(30);
-    ASSERT_EQ(1u, answer.shown.size());
-    EXPECT_EQ(QStringLiteral("Unexpected file format."), answer.shown[0].text);
-    EXPECT_TRUE(doc()->IsModified());
-    EXPECT_EQ(RegionCode::White, board().Cell(0, 0).region);
-    EXPECT_EQ(0, board().CountBoxes(BoxCode::Your));
-    EXPECT_EQ(QStringLiteral("untitled.dat"), doc()->fileName());
-    EXPECT_EQ(good.substr(0, 1500), readBytes(cutPath));
+    ASSERT_EQ(3u, answer.shown.size());  // the save questions of Exit and Open, then this
+    EXPECT_EQ(QStringLiteral("Unexpected file format."), answer.shown[2].text);
 
-    // Not a board at all (another version text, random bytes): treated as
-    // the early end is, so the user's file is never overwritten by Ctrl+S.
-    std::string wrong = good;
-    wrong[1] = 'v';
-    std::string noise(3000, '\0');
-    for (std::size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<char>((i * 7919 + 13) % 251);
-    for (const std::string& bytes : {wrong, noise}) {
-        ASSERT_TRUE(doc()->openPath(goodPath, frame.get()));
-        const QString wrongPath = dir.path() + "/notaboard.dat";
-        writeBytes(wrongPath, bytes);
-        answer.box();
-        EXPECT_FALSE(doc()->openPath(wrongPath, frame.get()));
-        QTest::qWait(30);
-        EXPECT_EQ(QStringLiteral("Unexpected file format."), answer.shown.back().text);
-        EXPECT_TRUE(doc()->IsModified());
-        EXPECT_EQ(QStringLiteral("untitled.dat"), doc()->fileName());
-        EXPECT_EQ(RegionCode::White, board().Cell(0, 0).region);
-        answer.file(QString());  // Save asks where; cancelled
-        command(57603);
-        QTest::qWait(30);
-        EXPECT_EQ(bytes, readBytes(wrongPath));
-    }
-    answer.box();
-    QTest::mouseClick(view(), Qt::RightButton, Qt::NoModifier, cellPixel(0, 0));
+    // `vortan-designer FILE` opens FILE; options are not files.
+    frame->openFromArguments({QStringLiteral("--style"), dir.path() + "/other.dat"});
+    EXPECT_EQ("Other", board().gameName);
+    EXPECT_EQ(QStringLiteral("other.dat[*] \u2014 Vortan Designer"), frame->windowTitle());
     QTest::qWait(30);
-    EXPECT_EQ(QStringLiteral("Region:\tWhite\nBox:\tEmpty\nNumber:\tNA"), answer.shown.back().text);
+    EXPECT_TRUE(answer.unexpected.empty());
+}
 
-    // Empty file: cleared board, no message.
-    const QString emptyPath = dir.path() + "/empty.dat";
-    writeBytes(emptyPath, std::string());
-    EXPECT_TRUE(doc()->openPath(emptyPath, frame.get()));
-    EXPECT_EQ(RegionCode::White, board().Cell(21, 21).region);
-
-    // A file that cannot be opened leaves board and file name alone.
-    board().gameName = "Untouched";
-    const QString nameBefore = doc()->fileName();
-    answer.box();
-    EXPECT_FALSE(doc()->openPath(dir.path() + "/does-not-exist.dat", frame.get()));
-    QTest::qWait(30);
-    EXPECT_EQ("Untouched", board().gameName);
-    EXPECT_EQ(nameBefore, doc()->fileName());
-
-    // Hostile: a huge string length and codes outside the tables.
-    std::string hostile = std::string("\x09Version 1", 10) + "\xff\xff\xff\xff\xff\xff\x7f";
-    writeBytes(dir.path() + "/hostile.dat", hostile);
-    answer.box();
-    EXPECT_FALSE(doc()->openPath(dir.path() + "/hostile.dat", frame.get()));
+// Codes outside the tables (a hand-made file) are shown blank, not guessed.
+TEST_F(DesignerWindow, CellInfoOfUnknownCodesIsBlank) {
     BoardDefinition odd;
     odd.Cell(3, 3) = BoardCell{static_cast<RegionCode>(200), static_cast<BoxCode>(77), 42};
-    odd.Cell(4, 3) = BoardCell{RegionCode::White, BoxCode::Number, 12};
     writeBytes(dir.path() + "/odd.dat", EncodeBoard(odd));
-    EXPECT_TRUE(doc()->openPath(dir.path() + "/odd.dat", frame.get()));
+    ASSERT_TRUE(doc()->openPath(dir.path() + "/odd.dat"));
+    ModalAnswerer answer;
     answer.box();
     QTest::mouseClick(view(), Qt::RightButton, Qt::NoModifier, cellPixel(3, 3));
     QTest::qWait(30);
-    EXPECT_EQ(QStringLiteral("Region:\t\nBox:\t\nNumber:\t"), answer.shown.back().text);
-    EXPECT_TRUE(answer.unexpected.empty());
-}
-
-TEST_F(DesignerWindow, OpenAsksBeforeDroppingEdits) {
-    const QString path = dir.path() + "/other.dat";
-    BoardDefinition other;
-    other.gameName = "Other";
-    writeBytes(path, EncodeBoard(other));
-    board().gameName = "Edited";
-    doc()->SetModifiedFlag(true);
-    ModalAnswerer answer;
-    answer.box(QMessageBox::Cancel);
-    command(57601);
-    QTest::qWait(30);
-    EXPECT_EQ("Edited", board().gameName);
-    EXPECT_TRUE(answer.fileDialogs.empty());
-    answer.box(QMessageBox::No).file(path);
-    command(57601);
-    QTest::qWait(30);
-    EXPECT_EQ("Other", board().gameName);
-    EXPECT_TRUE(answer.unexpected.empty());
+    ASSERT_EQ(1u, answer.shown.size());
+    EXPECT_EQ(QStringLiteral("Region:\t\nBox:\t\nNumber:\t"), answer.shown[0].text);
 }
 
 TEST_F(DesignerWindow, BoardMadeByClicksSavesAndReadsBack) {
@@ -682,29 +514,19 @@ TEST_F(DesignerWindow, BoardMadeByClicksSavesAndReadsBack) {
     EXPECT_EQ("Version 1", read.versionTag);
     EXPECT_EQ(2u, read.starBoxCount);
     EXPECT_EQ(3u, read.numberBoxCount);
-    int yourBoxes = 0;
-    bool numbers[10] = {};
-    for (int x = 0; x < kGridSize; ++x)
-        for (int y = 0; y < kGridSize; ++y) {
-            const BoardCell& c = read.Cell(x, y);
-            if (BoardDefinition::isBorder(x, y)) {
-                EXPECT_EQ((BoardCell{RegionCode::Blue, BoxCode::Empty, 0}), c);
-            }
-            EXPECT_TRUE(regionAdmits(c.region, c.box)) << x << "," << y;
-            if (c.box == BoxCode::Your) ++yourBoxes;
-            if (c.box == BoxCode::Number) {
-                ASSERT_GE(c.number, 1u);
-                ASSERT_LE(c.number, 9u);
-                EXPECT_FALSE(numbers[c.number]);
-                numbers[c.number] = true;
-            } else {
-                EXPECT_EQ(0u, c.number);
-            }
-        }
-    EXPECT_EQ(1, yourBoxes);
     EXPECT_EQ((BoardCell{RegionCode::Green, BoxCode::Your, 0}), read.Cell(3, 3));
     EXPECT_EQ(RegionCode::Blue, read.Cell(10, 9).region);
     EXPECT_TRUE(answer.unexpected.empty());
+
+    // The game's own check finds nothing wrong: a Blue border, every box in
+    // a region that admits it, one Your box, numbers once each.
+    const QString tool = QStringLiteral(VORTAN_BIN_DIR "/vortan-board");
+    if (!QFileInfo(tool).isExecutable()) GTEST_SKIP() << "vortan-board is not built";
+    QProcess info;
+    info.start(tool, {QStringLiteral("info"), path});
+    ASSERT_TRUE(info.waitForFinished(30000));
+    const QByteArray infoOut = info.readAllStandardOutput();
+    EXPECT_TRUE(infoOut.contains("\"problems\":[]")) << infoOut.toStdString();
 }
 
 TEST_F(DesignerWindow, AboutHelpAndPrint) {
@@ -737,38 +559,6 @@ TEST_F(DesignerWindow, AboutHelpAndPrint) {
     view()->printBoard(&printer);
     EXPECT_GT(QFileInfo(dir.path() + "/board.pdf").size(), 1000);
 }
-
-TEST_F(DesignerWindow, BoardMadeByClicksIsPlayableAndWon) {
-    const QString tool = QStringLiteral(VORTAN_BIN_DIR "/vortan-board");
-    if (!QFileInfo(tool).isExecutable()) GTEST_SKIP() << "vortan-board is not built";
-    // The Your box two cells left of a Star that rests against the wall on
-    // a Yellow cell, where it can be taken.
-    tools(kToolOff, static_cast<int>(BoxCode::Your));
-    leftClickCell(18, 10);
-    tools(static_cast<int>(RegionCode::Yellow), static_cast<int>(BoxCode::Star));
-    leftClickCell(20, 10);
-    const QString path = dir.path() + "/playable.dat";
-    ModalAnswerer answer;
-    answer.file(path);
-    command(57603);
-    QTest::qWait(30);
-    ASSERT_TRUE(QFileInfo::exists(path));
-
-    QProcess info;
-    info.start(tool, {QStringLiteral("info"), path});
-    ASSERT_TRUE(info.waitForFinished(30000));
-    const QByteArray infoOut = info.readAllStandardOutput();
-    EXPECT_TRUE(infoOut.contains("\"problems\":[]")) << infoOut.toStdString();
-
-    QProcess play;
-    play.start(tool, {QStringLiteral("play"), path, QStringLiteral("RR")});
-    ASSERT_TRUE(play.waitForFinished(30000));
-    const QByteArray playOut = play.readAllStandardOutput();
-    EXPECT_TRUE(playOut.contains("\"outcome\":\"Won\"")) << playOut.toStdString();
-    EXPECT_TRUE(answer.unexpected.empty());
-}
-
-// ---- Editing: strokes, undo, selection, copy and paste ----
 
 TEST_F(DesignerWindow, ADragPaintsEachCellOnceAndOneUndoRestoresThem) {
     tools(static_cast<int>(RegionCode::Yellow), kToolOff);
@@ -896,7 +686,7 @@ TEST_F(DesignerWindow, UndoCoversTheDialogsAndTheSavedStepIsUnmodified) {
     command(32789);
     EXPECT_EQ("Undone", board().gameName);
     const QString path = dir.path() + "/steps.dat";
-    ASSERT_TRUE(doc()->savePath(path, frame.get()));
+    ASSERT_TRUE(doc()->savePath(path));
     EXPECT_FALSE(doc()->IsModified());
 
     command(57643);  // Edit > Undo: Initialize
@@ -1063,65 +853,6 @@ TEST_F(DesignerWindow, ToolBarsAndStatusBarFollowTheToolsAndThePointer) {
     command(59392);
     command(59393);
     EXPECT_EQ(fullHeight, frame->height());
-}
-
-TEST_F(DesignerWindow, FileDialogsStartInTheBoardsFolderRecentFilesAndTheCommandLine) {
-    QStringList folders;
-    auto recordFolder = [&folders](QFileDialog* fd) {
-        folders << fd->directory().absolutePath();
-        fd->reject();
-    };
-    ModalAnswerer answer;
-    answer.dialog<QFileDialog>(recordFolder);
-    command(57601);
-    QTest::qWait(30);
-    ASSERT_EQ(1, folders.size());
-    EXPECT_EQ(QDir(userDataFolder() + "/boards").absolutePath(), folders[0]);
-
-    // Four saved boards, newest first in the File menu; a fifth pushes out the oldest.
-    for (int i = 1; i <= 5; ++i) ASSERT_TRUE(doc()->savePath(dir.path() + QStringLiteral("/b%1.dat").arg(i), frame.get()));
-    const QStringList recent = doc()->recentFiles();
-    ASSERT_EQ(4, recent.size());
-    EXPECT_EQ(dir.path() + "/b5.dat", recent[0]);
-    EXPECT_EQ(dir.path() + "/b2.dat", recent[3]);
-    QMenu* file = frame->menuBar()->actions().first()->menu();
-    emit file->aboutToShow();
-    ASSERT_TRUE(doc()->openPath(dir.path() + "/b5.dat", frame.get()));
-    EXPECT_EQ(QStringLiteral("&1 b5.dat"), frame->action(57616)->text());
-    EXPECT_TRUE(frame->action(57619)->isVisible());
-
-    // Open and Save As now start where the board is.
-    answer.dialog<QFileDialog>(recordFolder);
-    command(57604);
-    QTest::qWait(30);
-    ASSERT_EQ(2, folders.size());
-    EXPECT_EQ(QDir(dir.path()).absolutePath(), folders[1]);
-
-    BoardDefinition other;
-    other.gameName = "Recent";
-    writeBytes(dir.path() + "/b3.dat", EncodeBoard(other));
-    frame->action(57618)->trigger();  // "&3 b3.dat"
-    EXPECT_EQ("Recent", board().gameName);
-    EXPECT_EQ(dir.path() + "/b3.dat", doc()->fileName());
-    EXPECT_EQ(dir.path() + "/b3.dat", doc()->recentFiles().first());
-
-    // A recent file that is gone is said so and leaves the list.
-    QFile::remove(dir.path() + "/b4.dat");
-    emit file->aboutToShow();
-    answer.box();
-    for (int id = 57616; id <= 57619; ++id)
-        if (frame->action(id)->data().toString().endsWith("b4.dat")) frame->action(id)->trigger();
-    QTest::qWait(30);
-    ASSERT_EQ(1u, answer.shown.size());
-    EXPECT_FALSE(doc()->recentFiles().contains(dir.path() + "/b4.dat"));
-
-    // `designer FILE` opens FILE; options are not files.
-    other.gameName = "Argument";
-    writeBytes(dir.path() + "/arg.dat", EncodeBoard(other));
-    frame->openFromArguments({QStringLiteral("--style"), dir.path() + "/arg.dat"});
-    EXPECT_EQ("Argument", board().gameName);
-    EXPECT_EQ(QStringLiteral("arg.dat[*] \u2014 Vortan Designer"), frame->windowTitle());
-    EXPECT_TRUE(answer.unexpected.empty());
 }
 
 TEST_F(DesignerWindow, PrintPreviewShowsTheBoard) {

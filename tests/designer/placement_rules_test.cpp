@@ -56,42 +56,6 @@ protected:
 
 }  // namespace
 
-TEST(PlacementMessages, TextsCaptionsAndIconsAreExact) {
-    struct Expect {
-        MessageId id;
-        const char* text;
-        const char* caption;
-    };
-    const Expect table[] = {
-        {MessageId::M1, "This Region can't be modified!", "Invalid placement"},
-        {MessageId::M2, "The Green Region is not\n compatible with this box", "Invalid placement"},
-        {MessageId::M3, "The Orange Region is not\n compatible with this box", "Invalid placement"},
-        {MessageId::M4, "The Blue Region will delete\n any box in this spot", "placement message"},
-        {MessageId::M5, "The current box is not compatible\n with this region.  Therefore\n the box will be deleted",
-         "Invalid placement"},
-        {MessageId::M6,
-         "The current box is not compatible\n with this Orange region.  Therefore\n the box will be deleted",
-         "Invalid placement"},
-        {MessageId::M7, "The your box is not compatible\n with this Red region. Therefore\n the box will be deleted",
-         "Invalid placement"},
-        {MessageId::M8, "This Box can't be placed in this region", "Invalid placement"},
-        {MessageId::M9, "The current Green Region is not\n compatible with this box", "Invalid placement"},
-        {MessageId::M10, "The current Orange Region is not\n compatible with this box", "Invalid placement"},
-        {MessageId::M11, "A Your box already exists", "Invalid placement"},
-        {MessageId::M12, "The current Orange Region is not\n compatible with Your box", "Invalid placement"},
-        {MessageId::M13, "The current Red Region is not\n compatible with Your box", "Invalid placement"},
-        {MessageId::M14, "The number is out of range", "Invalid Number"},
-        {MessageId::M15, "That Number box already exists", "Invalid Placement"},
-        {MessageId::M16, "The Green Region is not\n compatible with this Number box", "Invalid placement"},
-    };
-    for (const Expect& e : table) {
-        const Message& m = placementMessage(e.id);
-        EXPECT_EQ(std::string(e.text), m.text) << static_cast<int>(e.id);
-        EXPECT_EQ(std::string(e.caption), m.caption) << static_cast<int>(e.id);
-        EXPECT_EQ(MessageIcon::Exclamation, m.icon);
-    }
-}
-
 TEST_F(Placement, BorderCellsRefuseEveryToolAndStillMarkModified) {
     const BoardDefinition before = board;
     for (int region = Off; region <= R(RegionCode::Orange); ++region)

@@ -8,52 +8,22 @@
 #include <vector>
 
 #include "board/board_definition.h"
+#include "board/board_drawing.h"
 #include "game/search/solver.h"
 
 namespace vortan::test {
 
-// A board drawn in characters from cell (1, 1); the rest of the inside is
-// wall. '#' Blue, '.' Yellow, ',' White, 'r' Red, 'g' Green, 'o' Orange;
-// boxes stand on Yellow: Y Your, S Star, 1-9 Number, F Free, H Hot,
-// Z Freeze, T Time, M Move, X a code outside the table; E Exception on
-// Green, f Free on Orange, s Star on White.
+// A board drawn in characters (board/board_drawing.h) from cell (1, 1);
+// the rest of the inside is wall.
 inline BoardDefinition drawn(const std::vector<std::string>& rows) {
     BoardDefinition b;
-    for (int y = 1; y < kGridSize - 1; ++y)
-        for (int x = 1; x < kGridSize - 1; ++x) b.Cell(x, y) = {RegionCode::Blue, BoxCode::Empty, 0};
-    for (std::size_t r = 0; r < rows.size(); ++r)
-        for (std::size_t c = 0; c < rows[r].size(); ++c) {
-            BoardCell& cell = b.Cell(static_cast<int>(c) + 1, static_cast<int>(r) + 1);
-            const char ch = rows[r][c];
-            cell = {RegionCode::Yellow, BoxCode::Empty, 0};
-            switch (ch) {
-            case '#': cell.region = RegionCode::Blue; break;
-            case ',': cell.region = RegionCode::White; break;
-            case 'r': cell.region = RegionCode::Red; break;
-            case 'g': cell.region = RegionCode::Green; break;
-            case 'o': cell.region = RegionCode::Orange; break;
-            case 'Y': cell.box = BoxCode::Your; break;
-            case 'S': cell.box = BoxCode::Star; break;
-            case 'F': cell.box = BoxCode::Free; break;
-            case 'H': cell.box = BoxCode::Hot; break;
-            case 'Z': cell.box = BoxCode::Freeze; break;
-            case 'T': cell.box = BoxCode::Time; break;
-            case 'M': cell.box = BoxCode::Move; break;
-            case 'X': cell.box = static_cast<BoxCode>(12); break;
-            case 'E': cell = {RegionCode::Green, BoxCode::Exception, 0}; break;
-            case 'f': cell = {RegionCode::Orange, BoxCode::Free, 0}; break;
-            case 's': cell = {RegionCode::White, BoxCode::Star, 0}; break;
-            default:
-                if (ch >= '1' && ch <= '9') cell = {RegionCode::Yellow, BoxCode::Number, std::uint32_t(ch - '0')};
-            }
-        }
+    drawOnBoard(b, rows);
     // Generous limits unless a test sets its own.
     b.timeLimit = 600;
     b.moveLimit = 600;
     b.numberBoxTimeLimit = 0;
     b.starBoxTimeLimit = 0;
     b.numberOfLives = 1;
-    b.RecountBoxes();
     return b;
 }
 

@@ -1,5 +1,11 @@
 #include "catalogue.h"
 
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "board/board_drawing.h"
+
 namespace vortan {
 
 namespace {
@@ -32,16 +38,7 @@ const char* const kDemoRows[20] = {
 
 BoardDefinition DemoBoard() {
     BoardDefinition b;
-    for (int y = 0; y < 20; ++y)
-        for (int x = 0; x < 20; ++x) {
-            BoardCell& c = b.Cell(x + 1, y + 1);
-            const char ch = kDemoRows[y][x];
-            c = {ch == '#' ? RegionCode::Blue : RegionCode::Yellow, BoxCode::Empty, 0};
-            if (ch == 'Y') c.box = BoxCode::Your;
-            if (ch == 'S') c.box = BoxCode::Star;
-            if (ch == 'F') c.box = BoxCode::Free;
-            if (ch >= '1' && ch <= '9') c = {RegionCode::Yellow, BoxCode::Number, std::uint32_t(ch - '0')};
-        }
+    drawOnBoard(b, std::vector<std::string>(std::begin(kDemoRows), std::end(kDemoRows)));
     b.gameName = "Demo";
     b.openingMessage =
         "Welcome to Vortan!\r\nThe green box is Your box.\r\nIt takes the Star boxes\r\nand the Number boxes 1, 2, 3.";

@@ -12,6 +12,7 @@
 #include "game/engine/recording_effects.h"
 #include "json_writer.h"
 #include "solver.h"
+#include "board/board_drawing.h"
 #include "vortan/build_info.h"
 
 namespace vortan {
@@ -73,6 +74,10 @@ int cmdInfo(const std::string& path, std::ostream& out, std::ostream& err) {
     for (int i = 0; i < BoardDefinition::kValueCount; ++i) j.field(BoardDefinition::valueName(i), board.value(i));
     j.field("stars", board.CountBoxes(BoxCode::Star));
     j.field("numbers", board.CountBoxes(BoxCode::Number));
+    j.key("drawing");
+    j.beginArray();
+    for (const std::string& row : boardDrawing(board)) j.value(row);
+    j.endArray();
     j.key("problems");
     j.beginArray();
     for (const auto& p : boardProblems(board)) j.value(p);

@@ -2,52 +2,13 @@
 #include <gtest/gtest.h>
 
 #include "game/ui/music_player.h"
+#include "tests/support/fake_audio.h"
 
 using namespace vortan;
 using ::testing::ElementsAre;
 
 namespace {
-// A sequencer that writes down every command it gets.
-struct FakeDevice : MidiDevice {
-    std::vector<std::string> log;
-    bool fileThere = true;
-    MidiMode current = MidiMode::Stopped;
-    std::uint32_t pos = 0;
-
-    bool open(const std::string& path) override {
-        log.push_back("open " + path);
-        return fileThere;
-    }
-    void close() override { log.push_back("close"); }
-    bool play(std::uint32_t from) override {
-        log.push_back("play " + std::to_string(from));
-        current = MidiMode::Playing;
-        return true;
-    }
-    bool stop() override {
-        log.push_back("stop");
-        current = MidiMode::Stopped;
-        return true;
-    }
-    bool pause() override {
-        log.push_back("pause");
-        current = MidiMode::Paused;
-        return true;
-    }
-    bool seek(std::uint32_t to) override {
-        log.push_back("seek " + std::to_string(to));
-        pos = to;
-        return true;
-    }
-    bool position(std::uint32_t& ms) override {
-        ms = pos;
-        return true;
-    }
-    bool mode(MidiMode& m) override {
-        m = current;
-        return true;
-    }
-};
+using FakeDevice = vortan::testing::FakeMidi;
 }  // namespace
 
 TEST(MusicPlayer, StartStopAndTheEndOfAPiece) {

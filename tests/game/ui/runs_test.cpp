@@ -1,7 +1,7 @@
-// Game runs through the real window: the Play Game, Options, pause and
-// high-score dialogs answered as a player would, the files they leave in the
-// game's folder, the sounds and music asked for, and the clock running
-// behind the dialogs.
+// Game runs through the real window, where the run control's fake windows
+// cannot reach: the dialogs' faces answered as a player would, a refused
+// entry keeping its dialog open, one play to a filed high score, and the
+// clock ticking behind real modal dialogs.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -93,9 +93,23 @@ protected:
 
 // ---- Options ----------------------------------------------------------------
 
-TEST_F(RunsTest, OptionsDialogShowsTheFileAndWritesTheChoiceOnOk) {
+TEST_F(RunsTest, OptionsDialogShowsTheFileAndItsChoiceIsDrawnAtOnce) {
     makeFrame();
-    writeOptions({0, 0, 0, 1, 3, 6});
+    QFile::remove(homeFile("Options.dat"));
+    // No file yet: every group empty.
+    ModalAnswerer first;
+    first.dialog<COptionsDlg>("optionsDialog", [](COptionsDlg* d) {
+        for (int g = 0; g < 3; ++g)
+            for (int i = 0; i < 3; ++i) EXPECT_FALSE(d->button(g, i)->isChecked());
+        d->reject();
+    });
+    command(kCmdOptions);
+    expectScriptDone(first);
+
+    writeOptions({1, 0, 0, 1, 3, 6});
+    view().OnMouseControl();  // no zone figures over the cells
+    BoardDefinition b = uitest::plainBoard();
+    ASSERT_EQ(view().openBoardFile(uitest::writeBoard("styles.dat", b)), LoadResult::Loaded);
     ModalAnswerer script;
     script.dialog<COptionsDlg>("optionsDialog", [](COptionsDlg* d) {
         EXPECT_EQ(d->windowTitle(), "Options Menu");
@@ -106,7 +120,7 @@ TEST_F(RunsTest, OptionsDialogShowsTheFileAndWritesTheChoiceOnOk) {
             for (int i = 0; i < 3; ++i) {
                 EXPECT_EQ(d->button(g, i)->text(), texts[g][i]);
                 EXPECT_EQ(d->button(g, i)->isEnabled(), g == 0 || i == 0) << g << i;
-                EXPECT_EQ(d->button(g, i)->isChecked(), i == 0) << g << i;
+                EXPECT_EQ(d->button(g, i)->isChecked(), i == (g == 0 ? 1 : 0)) << g << i;
             }
         // The styles not made yet cannot be picked.
         clickRadio(d->button(1, 2));
@@ -118,75 +132,9 @@ TEST_F(RunsTest, OptionsDialogShowsTheFileAndWritesTheChoiceOnOk) {
     expectScriptDone(script);
     EXPECT_EQ(fileBytes("Options.dat").toHex().toStdString(),
               "020000000000000000000000" "010000000300000006000000");
-    EXPECT_EQ(view().rules().settings.graphicsStyle, 2);
-    EXPECT_EQ(view().graphicsStyle(), 2);
-}
-
-TEST_F(RunsTest, OptionsCancelWritesNothingAndAMissingFileChecksNoButton) {
-    makeFrame();
-    writeOptions({1, 0, 0, 0, 2, 0});
-    const QByteArray before = fileBytes("Options.dat");
-    ModalAnswerer script;
-    script.dialog<COptionsDlg>("optionsDialog", [](COptionsDlg* d) {
-        EXPECT_TRUE(d->button(0, 1)->isChecked());
-        d->button(0, 2)->click();
-        d->reject();
-    });
-    command(kCmdOptions);
-    expectScriptDone(script);
-    EXPECT_EQ(fileBytes("Options.dat"), before);
-    EXPECT_EQ(view().graphicsStyle(), 0);  // as read when the window was made
-
-    // The kept dialog still shows what it showed; the file is made anew with
-    // zeros, and OK writes -1 for a group left empty.
-    QFile::remove(homeFile("Options.dat"));
-    ModalAnswerer second;
-    second.dialog<COptionsDlg>("optionsDialog", [](COptionsDlg* d) {
-        EXPECT_TRUE(d->button(0, 1)->isChecked());
-        EXPECT_EQ(fileBytes("Options.dat"), QByteArray(24, '\0'));
-        d->okButton()->click();
-    });
-    command(kCmdOptions);
-    expectScriptDone(second);
-    EXPECT_EQ(readOptions(), (OptionsRecord{1, 0, 0, 0, 0, 0}));
-}
-
-TEST_F(RunsTest, FirstOptionsWithoutAFileLeavesGroupsEmpty) {
-    makeFrame();
-    QFile::remove(homeFile("Options.dat"));
-    ModalAnswerer script;
-    script.dialog<COptionsDlg>("optionsDialog", [](COptionsDlg* d) {
-        for (int g = 0; g < 3; ++g)
-            for (int i = 0; i < 3; ++i) EXPECT_FALSE(d->button(g, i)->isChecked());
-        d->button(0, 1)->click();
-        d->okButton()->click();
-    });
-    command(kCmdOptions);
-    expectScriptDone(script);
-    EXPECT_EQ(readOptions(), (OptionsRecord{1, -1, -1, 0, 0, 0}));
-}
-
-TEST_F(RunsTest, TheNewGraphicsStyleIsDrawnAtOnce) {
-    makeFrame();
-    view().OnMouseControl();  // no zone figures over the cells
-    BoardDefinition b = uitest::plainBoard();
-    ASSERT_EQ(view().openBoardFile(uitest::writeBoard("styles.dat", b)), LoadResult::Loaded);
-    view().composeScreen();
-    // A Yellow cell in Traditional, then in each style chosen in the dialog.
+    // A Yellow cell is drawn from the Blues tiles at once, the game going on.
     const QPoint yellowCell(250 + 25 * 3 + 5, 25 * 3 + 5);
-    auto shown = [&] { return uitest::sheetPointAt(view().composedImage(), yellowCell.x(), yellowCell.y()); };
-    EXPECT_EQ(shown(), QPoint(5, 275 + 5));
-    const QPoint expected[3] = {{0, 275}, {0, 250}, {0, 50}};
-    for (int style : {2, 1, 0}) {
-        ModalAnswerer script;
-        script.dialog<COptionsDlg>("optionsDialog", [style](COptionsDlg* d) {
-            d->button(0, style)->click();
-            d->okButton()->click();
-        });
-        command(kCmdOptions);
-        expectScriptDone(script);
-        EXPECT_EQ(shown(), expected[style] + QPoint(5, 5)) << style;
-    }
+    EXPECT_EQ(uitest::sheetPointAt(view().composedImage(), yellowCell.x(), yellowCell.y()), QPoint(5, 50 + 5));
     EXPECT_EQ(doc().gameState(), GameState::Playing);
 }
 
@@ -277,28 +225,6 @@ TEST_F(RunsTest, PlayAChosenGameWinItAndSeeTheHighScoreNextTime) {
     EXPECT_EQ(doc().gameState(), GameState::GameOver);
 }
 
-TEST_F(RunsTest, CancellingTheHighScoreStillStoresTheScore) {
-    BoardDefinition b = winningBoard();
-    uitest::writeBoard("alvor1.dat", b);
-    makeFrame();
-    ModalAnswerer script;
-    script.dialog<CPlayGameDlg>("playGameDialog", [](CPlayGameDlg* d) { d->playButton()->click(); });
-    script.box();
-    script.dialog<QDialog>("gameWonDialog", [](QDialog* d) { d->accept(); });
-    script.dialog<CEnterHighScoreDlg>("enterHighScoreDialog", [](CEnterHighScoreDlg* d) {
-        d->initialsEdit()->setText("XYZ");
-        d->findChild<QPushButton*>("cancelButton")->click();
-    });
-    command(kCmdPlay);
-    QTest::keyClick(&view(), Qt::Key_Right);
-    QTest::keyClick(&view(), Qt::Key_Right);
-    expectScriptDone(script);
-    HighScoreTable table;
-    ASSERT_TRUE(table.ReadHighScores(homeStd("HIScore0.dat")));
-    EXPECT_EQ(table.GetHighScore(0, 0), doc().score);
-    EXPECT_EQ(table.GetInitials(0, 0), "");
-}
-
 TEST_F(RunsTest, AHighScoreThatIsNotAnIntegerKeepsTheDialogOpen) {
     makeFrame();
     bool stillOpen = false;
@@ -330,112 +256,6 @@ TEST_F(RunsTest, AHighScoreThatIsNotAnIntegerKeepsTheDialogOpen) {
     expectScriptDone(script);
     EXPECT_TRUE(stillOpen);
     EXPECT_EQ(doc().gameState(), GameState::Idle);
-}
-
-TEST_F(RunsTest, ResetHighScoresClearsTheFilesEvenOnCancel) {
-    makeFrame();
-    HighScoreTable t;
-    t.SetHighScore(2, 3, 77, "QQ");
-    ASSERT_TRUE(t.WriteHighScores(homeStd("HIScore1.dat")));
-    ModalAnswerer script;
-    script.dialog<CPlayGameDlg>("playGameDialog", [](CPlayGameDlg* d) {
-        d->versionButton(1)->click();
-        d->seriesButton(2)->click();
-        d->gameButton(3)->click();
-        EXPECT_EQ(d->scoreEdit()->text(), "77");
-        EXPECT_EQ(d->initialsEdit()->text(), "QQ");
-        d->resetButton()->click();
-        EXPECT_EQ(d->scoreEdit()->text(), "0");
-        EXPECT_TRUE(d->seriesButton(0)->isChecked());
-        EXPECT_TRUE(d->gameButton(0)->isChecked());
-        EXPECT_TRUE(d->versionButton(1)->isChecked());
-        d->cancelButton()->click();
-    });
-    command(kCmdPlay);
-    expectScriptDone(script);
-    EXPECT_EQ(fileBytes("HIScore1.dat"), QByteArray(360, '\0'));
-}
-
-// ---- Pause, End Game, the clock behind the Play Game dialog --------------------
-
-TEST_F(RunsTest, PauseHoldsTheGameAndEndGameStopsIt) {
-    BoardDefinition b = winningBoard();
-    uitest::writeBoard("alvor1.dat", b);
-    makeFrame();
-    ModalAnswerer script;
-    script.dialog<CPlayGameDlg>("playGameDialog", [](CPlayGameDlg* d) { d->playButton()->click(); });
-    script.box();
-    command(kCmdPlay);
-    expectScriptDone(script);
-    ASSERT_EQ(doc().gameState(), GameState::Playing);
-    const std::int32_t timeLeft = doc().timeLeft;
-
-    runClock();
-    GameState during = GameState::Idle;
-    ModalAnswerer pause;
-    pause.dialog<QDialog>("pauseDialog", [&](QDialog* d) {
-        EXPECT_EQ(d->windowTitle(), "Game Message");
-        EXPECT_EQ(d->findChild<QLabel*>("line1")->text(), "PAUSED");
-        during = doc().gameState();
-        QTest::qWait(100);  // ticks arrive but the clock stands still
-        EXPECT_EQ(doc().timeLeft, timeLeft);
-        auto* unpause = d->findChild<QPushButton*>("unpauseButton");
-        EXPECT_TRUE(unpause->isDefault());
-        unpause->click();
-    });
-    trace.clear();
-    command(kCmdPause);
-    expectScriptDone(pause);
-    view().clock().stop();
-    EXPECT_EQ(during, GameState::Paused);
-    EXPECT_EQ(doc().gameState(), GameState::Playing);
-    EXPECT_EQ(view().rules().musicActive, 1);
-    EXPECT_NE(std::find(trace.begin(), trace.end(), "music start"), trace.end());
-
-    trace.clear();
-    command(kCmdEndGame);
-    EXPECT_EQ(doc().gameState(), GameState::Idle);
-    EXPECT_EQ(view().rules().musicActive, 0);
-    EXPECT_EQ(trace.front(), "music stop");
-    EXPECT_NE(std::find(trace.begin(), trace.end(), "sound SDDEATH"), trace.end());
-
-    // Pause with no game shows nothing.
-    ModalAnswerer none;
-    command(kCmdPause);
-    QTest::qWait(50);
-    EXPECT_TRUE(none.unexpected.empty());
-}
-
-TEST_F(RunsTest, TheClockRunsBehindThePlayGameDialog) {
-    BoardDefinition b = winningBoard();
-    b.timeLimit = 3;
-    uitest::writeBoard("alvor1.dat", b);
-    makeFrame();
-    ModalAnswerer script;
-    script.dialog<CPlayGameDlg>("playGameDialog", [](CPlayGameDlg* d) { d->playButton()->click(); });
-    script.box();
-    command(kCmdPlay);
-    expectScriptDone(script);
-    ASSERT_EQ(doc().gameState(), GameState::Playing);
-
-    // A second Play: while its dialog is up the game is lost by its clock,
-    // and the lost message comes on top of it.
-    GameState behind = GameState::Idle;
-    ModalAnswerer second;
-    second.dialog<CPlayGameDlg>("playGameDialog", [this](CPlayGameDlg*) { runClock(20); });
-    second.dialog<QDialog>("gameLostDialog", [&](QDialog* d) {
-        behind = doc().gameState();
-        d->accept();
-        QTimer::singleShot(30, [] {
-            if (auto* p = qobject_cast<CPlayGameDlg*>(QApplication::activeModalWidget())) p->cancelButton()->click();
-        });
-    });
-    command(kCmdPlay);
-    view().clock().stop();
-    expectScriptDone(second);
-    EXPECT_EQ(behind, GameState::GameOver);
-    EXPECT_EQ(doc().gameOutcome, GameOutcome::Lost);
-    EXPECT_EQ(doc().gameState(), GameState::GameOver);
 }
 
 // ---- Dialogs opened by a tick ------------------------------------------------
@@ -540,81 +360,6 @@ TEST_F(RunsTest, TheClockKeepsTickingWhileADialogOpenedByATickIsUp) {
     expectScriptDone(ended);
     view().clock().stop();
     EXPECT_TRUE(demoEnded.idleWhileOpen);
-}
-
-// ---- Demo and recording ---------------------------------------------------
-
-TEST_F(RunsTest, RecordADemoWithItsKeyAndPlayItBack) {
-    BoardDefinition b = winningBoard("Demo board");
-    uitest::writeBoard("demogame.dat", b);
-    makeFrame();
-    frame->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
-
-    ModalAnswerer script;
-    script.box().box();
-    QTest::keyClick(frame.get(), Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier);
-    expectScriptDone(script);
-    ASSERT_EQ(script.boxes.size(), 2u);
-    EXPECT_EQ(script.boxes[0], "Opening Message | Demo board");
-    EXPECT_EQ(script.boxes[1], "Demo Message | You can now make a demo");
-    ASSERT_EQ(doc().gameState(), GameState::DemoRecording);
-
-    // Right, a pause, Right: the second Right takes the star.
-    view().setFocus();
-    QTest::keyClick(&view(), Qt::Key_Right);
-    QTest::keyClick(&view(), Qt::Key_Space);
-    QTest::keyClick(&view(), Qt::Key_Right);
-    EXPECT_EQ(doc().gameState(), GameState::RecordingOver);
-    ModalAnswerer over;
-    over.box();
-    runClock();
-    EXPECT_TRUE(waitFor([&] { return doc().gameState() == GameState::Idle; }));
-    view().clock().stop();
-    expectScriptDone(over);
-    ASSERT_EQ(over.boxes.size(), 1u);
-    EXPECT_EQ(over.boxes[0], "Demo. Message | You have now finished\n making the demo!");
-    const QByteArray moves = fileBytes("demomoves.dat");
-    ASSERT_EQ(moves.size(), 302);
-    EXPECT_EQ(moves.left(8).toHex().toStdString(), "0400000004000000");
-    EXPECT_EQ(moves.mid(300).toHex().toStdString(), "0600");
-
-    // Played back, one entry a second, to its end and back to the title.
-    ModalAnswerer demo;
-    demo.box().box();
-    command(kCmdDemo);
-    expectScriptDone(demo);
-    ASSERT_EQ(demo.boxes.size(), 2u);
-    EXPECT_TRUE(demo.boxes[1].startsWith("Demo Message | "));
-    EXPECT_EQ(doc().gameState(), GameState::DemoPlaying);
-    ModalAnswerer ended;
-    ended.box();
-    runClock();
-    EXPECT_TRUE(waitFor([&] { return doc().gameState() == GameState::DemoOver; }));
-    EXPECT_EQ(doc().gameOutcome, GameOutcome::Won);
-    EXPECT_EQ(view().rules().recordIndex, 3);
-    EXPECT_TRUE(waitFor([&] { return doc().gameState() == GameState::Idle; }));
-    view().clock().stop();
-    expectScriptDone(ended);
-    ASSERT_EQ(ended.boxes.size(), 1u);
-    EXPECT_TRUE(ended.boxes[0].startsWith("Demo Message | The Demo is now over.\n"));
-}
-
-TEST_F(RunsTest, ADemoWithoutMovesWritesAClearedListAndEndsByItsClock) {
-    BoardDefinition b = winningBoard();
-    b.timeLimit = 2;
-    uitest::writeBoard("demogame.dat", b);
-    makeFrame();
-    ModalAnswerer script;
-    script.box().box().box();
-    command(kCmdDemo);
-    const QByteArray moves = fileBytes("demomoves.dat");
-    EXPECT_EQ(moves, QByteArray(300, '\0') + QByteArray("\x06\x00", 2));
-    runClock();
-    EXPECT_TRUE(waitFor([&] { return doc().gameState() == GameState::Idle; }));
-    view().clock().stop();
-    expectScriptDone(script);
-    EXPECT_EQ(doc().gameOutcome, GameOutcome::Lost);
 }
 
 }  // namespace

@@ -83,28 +83,6 @@ TEST_F(ViewTest, ReturnsToTitleAfterAGameWhateverWasPlayed) {
     EXPECT_EQ(view->composedImage().pixel(400, 300) | 0xff000000, uitest::kTitleColour);
 }
 
-TEST_F(ViewTest, RegionTilesFollowTheGraphicsStyle) {
-    BoardDefinition b = uitest::plainBoard(15, 15);
-    const RegionCode regions[6] = {RegionCode::Yellow, RegionCode::Blue, RegionCode::White,
-                                   RegionCode::Red, RegionCode::Green, RegionCode::Orange};
-    for (int i = 0; i < 6; ++i) b.Cell(2 + i, 5).region = regions[i];
-    openWithoutZones(b);
-    const QPoint expected[3][6] = {
-        {{0, 275}, {25, 0}, {0, 300}, {0, 200}, {0, 150}, {0, 250}},
-        {{0, 250}, {25, 75}, {0, 275}, {0, 25}, {0, 150}, {0, 0}},
-        {{0, 50}, {25, 100}, {0, 75}, {0, 25}, {0, 150}, {0, 250}},
-    };
-    for (int style = 0; style < 3; ++style) {
-        view->rules().settings.graphicsStyle = style;
-        view->composeScreen();
-        for (int i = 0; i < 6; ++i) {
-            // Both corners of the cell come from the same tile.
-            EXPECT_EQ(shownAt(2 + i, 5, 0, 0), expected[style][i]) << "style " << style << " region " << i;
-            EXPECT_EQ(shownAt(2 + i, 5, 24, 24), expected[style][i] + QPoint(24, 24));
-        }
-    }
-}
-
 TEST_F(ViewTest, UnknownStyleOrRegionPaintsNoTile) {
     openWithoutZones(uitest::plainBoard(15, 15));
     // A region code outside the table keeps what the surface held there.
@@ -278,19 +256,6 @@ TEST_F(ViewTest, ArrowKeysMoveAndOtherKeysDoNot) {
         QTest::keyClick(view.get(), k);
     EXPECT_EQ(doc.movesLeft, moves);
     EXPECT_EQ(doc.playBoard.yourX(), 10);
-}
-
-TEST_F(ViewTest, KeyCodesReachTheRulesAsVirtualKeys) {
-    EXPECT_EQ(virtualKeyCode(Qt::Key_Left), 37);
-    EXPECT_EQ(virtualKeyCode(Qt::Key_Up), 38);
-    EXPECT_EQ(virtualKeyCode(Qt::Key_Right), 39);
-    EXPECT_EQ(virtualKeyCode(Qt::Key_Down), 40);
-    EXPECT_EQ(virtualKeyCode(Qt::Key_A), 'A');
-    EXPECT_EQ(virtualKeyCode(Qt::Key_Space), 32);
-    EXPECT_EQ(virtualKeyCode(Qt::Key_Return), 13);
-    for (int k : {Qt::Key_Percent, Qt::Key_Ampersand, Qt::Key_Apostrophe, Qt::Key_ParenLeft}) {
-        EXPECT_FALSE(virtualKeyCode(k) >= 37 && virtualKeyCode(k) <= 40) << k;
-    }
 }
 
 TEST_F(ViewTest, AutoRepeatedKeysEachMove) {
@@ -481,20 +446,6 @@ TEST_F(ViewTest, HitAnimationShowsEachFrame) {
     EXPECT_EQ(shownAt(20, 10, 2, 2), QPoint(274, 329));
     EXPECT_EQ(doc.numberOfLives, 2);
     EXPECT_EQ(doc.gameState(), GameState::Playing);
-}
-
-TEST_F(ViewTest, ClockTickCountsDownAndLosesOnTime) {
-    BoardDefinition b = uitest::plainBoard();
-    b.timeLimit = 2;
-    open(b);
-    view->rules().OnTimer();
-    EXPECT_EQ(doc.timeLeft, 1);
-    QString name;
-    uitest::acceptNextModal(nullptr, &name);
-    view->rules().OnTimer();
-    EXPECT_EQ(name, "gameLostDialog");
-    EXPECT_EQ(doc.timeLeft, kRanOut);
-    EXPECT_EQ(doc.score, 0);
 }
 
 // ---- the Open command ------------------------------------------------------

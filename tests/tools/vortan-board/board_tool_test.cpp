@@ -59,7 +59,11 @@ TEST(BoardTool, InfoPrintsValuesCountsAndNoProblemsForAGoodBoard) {
     EXPECT_EQ(r.code, 0);
     EXPECT_THAT(r.out, HasSubstr("\"gameName\":\"Caf\xC3\xA9 \\\"quoted\\\"\""));
     EXPECT_THAT(r.out, HasSubstr("\"timeLimit\":150"));
-    EXPECT_THAT(r.out, HasSubstr("\"stars\":1,\"numbers\":1,\"problems\":[]"));
+    EXPECT_THAT(r.out, HasSubstr("\"stars\":1,\"numbers\":1,"));
+    EXPECT_THAT(r.out, HasSubstr("\"problems\":[]"));
+    // The cells as the board drawing writes them, row 3 with its two boxes.
+    EXPECT_THAT(r.out, HasSubstr("\"drawing\":[\"######################\","));
+    EXPECT_THAT(r.out, HasSubstr("\"#,,S1,,,,,,,,,,,,,,,,#\""));
 }
 
 TEST(BoardTool, InfoNamesEveryBrokenInvariant) {

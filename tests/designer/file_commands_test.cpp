@@ -1,0 +1,262 @@
+// The designer's File commands on the document alone: the save question,
+// the chosen paths, good, damaged and hostile files, failed writes and the
+// recent-file list, with a host that answers at once instead of dialogs.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <fstream>
+#include <sstream>
+
+#include "board/board_file.h"
+#include "board/file_io.h"
+#include "designer/document.h"
+#include "tests/support/file_bytes.h"
+#include "platform/install_paths.h"
+
+using namespace vortan;
+using namespace vortan::designer;
+
+namespace {
+
+using vortan::testing::readBytes;
+using vortan::testing::writeBytes;
+
+// Answers queued by the test, in order; what was asked is recorded.
+struct ScriptedHost : FileHost {
+    std::deque<Answer> answers;
+    std::deque<QString> paths;
+    QStringList questions, messages;
+    std::vector<PathQuestion> pathQuestions;
+
+    Answer askSaveChanges(const QString& question) override {
+        questions << question;
+        if (answers.empty()) {
+            ADD_FAILURE() << "unexpected save question";
+            return Answer::Cancel;
+        }
+        const Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    QString askPath(const PathQuestion& question) override {
+        pathQuestions.push_back(question);
+        if (paths.empty()) {
+            ADD_FAILURE() << "unexpected file dialog";
+            return QString();
+        }
+        const QString p = paths.front();
+        paths.pop_front();
+        return p;
+    }
+    void fileMessage(const QString& text) override { messages << text; }
+};
+
+class FileCommands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QFile::remove(userDataFolder() + "/designer.ini");  // no recent files from another test
+        doc.setFileHost(&host);
+    }
+    void TearDown() override {
+        EXPECT_TRUE(host.answers.empty() && host.paths.empty()) << "answers left unused";
+    }
+    QString at(const QString& name) const { return dir.path() + "/" + name; }
+    void edit(const char* name) {
+        doc.board().gameName = name;
+        doc.SetModifiedFlag(true);
+    }
+    std::string savedName(const QString& path) {
+        BoardDefinition read;
+        std::istringstream in(readBytes(path));
+        EXPECT_TRUE(ReadBoard(in, read).ok());
+        return read.gameName;
+    }
+
+    QTemporaryDir dir;
+    ScriptedHost host;
+    CQuorvel1Doc doc;
+};
+
+TEST_F(FileCommands, TheSaveQuestionGoesOnStopsOrSavesFirst) {
+    doc.OnFileNew();  // unmodified: no question
+    EXPECT_TRUE(host.questions.isEmpty());
+
+    edit("Kept");
+    host.answers = {FileHost::Answer::Cancel};
+    doc.OnFileNew();
+    EXPECT_EQ(host.questions.value(0), "Save changes to untitled.dat?");
+    EXPECT_EQ(doc.board().gameName, "Kept");
+    host.answers = {FileHost::Answer::Cancel};
+    EXPECT_FALSE(doc.SaveModified());  // as Exit asks
+
+    host.answers = {FileHost::Answer::No};
+    doc.OnFileNew();
+    EXPECT_EQ(doc.board().gameName, "Game");
+    EXPECT_FALSE(doc.IsModified());
+
+    // Yes on a board without a file asks where, saves, and New goes on.
+    edit("Saved");
+    host.answers = {FileHost::Answer::Yes};
+    host.paths = {at("fromquestion.dat")};
+    doc.OnFileNew();
+    ASSERT_EQ(host.pathQuestions.size(), 1u);
+    EXPECT_TRUE(host.pathQuestions[0].save);
+    EXPECT_EQ(savedName(at("fromquestion.dat")), "Saved");
+    EXPECT_EQ(doc.board().gameName, "Game");
+
+    // A cancelled file dialog abandons the command.
+    edit("Again");
+    host.answers = {FileHost::Answer::Yes};
+    host.paths = {QString()};
+    doc.OnFileNew();
+    EXPECT_EQ(doc.board().gameName, "Again");
+
+    // With a file of its own the question names it and Yes saves there
+    // without a dialog; Open asks the same before reading another file.
+    ASSERT_TRUE(doc.openPath(at("fromquestion.dat")));
+    edit("Named");
+    host.answers = {FileHost::Answer::Yes, FileHost::Answer::Cancel};
+    host.paths = {};
+    EXPECT_TRUE(doc.SaveModified());
+    EXPECT_EQ(host.questions.back(), "Save changes to fromquestion.dat?");
+    EXPECT_EQ(savedName(at("fromquestion.dat")), "Named");
+    edit("Edited");
+    doc.OnFileOpen();
+    EXPECT_EQ(host.pathQuestions.size(), 2u);  // no dialog after Cancel
+    EXPECT_EQ(doc.board().gameName, "Edited");
+    EXPECT_TRUE(host.messages.isEmpty());
+}
+
+TEST_F(FileCommands, SaveAsNamesTheFileThenSaveWritesWithoutAsking) {
+    std::vector<QString> names;
+    QObject::connect(&doc, &CQuorvel1Doc::fileNameChanged, [&](const QString& n) { names.push_back(n); });
+    host.paths = {at("first.dat")};
+    EXPECT_TRUE(doc.OnFileSave());  // a new board has no file yet
+    ASSERT_EQ(host.pathQuestions.size(), 1u);
+    EXPECT_TRUE(host.pathQuestions[0].selected.isEmpty());
+    EXPECT_EQ(readBytes(at("first.dat")).size(), 2955u);
+    EXPECT_EQ(doc.fileName(), at("first.dat"));
+    EXPECT_EQ(names, std::vector<QString>{at("first.dat")});
+    EXPECT_FALSE(doc.IsModified());
+
+    edit("Second");
+    EXPECT_TRUE(doc.OnFileSave());
+    EXPECT_EQ(host.pathQuestions.size(), 1u);
+    EXPECT_EQ(savedName(at("first.dat")), "Second");
+    EXPECT_FALSE(doc.IsModified());
+
+    // Save As offers the board's own name in the board's own folder.
+    host.paths = {at("second.dat")};
+    EXPECT_TRUE(doc.OnFileSaveAs());
+    EXPECT_TRUE(host.pathQuestions[1].save);
+    EXPECT_EQ(host.pathQuestions[1].selected, "first.dat");
+    EXPECT_EQ(QDir(host.pathQuestions[1].folder), QDir(dir.path()));
+    EXPECT_EQ(doc.displayName(), "second.dat");
+}
+
+TEST_F(FileCommands, AFailedSaveKeepsTheOldFileAndTheModifiedFlag) {
+    const QString path = at("keep.dat");
+    ASSERT_TRUE(doc.savePath(path));
+    const std::string before = readBytes(path);
+    edit("Changed");
+    setAtomicWriteFaultHook([](std::size_t written) { return written < 100; });
+    EXPECT_FALSE(doc.savePath(path));
+    setAtomicWriteFaultHook(nullptr);
+    ASSERT_EQ(host.messages.size(), 1);
+    EXPECT_TRUE(host.messages[0].startsWith("Failed to save document.\n" + path));
+    EXPECT_EQ(readBytes(path), before);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);  // no temporary left
+
+    EXPECT_FALSE(doc.savePath(at("missing/folder/x.dat")));
+    EXPECT_FALSE(doc.savePath(dir.path()));
+    EXPECT_EQ(host.messages.value(1), "Cannot create " + at("missing/folder/x.dat") + ".\nInvalid filename.");
+    EXPECT_EQ(host.messages.size(), 3);
+}
+
+TEST_F(FileCommands, GoodDamagedHostileAndEmptyFiles) {
+    BoardDefinition made;
+    made.gameName = "Opened";
+    made.Cell(4, 5) = BoardCell{RegionCode::Green, BoxCode::Your, 0};
+    const std::string good = EncodeBoard(made);
+    writeBytes(at("good.dat"), good);
+
+    host.paths = {at("good.dat")};
+    doc.OnFileOpen();
+    EXPECT_FALSE(host.pathQuestions.at(0).save);
+    EXPECT_EQ(doc.board().gameName, "Opened");
+    EXPECT_EQ(doc.board().Cell(4, 5).box, BoxCode::Your);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(doc.fileName(), at("good.dat"));
+    EXPECT_TRUE(doc.OnFileSave());
+    EXPECT_EQ(readBytes(at("good.dat")), good);  // the same bytes back
+
+    // Cut short, another version text, random bytes, a huge string length:
+    // a message, cleared cells, still modified, and no file name, so Save
+    // asks for one rather than overwrite what the user has.
+    std::string wrong = good;
+    wrong[1] = 'v';
+    std::string noise(3000, '\0');
+    for (std::size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<char>((i * 7919 + 13) % 251);
+    const std::string hostile = std::string("\x09Version 1", 10) + "\xff\xff\xff\xff\xff\xff\x7f";
+    for (const std::string& bytes : {good.substr(0, 1500), wrong, noise, hostile}) {
+        ASSERT_TRUE(doc.openPath(at("good.dat")));
+        writeBytes(at("bad.dat"), bytes);
+        host.messages.clear();
+        EXPECT_FALSE(doc.openPath(at("bad.dat")));
+        EXPECT_EQ(host.messages, QStringList{"Unexpected file format."});
+        EXPECT_TRUE(doc.IsModified());
+        EXPECT_EQ(doc.fileName(), "untitled.dat");
+        EXPECT_EQ(doc.board().Cell(4, 5).region, RegionCode::White);
+        EXPECT_EQ(doc.board().CountBoxes(BoxCode::Your), 0);
+        host.paths = {QString()};
+        EXPECT_FALSE(doc.OnFileSave());
+        EXPECT_EQ(readBytes(at("bad.dat")), bytes);
+    }
+
+    // An empty file is an empty board, without a message.
+    writeBytes(at("empty.dat"), std::string());
+    host.messages.clear();
+    EXPECT_TRUE(doc.openPath(at("empty.dat")));
+    EXPECT_TRUE(host.messages.isEmpty());
+    EXPECT_EQ(doc.board().Cell(21, 21).region, RegionCode::White);
+
+    // A file that cannot be opened leaves the board and its name alone.
+    doc.board().gameName = "Untouched";
+    EXPECT_FALSE(doc.openPath(at("does-not-exist.dat")));
+    EXPECT_FALSE(doc.openPath(dir.path()));
+    EXPECT_EQ(host.messages.size(), 2);
+    EXPECT_TRUE(host.messages[1].contains("folder"));
+    EXPECT_EQ(doc.board().gameName, "Untouched");
+    EXPECT_EQ(doc.fileName(), at("empty.dat"));
+}
+
+TEST_F(FileCommands, RecentFilesAndWhereTheDialogsStart) {
+    host.paths = {QString()};
+    doc.OnFileOpen();
+    EXPECT_EQ(QDir(host.pathQuestions.at(0).folder), QDir(userDataFolder() + "/boards"));
+    EXPECT_TRUE(QFileInfo(userDataFolder() + "/boards").isDir());
+
+    // Four boards, newest first; a fifth pushes out the oldest.
+    for (int i = 1; i <= 5; ++i) ASSERT_TRUE(doc.savePath(at(QStringLiteral("b%1.dat").arg(i))));
+    QStringList recent = doc.recentFiles();
+    EXPECT_EQ(recent, (QStringList{at("b5.dat"), at("b4.dat"), at("b3.dat"), at("b2.dat")}));
+    doc.openRecent(at("b3.dat"));
+    EXPECT_EQ(doc.recentFiles().first(), at("b3.dat"));
+    EXPECT_EQ(doc.recentFiles().size(), 4);
+
+    // A recent file that is gone is said so and leaves the list.
+    QFile::remove(at("b4.dat"));
+    doc.openRecent(at("b4.dat"));
+    EXPECT_EQ(host.messages.size(), 1);
+    EXPECT_FALSE(doc.recentFiles().contains(at("b4.dat")));
+    EXPECT_EQ(doc.fileName(), at("b3.dat"));
+}
+
+}  // namespace
