@@ -99,8 +99,8 @@ zone() {
   U) pictureClick 525 100 ;; D) pictureClick 525 450 ;; L) pictureClick 400 275 ;; R) pictureClick 650 275 ;;
   esac
 }
-# Starts the game at ratio $ratio on the catalogue's first board and plays
-# its first moves by clicks.
+# Starts the game at ratio $ratio on the board Play offers first when no
+# options are kept (Brenno, Bullseye 2), ready for moves by clicks.
 startGame() {
   QT_SCALE_FACTOR=$ratio "$build/bin/zembrik" &
   game=$!
@@ -110,7 +110,8 @@ startGame() {
   focus "Opening Message"; keys Return
   focus "$main"
 }
-line=$("$build/bin/vortan-board" solve "$home/alvor1.dat" | head -1 | tr -d T)
+# The moves of its shortest win, without the ticks between them.
+line=$("$build/bin/vortan-board" solve "$home/brenno33.dat" | head -1 | tr -d T)
 
 for ratio in 1 1.5 2; do
   startGame
@@ -126,7 +127,7 @@ startGame
 keys F11
 xdotool windowmove --sync "$win" 0 0 windowsize --sync "$win" 1920 1080
 sleep 0.8
-for move in $(echo "${line:0:4}" | grep -o .); do zone "$move"; done
+for move in $(echo "${line:0:6}" | grep -o .); do zone "$move"; done
 out=$docs shot zembrik-fullscreen-1920x1080 1.2
 kill "$game"; wait "$game" 2> /dev/null || true
 
