@@ -11,7 +11,7 @@ QRect fitRect(QSize picture, QSize area) {
     if (picture.isEmpty() || area.isEmpty()) return {};
     int w = area.width();
     int h = area.height();
-    // Compared in 64 bits: a 4K area times a 2x picture stays far from overflow.
+    // Cross-multiplied in 64 bits, so that no pair of sizes can overflow.
     if (static_cast<qint64>(w) * picture.height() <= static_cast<qint64>(h) * picture.width())
         h = static_cast<int>(std::lround(static_cast<double>(w) * picture.height() / picture.width()));
     else

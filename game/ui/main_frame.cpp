@@ -162,10 +162,11 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 
 void CMainFrame::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    // Decided once the activation has settled: a dialog of the game's own
-    // takes it too, and that is not leaving.
+    // Full screen is also left by Escape or by the window manager.
     if (event->type() == QEvent::WindowStateChange && commandAction(kCmdFullScreen))
         commandAction(kCmdFullScreen)->setChecked(isFullScreen());
+    // Decided once the activation has settled: a dialog of the game's own
+    // takes it too, and that is not leaving.
     if (event->type() == QEvent::ActivationChange || event->type() == QEvent::WindowStateChange)
         QTimer::singleShot(0, this, &CMainFrame::pauseIfLeft);
 }
