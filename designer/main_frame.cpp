@@ -19,6 +19,7 @@
 #include "document.h"
 #include "file_dialogs.h"
 #include "platform/help_window.h"
+#include "platform/user_settings.h"
 #include "test_board.h"
 #include "view.h"
 
@@ -222,7 +223,9 @@ CMainFrame::CMainFrame(QWidget* parent)
     updateCellStatus();
     updateTitle();
 
+    // The grid's own size first, then the size the user left the window at.
     refit();
+    UserSettings::restoreWindow(*this, QStringLiteral("designer"));
 }
 
 QAction* CMainFrame::addCommand(QWidget* menu, int id, const QString& text, const QKeySequence& key) {
@@ -303,10 +306,12 @@ void CMainFrame::setStatusBarVisible(bool visible) {
 }
 
 void CMainFrame::refit() {
-    setMinimumSize(0, 0);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     if (layout()) layout()->activate();
-    setFixedSize(sizeHint());
+    if (isMaximized() || isFullScreen()) return;
+    if (!fitted_.isValid() || size() == fitted_ || size().boundedTo(sizeHint()) != sizeHint()) {
+        resize(sizeHint());
+        fitted_ = size();
+    }
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -337,8 +342,12 @@ void CMainFrame::OnHelp(const QString& anchor) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (doc_->SaveModified()) event->accept();
-    else event->ignore();
+    if (!doc_->SaveModified()) {
+        event->ignore();
+        return;
+    }
+    UserSettings::rememberWindow(*this, QStringLiteral("designer"));
+    event->accept();
 }
 
 }  // namespace vortan::designer

@@ -54,7 +54,9 @@ private:
     void fillRecentFiles();
     void setToolBarsVisible(bool visible);
     void setStatusBarVisible(bool visible);
-    // The window has a fixed size: fit it again when a bar comes or goes.
+    // Fits the window to the grid and its bars again when a bar comes or
+    // goes, unless the user gave it a size of their own; grows a window too
+    // small for them.
     void refit();
 
     CQuorvel1Doc* doc_;
@@ -69,6 +71,7 @@ private:
     QMenu* fileMenu_;
     QAction* recentSeparator_;
     QList<QAction*> recentActions_;
+    QSize fitted_;
 };
 
 }  // namespace vortan::designer

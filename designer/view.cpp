@@ -16,6 +16,7 @@
 #include "dialogs.h"
 #include "document.h"
 #include "platform/board_text.h"
+#include "platform/picture_fit.h"
 
 static void initDesignerResources() { Q_INIT_RESOURCE(designer); }
 
@@ -76,7 +77,9 @@ CQuorvel1View::CQuorvel1View(CQuorvel1Doc* doc, QWidget* parent)
             p.drawLine(1, at, 440, at);
         }
     }
-    setFixedSize(kGridPixels + 1, kGridPixels + 1);
+    // Any size: the grid scales to fit.
+    setMinimumSize(kGridPixels / 4, kGridPixels / 4);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);  // the status bar follows the cell under the pointer
     setFocusPolicy(Qt::ClickFocus);
@@ -157,14 +160,27 @@ void CQuorvel1View::OnUpdate() {
 void CQuorvel1View::RedrawCell(int x, int y) {
     if (x < 0 || y < 0 || x >= kGridSize || y >= kGridSize) return;
     drawCell(x, y);
-    if (isVisible()) repaint(1 + kCellPixels * x, 1 + kCellPixels * y, kCellPixels, kCellPixels);
+    if (!isVisible()) return;
+    const QRectF grid = gridRect();
+    const double k = grid.width() / (kGridPixels + 1);
+    const QRectF cell(grid.x() + k * (1 + kCellPixels * x), grid.y() + k * (1 + kCellPixels * y), k * kCellPixels,
+                      k * kCellPixels);
+    // A scaled cell blends into its neighbours' edges: a pixel more each side.
+    repaint(cell.toAlignedRect().adjusted(-1, -1, 1, 1));
 }
 
-void CQuorvel1View::paintEvent(QPaintEvent* event) {
+QRectF CQuorvel1View::gridRect() const {
+    return fitInWidget({kGridPixels + 1, kGridPixels + 1}, size(), devicePixelRatioF());
+}
+
+void CQuorvel1View::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    const QRect r = event->rect();
-    p.drawImage(r, image_, r);
+    const QRectF grid = gridRect();
+    const QImage picture = image_.copy(0, 0, kGridPixels + 1, kGridPixels + 1);
+    drawFitted(p, rect(), grid, picture, palette().color(QPalette::Window));
+    // The selection is drawn in grid pixels, scaled with the grid.
+    p.translate(grid.topLeft());
+    p.scale(grid.width() / (kGridPixels + 1), grid.height() / (kGridPixels + 1));
     if (!selection_.isEmpty()) {
         // Dark dashes over a light line: visible on every tile.
         const QRect frame(1 + kCellPixels * selection_.x(), 1 + kCellPixels * selection_.y(),
@@ -185,9 +201,8 @@ bool CQuorvel1View::cellAt(QPoint pixel, int& x, int& y) {
     return true;
 }
 
-QPoint CQuorvel1View::pixelOf(const QMouseEvent* event) {
-    const QPointF pos = event->position();
-    return QPoint(static_cast<int>(std::floor(pos.x())), static_cast<int>(std::floor(pos.y())));
+QPoint CQuorvel1View::pixelOf(const QMouseEvent* event) const {
+    return toPicture(event->position(), gridRect(), {kGridPixels + 1, kGridPixels + 1});
 }
 
 void CQuorvel1View::setHover(QPoint cell) {

@@ -74,6 +74,10 @@ public:
     // The cell under the pointer, or (-1, -1).
     QPoint hoverCell() const { return hover_; }
 
+    QSize sizeHint() const override { return {kGridPixels + 1, kGridPixels + 1}; }
+    // Where the grid lies in the view: scaled to fit, square, centred.
+    QRectF gridRect() const;
+
     // PlacementHost
     void showMessage(const Message& message) override;
     bool askBoxNumber(std::uint32_t& number) override;
@@ -98,7 +102,8 @@ private:
 
     void drawCell(int x, int y);
     static bool cellAt(QPoint pixel, int& x, int& y);
-    static QPoint pixelOf(const QMouseEvent* event);
+    // The grid pixel under the pointer.
+    QPoint pixelOf(const QMouseEvent* event) const;
     void setHover(QPoint cell);
 
     // A batch of placements (a stroke, a paste, a fill): messages are

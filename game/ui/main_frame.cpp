@@ -30,11 +30,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), view_(new CZembri
     setObjectName("mainFrame");
     setWindowTitle(tr("Vortan Version 2.3"));
     setWindowIcon(QIcon(QStringLiteral(":/game/zembrik.png")));
-    // No sizing border and no maximize button: the picture has one size.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
     setCentralWidget(view_);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     QMenu* game = menuBar()->addMenu(tr("&Game"));
     connect(addCommand(game, tr("Play"), kCmdPlay), &QAction::triggered, this, [this] { view_->runner().OnPlay(); });
@@ -57,6 +53,11 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), view_(new CZembri
     options->addSeparator();
     QAction* pauseWhenLeft = addCommand(options, tr("Pause when the window is left"), kCmdPauseWhenLeft, true);
     connect(pauseWhenLeft, &QAction::triggered, this, [](bool on) { UserSettings::setPauseWhenLeft(on); });
+
+    QMenu* viewMenu = menuBar()->addMenu(tr("&View"));
+    QAction* fullScreen = addCommand(viewMenu, tr("&Full Screen"), kCmdFullScreen, true);
+    fullScreen->setShortcut(QKeySequence(Qt::Key_F11));
+    connect(fullScreen, &QAction::triggered, this, &CMainFrame::OnFullScreen);
 
     QMenu* sound = menuBar()->addMenu(tr("&Sound"));
     connect(addCommand(sound, tr("E&ffects"), kCmdSoundEffects, true), &QAction::triggered, this,
@@ -117,6 +118,9 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), view_(new CZembri
     for (QMenu* m : {options, sound, animation, control}) connect(m, &QMenu::aboutToShow, this, &CMainFrame::updateCheckMarks);
     updateCheckMarks();
     move(0, 0);
+    // The picture's own size first, then the size the player left it at.
+    resize(sizeHint());
+    UserSettings::restoreWindow(*this, QStringLiteral("game"));
     view_->setFocus();
 }
 
@@ -141,10 +145,26 @@ void CMainFrame::updateCheckMarks() {
     commandAction(kCmdAnimation)->setChecked(view_->rules().settings.animationOn == 1);
     commandAction(kCmdMouseControl)->setChecked(view_->rules().settings.mouseControl == 1);
     commandAction(kCmdPauseWhenLeft)->setChecked(UserSettings::pauseWhenLeft());
+    commandAction(kCmdFullScreen)->setChecked(isFullScreen());
+}
+
+void CMainFrame::OnFullScreen() {
+    // Toggled on the state alone, so leaving full screen goes back to a
+    // maximised window when it was one.
+    setWindowState(windowState() ^ Qt::WindowFullScreen);
+    updateCheckMarks();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    UserSettings::rememberWindow(*this, QStringLiteral("game"));
+    QMainWindow::closeEvent(event);
 }
 
 void CMainFrame::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
+    // Full screen is also left by Escape or by the window manager.
+    if (event->type() == QEvent::WindowStateChange && commandAction(kCmdFullScreen))
+        commandAction(kCmdFullScreen)->setChecked(isFullScreen());
     // Decided once the activation has settled: a dialog of the game's own
     // takes it too, and that is not leaving.
     if (event->type() == QEvent::ActivationChange || event->type() == QEvent::WindowStateChange)

@@ -40,6 +40,7 @@ enum Command : int {
     // Commands of our own, beyond the original menus.
     kCmdPauseWhenLeft = 33001,
     kCmdHint = 33002,
+    kCmdFullScreen = 33003,
 };
 
 class CMainFrame : public QMainWindow {
@@ -68,6 +69,8 @@ public:
     // Pauses a running game or recording when no window of the game is
     // active any more or the window is minimised, unless turned off.
     void pauseIfLeft();
+    // F11: full screen on or off (Escape also leaves it).
+    void OnFullScreen();
 
     // The designer program the Designer command starts: beside the game,
     // else on PATH.
@@ -77,6 +80,7 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QAction* addCommand(QMenu* menu, const QString& text, int id, bool checkable = false);

@@ -103,12 +103,16 @@ const PanelLabel kPanelLabels[] = {
     {QT_TRANSLATE_NOOP("vortan::CScreenComposer", "Star Box Limit"), 419, 439, 175},
 };
 
-void relabelPanel(QImage& sheet) {
+// `scale`: the sheet's pixels to a 1x pixel; the letters are drawn at the
+// sheet's own resolution.
+void relabelPanel(QImage& sheet, int scale) {
     constexpr int kPanelX = 550;      // the panel's place in the sheet
     constexpr int kLetterLeft = 26;   // where the artwork's letters start
     constexpr int kCleanRight = 236;  // inside the plate's lit rim
     QPainter p(&sheet);
     p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    p.scale(scale, scale);
     for (const PanelLabel& l : kPanelLabels) {
         const QString text = QCoreApplication::translate("vortan::CScreenComposer", l.text);
         if (text == QLatin1String(l.text)) continue;
@@ -125,12 +129,14 @@ void relabelPanel(QImage& sheet) {
             if (path.boundingRect().width() <= room) break;
         }
         const int top = l.top - 3, height = l.bottom - l.top + 8;
-        const QImage clean = sheet.copy(kPanelX + cleanLeft, top, kCleanRight - cleanLeft, height);
+        const QRect cleanRect(kPanelX + cleanLeft, top, kCleanRight - cleanLeft, height);
+        const QImage clean = sheet.copy(QRect(cleanRect.topLeft() * scale, cleanRect.size() * scale));
         // Laid from the clean part leftwards, each tile the mirror of its neighbour.
-        for (int right = cleanLeft, tile = 0; right > kLetterLeft - 3; right -= clean.width(), ++tile) {
-            const int w = std::min(clean.width(), right - (kLetterLeft - 3));
+        for (int right = cleanLeft, tile = 0; right > kLetterLeft - 3; right -= cleanRect.width(), ++tile) {
+            const int w = std::min(cleanRect.width(), right - (kLetterLeft - 3));
             const QImage piece = tile % 2 ? clean : clean.mirrored(true, false);
-            p.drawImage(QRect(kPanelX + right - w, top, w, height), piece, QRect(piece.width() - w, 0, w, height));
+            p.drawImage(QRect(kPanelX + right - w, top, w, height), piece,
+                        QRect((cleanRect.width() - w) * scale, 0, w * scale, height * scale));
         }
         path.translate(kPanelX + kLetterLeft - path.boundingRect().left(), l.bottom + 1.0);
         p.setPen(Qt::NoPen);
@@ -146,22 +152,56 @@ void relabelPanel(QImage& sheet) {
 CScreenComposer::CScreenComposer() {
     initGameArt();
     panelFont_ = makePanelFont();
-    sheet_ = loadSurface(QStringLiteral(":/game/sprites.png"));
-    panelSource_ = sheet_.copy();
-    relabelPanel(panelSource_);
-    title_ = loadSurface(QStringLiteral(":/game/title.png"));
-    compose_ = title_.copy();
+    sheet1x_ = loadSurface(QStringLiteral(":/game/sprites.png"));
+    title1x_ = loadSurface(QStringLiteral(":/game/title.png"));
+    useArtworkOfScale();
 }
 
-void CScreenComposer::setArtwork(const QImage& sheet, const QImage& title) {
-    sheet_ = sheet.convertToFormat(QImage::Format_RGB32);
+void CScreenComposer::setArtwork(const QImage& sheet, const QImage& title, const QImage& sheet2x,
+                                 const QImage& title2x) {
+    sheet1x_ = sheet.convertToFormat(QImage::Format_RGB32);
+    title1x_ = title.convertToFormat(QImage::Format_RGB32);
+    sheet2x_ = sheet2x.isNull() ? QImage() : sheet2x.convertToFormat(QImage::Format_RGB32);
+    title2x_ = title2x.isNull() ? QImage() : title2x.convertToFormat(QImage::Format_RGB32);
+    ownArtwork_ = false;
+    useArtworkOfScale();
+}
+
+int CScreenComposer::scaleFor(double deviceWidth) { return deviceWidth > kScreenWidth + 0.5 ? 2 : 1; }
+
+void CScreenComposer::setScale(int scale) {
+    scale_ = std::clamp(scale, 1, 2);
+    useArtworkOfScale();
+}
+
+void CScreenComposer::useArtworkOfScale() {
+    if (scale_ == 1) {
+        sheet_ = sheet1x_;
+        title_ = title1x_;
+    } else {
+        // Decoded only when a large window or screen asks for it, so a
+        // start at 1x pays nothing for the 2x pictures.
+        const QSize size(kScreenWidth * 2, kScreenHeight * 2);
+        if (sheet2x_.isNull() && ownArtwork_) sheet2x_ = QImage(QStringLiteral(":/game/sprites@2x.png"));
+        if (title2x_.isNull() && ownArtwork_) title2x_ = QImage(QStringLiteral(":/game/title@2x.png"));
+        if (sheet2x_.size() != size)
+            sheet2x_ = sheet1x_.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        if (title2x_.size() != size)
+            title2x_ = title1x_.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        sheet2x_ = sheet2x_.convertToFormat(QImage::Format_RGB32);
+        title2x_ = title2x_.convertToFormat(QImage::Format_RGB32);
+        sheet_ = sheet2x_;
+        title_ = title2x_;
+    }
     panelSource_ = sheet_.copy();
-    title_ = title.convertToFormat(QImage::Format_RGB32);
+    relabelPanel(panelSource_, scale_);
     compose_ = title_.copy();
+    compose_.setDevicePixelRatio(scale_);
 }
 
 void CScreenComposer::blitSprite(int sx, int sy, int w, int h, int dx, int dy) {
-    copyRect(compose_, dx, dy, sheet_, sx, sy, w, h);
+    const int s = scale_;
+    copyRect(compose_, dx * s, dy * s, sheet_, sx * s, sy * s, w * s, h * s);
 }
 
 void CScreenComposer::compose(const CZembrikDoc& doc, const GameSettings& settings) {
@@ -170,7 +210,7 @@ void CScreenComposer::compose(const CZembrikDoc& doc, const GameSettings& settin
         drawBoard(doc, settings.graphicsStyle);
         drawStatusPanel(doc, settings);
     } else {
-        copyRect(compose_, 0, 0, title_, 0, 0, kScreenWidth, kScreenHeight);
+        copyRect(compose_, 0, 0, title_, 0, 0, kScreenWidth * scale_, kScreenHeight * scale_);
     }
 }
 
@@ -301,7 +341,7 @@ void CScreenComposer::drawPanelValue(std::int32_t value, int x, int y) {
 }
 
 void CScreenComposer::copyPanelBackground() {
-    copyRect(compose_, 0, 0, panelSource_, 550, 0, kPanelWidth, kScreenHeight);
+    copyRect(compose_, 0, 0, panelSource_, 550 * scale_, 0, kPanelWidth * scale_, kScreenHeight * scale_);
 }
 
 void CScreenComposer::drawStatusPanel(const CZembrikDoc& doc, const GameSettings& settings) {

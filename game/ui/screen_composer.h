@@ -23,9 +23,23 @@ class CScreenComposer {
 public:
     CScreenComposer();
 
-    // Replaces the sprite sheet and title picture (both 800 x 600).
-    void setArtwork(const QImage& sheet, const QImage& title);
+    // Replaces the sprite sheet and title picture (both 800 x 600), and
+    // optionally their twice-as-detailed versions (1600 x 1200); without
+    // these the 1x pictures are scaled up smoothly when drawing at 2x.
+    void setArtwork(const QImage& sheet, const QImage& title, const QImage& sheet2x = {},
+                    const QImage& title2x = {});
+    // The picture in 800 x 600 logical pixels, with `scale` device pixels to
+    // each (its device pixel ratio).
     const QImage& image() const { return compose_; }
+
+    // Draws from now on at 1 or 2 device pixels per picture pixel (other
+    // values are clamped); the picture then starts as the title and needs
+    // a compose. The artwork of that scale is loaded on first use.
+    void setScale(int scale);
+    int scale() const { return scale_; }
+    // The artwork scale that serves a picture shown `deviceWidth` device
+    // pixels wide: the nearest one that is not smaller, else the largest.
+    static int scaleFor(double deviceWidth);
 
     // Everything anew: the title while Idle, else the panel and the board.
     void compose(const CZembrikDoc& doc, const GameSettings& settings);
@@ -60,6 +74,7 @@ public:
 private:
     void blitSprite(int sx, int sy, int w, int h, int dx, int dy);
     void drawMouseZones();
+    void useArtworkOfScale();
 
     // The sprite sheet and the panel background are separate surfaces, as
     // the painter and the panel read them.
@@ -67,6 +82,10 @@ private:
     QImage panelSource_;
     QImage compose_;
     QImage title_;
+    // The artwork of each scale; the 2x pair is loaded or derived when first needed.
+    QImage sheet1x_, title1x_, sheet2x_, title2x_;
+    bool ownArtwork_ = true;
+    int scale_ = 1;
     QFont panelFont_;
     // The zone of the last move, kept white over the blue figure until the
     // board is drawn again.

@@ -10,6 +10,7 @@
 
 #include "platform/dialog_style.h"
 #include "platform/install_paths.h"
+#include "platform/picture_fit.h"
 
 namespace vortan {
 
@@ -45,7 +46,10 @@ CZembrikView::CZembrikView(CZembrikDoc& doc, QWidget* parent)
           return installPathStd(name, forWriting ? FileUse::Write : FileUse::Read);
       }) {
     setObjectName("zembrikView");
-    setFixedSize(kScreenWidth, kScreenHeight);
+    // Any size: the picture scales to fit. Below a quarter it is no use.
+    setMinimumSize(kScreenWidth / 4, kScreenHeight / 4);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    resize(kScreenWidth, kScreenHeight);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 
@@ -208,7 +212,8 @@ void CZembrikView::present() {
     // A paint already in progress shows the picture when it ends.
     if (inPaint_) return;
     presenting_ = true;
-    repaint();
+    // Only the picture changed: the bars beside it stay as they are.
+    repaint(pictureRect().toAlignedRect());
     presenting_ = false;
 }
 
@@ -217,19 +222,39 @@ void CZembrikView::invalidate() {
     update();
 }
 
+QRectF CZembrikView::pictureRect() const {
+    return fitInWidget({kScreenWidth, kScreenHeight}, size(), devicePixelRatioF());
+}
+
+QPoint CZembrikView::pictureAt(QPointF pos) const {
+    return toPicture(pos, pictureRect(), {kScreenWidth, kScreenHeight});
+}
+
 void CZembrikView::paintEvent(QPaintEvent*) {
     inPaint_ = true;
+    const QRectF target = pictureRect();
+    // The picture is drawn with the artwork that is at least as detailed as
+    // the screen shows it; a change of scale starts a new picture.
+    const int scale = CScreenComposer::scaleFor(target.width() * devicePixelRatioF());
+    if (scale != composer_.scale()) {
+        composer_.setScale(scale);
+        needsCompose_ = true;
+    }
     // A present only copies the picture; every other paint builds it anew.
     if (!presenting_ || needsCompose_) composeScreen();
     QPainter p(this);
-    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    p.drawImage(QRect(0, 0, kScreenWidth, kScreenHeight), composer_.image());
+    drawFitted(p, rect(), target, composer_.image(), palette().color(QPalette::Window));
     inPaint_ = false;
 }
 
 // ---- input ----------------------------------------------------------------
 
 void CZembrikView::keyPressEvent(QKeyEvent* event) {
+    QWidget* frame = window();
+    if (event->key() == Qt::Key_Escape && frame->isFullScreen()) {
+        frame->setWindowState(frame->windowState() & ~Qt::WindowFullScreen);
+        return;
+    }
     // Auto-repeated presses count as presses of their own.
     rules_.OnKeyDown(virtualKeyCode(event->key()));
     QWidget::keyPressEvent(event);
@@ -250,7 +275,7 @@ void CZembrikView::keyReleaseEvent(QKeyEvent* event) {
 
 void CZembrikView::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
-        const QPoint at = event->position().toPoint();
+        const QPoint at = pictureAt(event->position());
         rules_.moveByClick(at.x(), at.y());
     }
     QWidget::mousePressEvent(event);
@@ -258,7 +283,7 @@ void CZembrikView::mousePressEvent(QMouseEvent* event) {
 
 void CZembrikView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
-        const QPoint at = event->position().toPoint();
+        const QPoint at = pictureAt(event->position());
         rules_.moveByClick(at.x(), at.y());
     }
     // Not the base handler: it would pass the click on as a second press.

@@ -84,6 +84,11 @@ public:
     void invalidate() override;
 
     QSize sizeHint() const override { return {kScreenWidth, kScreenHeight}; }
+    // Where the picture lies in the view (logical pixels): fitted to the
+    // view's size with its shape kept, centred.
+    QRectF pictureRect() const;
+    // The picture pixel under a view position.
+    QPoint pictureAt(QPointF pos) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -119,12 +119,26 @@ protected:
 
 }  // namespace
 
+TEST_F(DesignerWindow, AClickInATwiceAsLargeWindowLandsOnTheCellUnderThePointer) {
+    frame->resize(frame->size() * 2);
+    QCoreApplication::processEvents();
+    const QRectF grid = view()->gridRect();
+    ASSERT_GE(grid.width(), 2.0 * (kGridPixels + 1));
+    const double k = grid.width() / (kGridPixels + 1);
+    tools(static_cast<int>(RegionCode::Red), -1);
+    // The far corner of cell (7, 9): grid pixel (160, 200).
+    leftClick((grid.topLeft() + QPointF(160.5, 200.5) * k).toPoint());
+    EXPECT_EQ(RegionCode::Red, board().Cell(7, 9).region);
+    EXPECT_EQ(RegionCode::White, board().Cell(8, 9).region);
+    EXPECT_EQ(RegionCode::White, board().Cell(7, 10).region);
+}
+
 TEST_F(DesignerWindow, StartsWithANewBoardAndTheWholeGridVisible) {
     EXPECT_EQ(QStringLiteral("untitled.dat[*] \u2014 Vortan Designer"), frame->windowTitle());
     EXPECT_FALSE(frame->isWindowModified());
     EXPECT_GE(view()->width(), kGridPixels);
     EXPECT_GE(view()->height(), kGridPixels);
-    EXPECT_EQ(frame->minimumSize(), frame->maximumSize());  // not resizable
+    EXPECT_NE(frame->minimumSize(), frame->maximumSize());  // resizable
     QStringList menus;
     for (QAction* m : frame->menuBar()->actions()) menus << m->text();
     EXPECT_EQ((QStringList{"&File", "&Edit", "&View", "&Regions", "&Boxes", "Data", "&Help"}), menus);

@@ -55,14 +55,16 @@ double edgeDistance(const CellNoise& cells, double x, double y)
 
 } // namespace
 
-double stoneShade(double x, double y, std::uint64_t seed, double cellSize)
+double stoneShade(double x, double y, std::uint64_t seed, double cellSize, int detail)
 {
     const CellNoise cells(seed, cellSize);
     const ValueNoise noise(seed ^ 0x51a7eULL);
     const CellSample c = cells.at(x, y);
     const double tone = 0.82 + 0.36 * static_cast<double>(c.cellId >> 11) * (1.0 / 9007199254740992.0);
     const double n = noise.fractal(x / 7.0, y / 7.0, 4, 0.55) - 0.5;
-    const double grain = hashUnit(seed ^ 0x9a1dULL, std::int64_t(x), std::int64_t(y)) - 0.5;
+    // Grain is per output pixel, so finer pictures get finer grain.
+    const double grain = hashUnit(seed ^ 0x9a1dULL, std::int64_t(std::floor((x + 0.5) * detail)),
+                                  std::int64_t(std::floor((y + 0.5) * detail))) - 0.5;
     double v = tone * (1.0 + 0.55 * n + 0.16 * grain);
     const double edge = c.f2 - c.f1;
     if (edge < 7.0) {

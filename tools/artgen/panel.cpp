@@ -41,9 +41,13 @@ QFont labelFont()
     return pickFont({"Liberation Sans", "Arial", "Nimbus Sans", "DejaVu Sans"}, 20, QFont::Bold);
 }
 
-// Darkens (f < 1) or lightens a rectangle of the stone.
-void shadeRect(QImage& img, const QRect& r, double f)
+// Device pixels to each panel pixel of the picture being drawn.
+int gScale = 1;
+
+// Darkens (f < 1) or lightens a rectangle of the stone, given in panel pixels.
+void shadeRect(QImage& img, const QRect& panelRect, double f)
 {
+    const QRect r(panelRect.topLeft() * gScale, panelRect.size() * gScale);
     const QRect c = r.intersected(img.rect());
     for (int y = c.top(); y <= c.bottom(); ++y) {
         for (int x = c.left(); x <= c.right(); ++x) {
@@ -67,15 +71,21 @@ void sinkPlate(QImage& img, const QRect& r)
 
 void raisedFrame(QImage& img, int width)
 {
-    for (int ring = 0; ring < width; ++ring) {
+    // Ring by device pixel, so a 2x frame shades smoothly across its width.
+    const int s = gScale;
+    gScale = 1;
+    const int w = kWidth * s;
+    const int h = kHeight * s;
+    for (int r = 0; r < width * s; ++r) {
+        const double ring = double(r) / s;
         const double lit = 1.55 - 0.12 * ring;
         const double dark = 0.45 + 0.12 * ring;
-        const int r = ring;
-        shadeRect(img, QRect(r, r, kWidth - 2 * r, 1), lit);
-        shadeRect(img, QRect(r, r + 1, 1, kHeight - 2 * r - 1), lit);
-        shadeRect(img, QRect(r + 1, kHeight - 1 - r, kWidth - 2 * r - 1, 1), dark);
-        shadeRect(img, QRect(kWidth - 1 - r, r + 1, 1, kHeight - 2 * r - 2), dark);
+        shadeRect(img, QRect(r, r, w - 2 * r, 1), lit);
+        shadeRect(img, QRect(r, r + 1, 1, h - 2 * r - 1), lit);
+        shadeRect(img, QRect(r + 1, h - 1 - r, w - 2 * r - 1, 1), dark);
+        shadeRect(img, QRect(w - 1 - r, r + 1, 1, h - 2 * r - 2), dark);
     }
+    gScale = s;
 }
 
 void groove(QImage& img, int y, int left, int right)
@@ -127,11 +137,14 @@ void drawTitleLine(QPainter& p)
 
 QImage renderPanel(double gain)
 {
-    QImage img(kWidth, kHeight, QImage::Format_RGB32);
-    for (int y = 0; y < kHeight; ++y) {
-        for (int x = 0; x < kWidth; ++x) {
+    const int s = gScale;
+    QImage img(kWidth * s, kHeight * s, QImage::Format_RGB32);
+    for (int y = 0; y < kHeight * s; ++y) {
+        for (int x = 0; x < kWidth * s; ++x) {
             // Softened stone: the lettering and the game's values sit on it.
-            const double shade = 1.0 + 0.6 * (stoneShade(x, y, 0x9a4e1ULL, 30.0) - 1.0);
+            const double px = (x + 0.5) / s - 0.5;
+            const double py = (y + 0.5) / s - 0.5;
+            const double shade = 1.0 + 0.6 * (stoneShade(px, py, 0x9a4e1ULL, 30.0, s) - 1.0);
             const double v = std::clamp(kTargetGrey * gain * shade, 0.0, 255.0);
             // A hint of warmth keeps the grey from looking flat.
             img.setPixel(x, y, qRgb(int(std::lround(std::min(255.0, v * 1.03))), int(std::lround(v)),
@@ -148,6 +161,7 @@ QImage renderPanel(double gain)
 
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
+    p.scale(s, s);
     drawTitleLine(p);
     const QFont font = labelFont();
     for (const Label& l : kLabels) {
@@ -174,8 +188,9 @@ double meanGrey(const QImage& img)
 
 } // namespace
 
-QImage statusPanel()
+QImage statusPanel(int scale)
 {
+    gScale = scale;
     // Plates, frame and lettering all shift the average, so settle the
     // stone's brightness on the finished picture.
     double gain = 1.0;

@@ -23,13 +23,14 @@ void paintYourBox(QImage& img, QPoint at, int k, int size = 21);
 void paintYourBoxHit(QImage& img, QPoint at, int k, int size = 21);
 void paintYourBoxLost(QImage& img, QPoint at, int size = 21);
 
-// The 15 x 15 box sprites; `frame` is the animation frame 0..5.
-void paintExceptionBox(QImage& img, QPoint at, int frame);
-void paintFreeBox(QImage& img, QPoint at, int frame);
-void paintHotBox(QImage& img, QPoint at, int frame);
-void paintStarBox(QImage& img, QPoint at, int frame);
-void paintLetterBox(QImage& img, QPoint at, char letter, int frame);
-void paintNumberBox(QImage& img, QPoint at, int number, bool dim);
+// The 15 x 15 box sprites; `frame` is the animation frame 0..5. With
+// `scale` 2 they are drawn 30 x 30 with the detail of that size.
+void paintExceptionBox(QImage& img, QPoint at, int frame, int scale = 1);
+void paintFreeBox(QImage& img, QPoint at, int frame, int scale = 1);
+void paintHotBox(QImage& img, QPoint at, int frame, int scale = 1);
+void paintStarBox(QImage& img, QPoint at, int frame, int scale = 1);
+void paintLetterBox(QImage& img, QPoint at, char letter, int frame, int scale = 1);
+void paintNumberBox(QImage& img, QPoint at, int number, bool dim, int scale = 1);
 
 // A font from the first installed family of `families`.
 QFont pickFont(const QStringList& families, double pixelSize, int weight, bool italic = false);
@@ -39,7 +40,8 @@ QPainterPath fittedText(const QString& text, const QFont& font, double left, dou
 
 // Brightness factor (mean about 1) of a flagstone texture at a pixel:
 // irregular stones with chiselled edges and dark joints between them.
-double stoneShade(double x, double y, std::uint64_t seed, double cellSize);
+// `detail` output pixels to each unit of x and y: the grain follows them.
+double stoneShade(double x, double y, std::uint64_t seed, double cellSize, int detail = 1);
 
 // Blurs the alpha channel of an ARGB32 image in place (three box passes).
 void blurAlpha(QImage& img, int radius);

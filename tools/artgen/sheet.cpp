@@ -25,23 +25,24 @@ const TilePlace kTiles[] = {
 
 } // namespace
 
-QImage spriteSheet()
+QImage spriteSheet(int scale)
 {
-    QImage sheet(800, 600, QImage::Format_RGB32);
+    const int s = scale;
+    QImage sheet(800 * s, 600 * s, QImage::Format_RGB32);
     sheet.fill(Qt::black);
 
     std::uint64_t seed = 0x711e5000ULL;
     for (const TilePlace& t : kTiles)
-        paintTile(sheet, QPoint(t.x, t.y), t.average, ++seed);
+        paintTile(sheet, QPoint(t.x, t.y) * s, t.average, ++seed, 25 * s);
 
     for (int f = 0; f < 6; ++f) {
-        paintExceptionBox(sheet, QPoint(150 + 15 * f, 25), f);
-        paintFreeBox(sheet, QPoint(150 + 15 * f, 75), f);
-        paintHotBox(sheet, QPoint(274 + 15 * f, 20), f);
-        paintStarBox(sheet, QPoint(274 + 15 * f, 40), f);
-        paintLetterBox(sheet, QPoint(274 + 15 * f, 60), 'F', f);
-        paintLetterBox(sheet, QPoint(274 + 15 * f, 80), 'T', f);
-        paintLetterBox(sheet, QPoint(274 + 15 * f, 100), 'M', f);
+        paintExceptionBox(sheet, QPoint(150 + 15 * f, 25) * s, f, s);
+        paintFreeBox(sheet, QPoint(150 + 15 * f, 75) * s, f, s);
+        paintHotBox(sheet, QPoint(274 + 15 * f, 20) * s, f, s);
+        paintStarBox(sheet, QPoint(274 + 15 * f, 40) * s, f, s);
+        paintLetterBox(sheet, QPoint(274 + 15 * f, 60) * s, 'F', f, s);
+        paintLetterBox(sheet, QPoint(274 + 15 * f, 80) * s, 'T', f, s);
+        paintLetterBox(sheet, QPoint(274 + 15 * f, 100) * s, 'M', f, s);
     }
 
     static const int numberRows[3] = {0, 120, 140};
@@ -49,23 +50,23 @@ QImage spriteSheet()
         const int row = numberRows[(n - 1) / 3];
         const int column = (n - 1) % 3;
         for (int b = 0; b < 2; ++b)
-            paintNumberBox(sheet, QPoint(274 + 30 * column + 15 * b, row), n, b == 1);
+            paintNumberBox(sheet, QPoint(274 + 30 * column + 15 * b, row) * s, n, b == 1, s);
     }
 
     for (int k = 0; k < 6; ++k) {
-        paintYourBox(sheet, QPoint(274 + 21 * k, 329), k);
-        paintYourBoxHit(sheet, QPoint(274 + 21 * k, 308), k);
+        paintYourBox(sheet, QPoint(274 + 21 * k, 329) * s, k, 21 * s);
+        paintYourBoxHit(sheet, QPoint(274 + 21 * k, 308) * s, k, 21 * s);
     }
-    paintYourBoxLost(sheet, QPoint(274, 287));
+    paintYourBoxLost(sheet, QPoint(274, 287) * s, 21 * s);
 
     QPainter p(&sheet);
-    p.drawImage(550, 0, statusPanel());
+    p.drawImage(550 * s, 0, statusPanel(s));
     return sheet;
 }
 
 QStringList artworkFileNames()
 {
-    return {"sprites.png", "title.png", "zembrik.png", "designer.png"};
+    return {"sprites.png", "title.png", "zembrik.png", "designer.png", "sprites@2x.png", "title@2x.png"};
 }
 
 QStringList writeArtwork(const QString& folder)
@@ -74,7 +75,8 @@ QStringList writeArtwork(const QString& folder)
     QStringList failed;
     if (!dir.exists() && !QDir().mkpath(folder))
         return artworkFileNames();
-    const QImage pictures[] = {spriteSheet(), titlePicture(), gameIcon(), designerIcon()};
+    const QImage pictures[] = {spriteSheet(), titlePicture(), gameIcon(), designerIcon(), spriteSheet(2),
+                               titlePicture(2)};
     const QStringList names = artworkFileNames();
     for (int i = 0; i < names.size(); ++i) {
         if (!pictures[i].save(dir.filePath(names[i]), "PNG"))

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 namespace artgen {
 namespace {
@@ -63,14 +64,18 @@ void paintRaised(QImage& img, QPoint at, int size, Rgb body, double mottle, std:
 {
     ValueNoise noise(seed);
     Rng grain(seed ^ 0x77aa55ULL);
+    // Sprites of 30 pixels and more are the 2x ones: the mottle keeps its
+    // size on screen, the outline its weight.
+    const int detail = size >= 30 ? 2 : 1;
     for (int j = 0; j < size; ++j) {
         for (int i = 0; i < size; ++i) {
-            const double n = (noise.fractal(i / 2.5, j / 2.5, 2) - 0.5) * 1.6 + grain.signedUniform() * 0.35;
+            const double n = (noise.fractal(i / (2.5 * detail), j / (2.5 * detail), 2) - 0.5) * 1.6 +
+                             grain.signedUniform() * 0.35;
             const double light = 1.10 - 0.2 * j / std::max(1, size - 1);
             Rgb c = scaled(body, light * (1.0 + mottle * n));
             const BevelPos b = bevelAt(i, j, size);
-            const int ring = outline ? b.ring - 1 : b.ring;
-            if (outline && b.ring == 0) {
+            const int ring = outline ? b.ring - detail : b.ring;
+            if (outline && b.ring < detail) {
                 c = scaled(body, 0.32);
             } else if (ring < bevel && b.side != 0) {
                 const double t = 1.0 - double(ring) / bevel;
@@ -84,14 +89,15 @@ void paintRaised(QImage& img, QPoint at, int size, Rgb body, double mottle, std:
 }
 
 // A soft diagonal glint sweeping from top left (frame 0) to bottom right.
-void paintGlint(QImage& img, QPoint at, int size, int frame)
+void paintGlint(QImage& img, QPoint at, int size, int frame, int scale = 1)
 {
-    const double centre = -3.0 + frame * (2.0 * size + 2.0) / 6.0;
-    for (int j = 1; j < size - 1; ++j) {
-        for (int i = 1; i < size - 1; ++i) {
+    const double width = 3.0 * scale;
+    const double centre = -width + frame * (2.0 * size + 2.0 * scale) / 6.0;
+    for (int j = scale; j < size - scale; ++j) {
+        for (int i = scale; i < size - scale; ++i) {
             const double d = std::abs(i + j - centre);
-            if (d < 3.0) {
-                const double t = 0.45 * (1.0 - d / 3.0);
+            if (d < width) {
+                const double t = 0.45 * (1.0 - d / width);
                 put(img, at.x() + i, at.y() + j, mixed(get(img, at.x() + i, at.y() + j), kWhite, t));
             }
         }
@@ -166,25 +172,57 @@ QSize glyphSize(const Glyph& g)
     return {int(std::char_traits<char>::length(g[0])), h};
 }
 
-// Draws a glyph; the colour may vary down the glyph (top -> bottom).
-void paintGlyph(QImage& img, QPoint at, const Glyph& g, Rgb top, Rgb bottom)
+// The glyph's ink, `scale` pixels to each of its cells. At 2x each cell
+// becomes four pixels, and where two inked neighbours meet at a corner the
+// pixel in that corner is inked too and the opposite one left out (the
+// Scale2x rule): diagonal strokes come out smooth, not as doubled stairs.
+std::vector<std::vector<bool>> glyphInk(const Glyph& g, int scale)
 {
     const QSize sz = glyphSize(g);
+    const auto inked = [&](int i, int j) {
+        return i >= 0 && j >= 0 && i < sz.width() && j < sz.height() && g[j][i] == 'X';
+    };
+    std::vector<std::vector<bool>> ink(std::size_t(sz.height() * scale), std::vector<bool>(std::size_t(sz.width() * scale)));
     for (int j = 0; j < sz.height(); ++j) {
-        const Rgb c = mixed(top, bottom, sz.height() > 1 ? double(j) / (sz.height() - 1) : 0.0);
         for (int i = 0; i < sz.width(); ++i) {
-            if (g[j][i] == 'X')
+            const bool p = inked(i, j);
+            if (scale == 1) {
+                ink[std::size_t(j)][std::size_t(i)] = p;
+                continue;
+            }
+            const bool a = inked(i, j - 1), b = inked(i + 1, j), c = inked(i - 1, j), d = inked(i, j + 1);
+            bool e[4] = {p, p, p, p};
+            if (c == a && c != d && a != b) e[0] = a;
+            if (a == b && a != c && b != d) e[1] = b;
+            if (d == c && d != b && c != a) e[2] = c;
+            if (b == d && b != a && d != c) e[3] = d;
+            for (int q = 0; q < 4; ++q)
+                ink[std::size_t(2 * j + q / 2)][std::size_t(2 * i + q % 2)] = e[q];
+        }
+    }
+    return ink;
+}
+
+// Draws a glyph; the colour may vary down the glyph (top -> bottom).
+void paintGlyph(QImage& img, QPoint at, const Glyph& g, Rgb top, Rgb bottom, int scale = 1)
+{
+    const auto ink = glyphInk(g, scale);
+    const int rows = int(ink.size());
+    for (int j = 0; j < rows; ++j) {
+        const Rgb c = mixed(top, bottom, rows > scale ? double(j / scale) / (rows / scale - 1) : 0.0);
+        for (int i = 0; i < int(ink[std::size_t(j)].size()); ++i) {
+            if (ink[std::size_t(j)][std::size_t(i)])
                 put(img, at.x() + i, at.y() + j, c);
         }
     }
 }
 
-void paintGlyphShadow(QImage& img, QPoint at, const Glyph& g, double darken)
+void paintGlyphShadow(QImage& img, QPoint at, const Glyph& g, double darken, int scale = 1)
 {
-    const QSize sz = glyphSize(g);
-    for (int j = 0; j < sz.height(); ++j) {
-        for (int i = 0; i < sz.width(); ++i) {
-            if (g[j][i] == 'X')
+    const auto ink = glyphInk(g, scale);
+    for (int j = 0; j < int(ink.size()); ++j) {
+        for (int i = 0; i < int(ink[std::size_t(j)].size()); ++i) {
+            if (ink[std::size_t(j)][std::size_t(i)])
                 put(img, at.x() + i, at.y() + j, scaled(get(img, at.x() + i, at.y() + j), darken));
         }
     }
@@ -274,24 +312,27 @@ void paintYourBoxLost(QImage& img, QPoint at, int size)
     fillOctagon(img, at, size, 13 * s, QColor(58, 6, 6), QColor(40, 2, 2));
 }
 
-void paintExceptionBox(QImage& img, QPoint at, int frame)
+void paintExceptionBox(QImage& img, QPoint at, int frame, int scale)
 {
-    paintRaised(img, at, 15, {170, 52, 190}, 0.10, 0xe7ce9ULL, 2, true);
-    paintGlint(img, at, 15, frame);
+    paintRaised(img, at, 15 * scale, {170, 52, 190}, 0.10, 0xe7ce9ULL, 2 * scale, true);
+    paintGlint(img, at, 15 * scale, frame, scale);
 }
 
-void paintFreeBox(QImage& img, QPoint at, int frame)
+void paintFreeBox(QImage& img, QPoint at, int frame, int scale)
 {
-    paintRaised(img, at, 15, {150, 180, 240}, 0.10, 0xf4eeULL, 2, true);
-    paintGlint(img, at, 15, frame);
+    paintRaised(img, at, 15 * scale, {150, 180, 240}, 0.10, 0xf4eeULL, 2 * scale, true);
+    paintGlint(img, at, 15 * scale, frame, scale);
 }
 
-void paintHotBox(QImage& img, QPoint at, int frame)
+void paintHotBox(QImage& img, QPoint at, int frame, int scale)
 {
-    paintRaised(img, at, 15, {132, 16, 14}, 0.14, 0x407ULL, 1, true);
+    paintRaised(img, at, 15 * scale, {132, 16, 14}, 0.14, 0x407ULL, scale, true);
     const int side = 3 + 2 * std::clamp(frame, 0, 5);
     const int o = (15 - side) / 2;
     QPainter p(&img);
+    p.translate(at);
+    p.scale(scale, scale);
+    at = QPoint(0, 0);
     p.setClipRect(QRect(at, QSize(15, 15)));
     // A warm glow inside the square, then its crisp yellow outline.
     p.fillRect(QRect(at.x() + o, at.y() + o, side, side), QColor(255, 130, 30, 55));
@@ -300,13 +341,17 @@ void paintHotBox(QImage& img, QPoint at, int frame)
     p.drawRect(QRect(at.x() + o, at.y() + o, side - 1, side - 1));
 }
 
-void paintStarBox(QImage& img, QPoint at, int frame)
+void paintStarBox(QImage& img, QPoint at, int frame, int scale)
 {
-    paintRaised(img, at, 15, {206, 30, 28}, 0.12, 0x57a4ULL, 1, true);
+    paintRaised(img, at, 15 * scale, {206, 30, 28}, 0.12, 0x57a4ULL, scale, true);
     static const int alpha[6] = {255, 215, 175, 135, 95, 60};
     const int a = alpha[std::clamp(frame, 0, 5)];
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
+    // Drawn as shapes: at 2x the strokes are simply drawn finer.
+    p.translate(at);
+    p.scale(scale, scale);
+    at = QPoint(0, 0);
     p.setClipRect(QRect(at, QSize(15, 15)));
     const double x0 = at.x();
     const double y0 = at.y();
@@ -322,33 +367,33 @@ void paintStarBox(QImage& img, QPoint at, int frame)
     p.drawEllipse(QPointF(x0 + 7.5, y0 + 7.5), 1.6, 1.6);
 }
 
-void paintLetterBox(QImage& img, QPoint at, char letter, int frame)
+void paintLetterBox(QImage& img, QPoint at, char letter, int frame, int scale)
 {
-    paintRaised(img, at, 15, {38, 72, 214}, 0.10, 0xb10eULL + std::uint64_t(letter), 1, true);
+    paintRaised(img, at, 15 * scale, {38, 72, 214}, 0.10, 0xb10eULL + std::uint64_t(letter), scale, true);
     const Glyph& g = letter == 'F' ? kLetterF : letter == 'T' ? kLetterT : kLetterM;
     const QSize sz = glyphSize(g);
-    const QPoint pos(at.x() + (15 - sz.width()) / 2, at.y() + 3);
+    const QPoint pos = at + QPoint((15 - sz.width()) / 2, 3) * scale;
     // The letter glows from white to warm yellow and back.
     static const double warmth[6] = {0.0, 0.25, 0.5, 0.75, 0.5, 0.25};
     const double t = warmth[std::clamp(frame, 0, 5)];
-    paintGlyphShadow(img, pos + QPoint(1, 1), g, 0.45);
-    paintGlyph(img, pos, g, mixed(kWhite, {255, 240, 110}, t), mixed({225, 232, 255}, {255, 200, 60}, t));
+    paintGlyphShadow(img, pos + QPoint(1, 1) * scale, g, 0.45, scale);
+    paintGlyph(img, pos, g, mixed(kWhite, {255, 240, 110}, t), mixed({225, 232, 255}, {255, 200, 60}, t), scale);
 }
 
-void paintNumberBox(QImage& img, QPoint at, int number, bool dim)
+void paintNumberBox(QImage& img, QPoint at, int number, bool dim, int scale)
 {
-    for (int j = 0; j < 15; ++j)
-        for (int i = 0; i < 15; ++i)
+    for (int j = 0; j < 15 * scale; ++j)
+        for (int i = 0; i < 15 * scale; ++i)
             put(img, at.x() + i, at.y() + j, {0, 0, 0});
     if (number < 1 || number > 9)
         return;
     const Glyph& g = kDigits[number - 1];
     const QSize sz = glyphSize(g);
-    const QPoint pos(at.x() + (15 - sz.width()) / 2, at.y() + 2);
+    const QPoint pos = at + QPoint((15 - sz.width()) / 2, 2) * scale;
     if (dim)
-        paintGlyph(img, pos, g, {120, 120, 120}, {96, 96, 96});
+        paintGlyph(img, pos, g, {120, 120, 120}, {96, 96, 96}, scale);
     else
-        paintGlyph(img, pos, g, {255, 255, 255}, {214, 220, 230});
+        paintGlyph(img, pos, g, {255, 255, 255}, {214, 220, 230}, scale);
 }
 
 } // namespace artgen

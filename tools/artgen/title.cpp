@@ -59,15 +59,16 @@ QPoint tileFor(char region)
     }
 }
 
-// The board as the game would show it, framed by a bevelled rim.
-QImage flatBoard(const QImage& sheet)
+// The board as the game would show it, framed by a bevelled rim; `s`
+// pixels to each board pixel, from the sheet of that scale.
+QImage flatBoard(const QImage& sheet, int s)
 {
-    const int size = kCells * kCell + 2 * kRim;
+    const int size = (kCells * kCell + 2 * kRim) * s;
     QImage board(size, size, QImage::Format_ARGB32);
     board.fill(QColor(40, 44, 58));
     QPainter p(&board);
-    for (int ring = 0; ring < kRim; ++ring) {
-        const double t = double(ring) / kRim;
+    for (int ring = 0; ring < kRim * s; ++ring) {
+        const double t = double(ring) / (kRim * s);
         const QColor lit = QColor::fromRgbF(0.42 - 0.18 * t, 0.45 - 0.18 * t, 0.56 - 0.2 * t);
         const QColor dark = QColor::fromRgbF(0.10 + 0.08 * t, 0.11 + 0.08 * t, 0.16 + 0.1 * t);
         p.setPen(lit);
@@ -80,7 +81,8 @@ QImage flatBoard(const QImage& sheet)
     for (int y = 0; y < kCells; ++y) {
         for (int x = 0; x < kCells; ++x) {
             const char region = kRegions[y][x];
-            p.drawImage(QPoint(kRim + x * kCell, kRim + y * kCell), sheet, QRect(tileFor(region), QSize(kCell, kCell)));
+            p.drawImage(QPoint(kRim + x * kCell, kRim + y * kCell) * s, sheet,
+                        QRect(tileFor(region) * s, QSize(kCell, kCell) * s));
         }
     }
     for (const BoxPlace& b : kBoxes) {
@@ -102,20 +104,23 @@ QImage flatBoard(const QImage& sheet)
         }
         }
         const int inset = src.width() == 21 ? 2 : 4;
-        p.drawImage(cell + QPoint(inset, inset), sheet, src);
+        p.drawImage((cell + QPoint(inset, inset)) * s, sheet, QRect(src.topLeft() * s, src.size() * s));
     }
     return board;
 }
 
-QImage stoneFloor()
+QImage stoneFloor(int s)
 {
-    QImage img(800, 600, QImage::Format_ARGB32);
-    for (int y = 0; y < 600; ++y) {
-        for (int x = 0; x < 800; ++x) {
-            const double dx = (x - 400.0) / 400.0;
-            const double dy = (y - 260.0) / 340.0;
+    QImage img(800 * s, 600 * s, QImage::Format_ARGB32);
+    for (int y = 0; y < 600 * s; ++y) {
+        for (int x = 0; x < 800 * s; ++x) {
+            // Picture coordinates of the pixel's centre.
+            const double px = (x + 0.5) / s - 0.5;
+            const double py = (y + 0.5) / s - 0.5;
+            const double dx = (px - 400.0) / 400.0;
+            const double dy = (py - 260.0) / 340.0;
             const double vignette = 1.0 - 0.42 * std::min(1.0, dx * dx + dy * dy);
-            const double shade = 1.0 + 0.75 * (stoneShade(x, y, 0x717e5ULL, 60.0) - 1.0);
+            const double shade = 1.0 + 0.75 * (stoneShade(px, py, 0x717e5ULL, 60.0, s) - 1.0);
             const double v = 120.0 * vignette * shade;
             img.setPixel(x, y, qRgb(std::clamp(int(v * 1.02), 0, 255), std::clamp(int(v), 0, 255),
                                     std::clamp(int(v * 0.97), 0, 255)));
@@ -126,17 +131,23 @@ QImage stoneFloor()
 
 void drawShadow(QPainter& p, const QPainterPath& shape, QPointF offset, int blur, int alpha)
 {
-    QImage layer(800, 600, QImage::Format_ARGB32);
+    // In the picture's own pixels, whatever scale the painter draws at.
+    const double s = p.transform().m11();
+    QImage layer(p.device()->width(), p.device()->height(), QImage::Format_ARGB32);
     layer.fill(Qt::transparent);
     {
         QPainter lp(&layer);
         lp.setRenderHint(QPainter::Antialiasing, true);
+        lp.scale(s, s);
         lp.setPen(Qt::NoPen);
         lp.setBrush(QColor(0, 0, 0, alpha));
         lp.drawPath(shape.translated(offset));
     }
-    blurAlpha(layer, blur);
+    blurAlpha(layer, int(std::lround(blur * s)));
+    p.save();
+    p.resetTransform();
     p.drawImage(0, 0, layer);
+    p.restore();
 }
 
 void drawGoldTitle(QPainter& p, const QPainterPath& title)
@@ -168,22 +179,25 @@ void drawGoldTitle(QPainter& p, const QPainterPath& title)
 
 } // namespace
 
-QImage titlePicture()
+QImage titlePicture(int scale)
 {
-    const QImage sheet = spriteSheet();
-    QImage img = stoneFloor();
+    const int s = scale;
+    const QImage sheet = spriteSheet(s);
+    QImage img = stoneFloor(s);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    // Everything below is placed in the 800 x 600 picture's coordinates.
+    p.scale(s, s);
 
     // A pool of warm light behind the name.
     QRadialGradient glow(QPointF(400, 120), 330);
     glow.setColorAt(0.0, QColor(255, 225, 150, 70));
     glow.setColorAt(1.0, QColor(255, 225, 150, 0));
-    p.fillRect(img.rect(), glow);
+    p.fillRect(QRect(0, 0, 800, 600), glow);
 
-    const QImage board = flatBoard(sheet);
-    const double n = board.width();
+    const QImage board = flatBoard(sheet, s);
+    const double n = board.width() / s;
     const QPolygonF flat({QPointF(0, 0), QPointF(n, 0), QPointF(n, n), QPointF(0, n)});
     const QPolygonF seen({QPointF(228, 244), QPointF(572, 244), QPointF(748, 548), QPointF(52, 548)});
     QTransform persp;
@@ -203,7 +217,8 @@ QImage titlePicture()
     p.drawPolygon(QPolygonF({seen[3], seen[2], seen[2] + QPointF(0, 22), seen[3] + QPointF(0, 22)}));
 
     p.save();
-    p.setTransform(persp);
+    // Board pixels to board units, then the perspective, then picture pixels.
+    p.setTransform(QTransform::fromScale(1.0 / s, 1.0 / s) * persp * QTransform::fromScale(s, s));
     p.drawImage(0, 0, board);
     p.restore();
 

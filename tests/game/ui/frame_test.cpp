@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QTest>
 
 #include "game/ui/main_frame.h"
@@ -44,21 +45,47 @@ protected:
     std::unique_ptr<CMainFrame> frame;
 };
 
-TEST_F(FrameTest, WindowHasTitleAndAFixedPicture) {
+TEST_F(FrameTest, WindowHasTitleAndStartsAtThePictureSize) {
     EXPECT_EQ(frame->windowTitle(), "Vortan Version 2.3");
     EXPECT_EQ(frame->view()->size(), QSize(800, 600));
     EXPECT_EQ(frame->view()->geometry().top(), frame->menuBar()->geometry().bottom() + 1);
-    EXPECT_EQ(frame->minimumSize(), frame->maximumSize());
+    EXPECT_NE(frame->minimumSize(), frame->maximumSize());
     EXPECT_EQ(frame->width(), 800);
+}
+
+TEST_F(FrameTest, SizeAndFullScreenAreRememberedAcrossARestart) {
+    frame->resize(1000, 700);
+    frame->close();
+    frame = std::make_unique<CMainFrame>();
+    EXPECT_EQ(frame->size(), QSize(1000, 700));
+    EXPECT_FALSE(frame->isFullScreen());
+
+    QAction* fullScreen = frame->commandAction(kCmdFullScreen);
+    EXPECT_EQ(fullScreen->shortcut(), QKeySequence(Qt::Key_F11));
+    frame->show();
+    fullScreen->trigger();
+    EXPECT_TRUE(frame->isFullScreen());
+    EXPECT_TRUE(fullScreen->isChecked());
+    frame->close();
+    frame = std::make_unique<CMainFrame>();
+    frame->show();
+    EXPECT_TRUE(frame->isFullScreen());
+    EXPECT_TRUE(frame->commandAction(kCmdFullScreen)->isChecked());
+    // Escape leaves full screen and is not passed on as a key of the game.
+    QTest::keyClick(frame->view(), Qt::Key_Escape);
+    EXPECT_FALSE(frame->isFullScreen());
+    EXPECT_FALSE(frame->commandAction(kCmdFullScreen)->isChecked());
+    QSettings().remove(QStringLiteral("game"));  // the next tests start at the picture's size
 }
 
 TEST_F(FrameTest, MenusInOrderWithTheirItems) {
     QStringList bar;
     for (QAction* a : frame->menuBar()->actions()) bar << a->text();
-    EXPECT_EQ(bar, QStringList({"&Game", "&Options", "&Sound", "&Animation", "&Control", "&Designer", "&Web Link",
+    EXPECT_EQ(bar, QStringList({"&Game", "&Options", "&View", "&Sound", "&Animation", "&Control", "&Designer", "&Web Link",
                                 "&Help"}));
     EXPECT_EQ(menuTexts("&Game"), QStringList({"Play", "Pause", "End Game", "Demo", "Hint", "E&xit"}));
     EXPECT_EQ(menuTexts("&Options"), QStringList({"&Options", "-", "Pause when the window is left"}));
+    EXPECT_EQ(menuTexts("&View"), QStringList({"&Full Screen"}));
     EXPECT_EQ(menuTexts("&Sound"), QStringList({"E&ffects", "&Music"}));
     EXPECT_EQ(menuTexts("&Animation"), QStringList({"A&nimation"}));
     EXPECT_EQ(menuTexts("&Control"), QStringList({"&Mouse"}));

@@ -289,6 +289,63 @@ TEST_F(ViewTest, ClicksMoveByZone) {
     EXPECT_EQ(doc.playBoard.yourX(), x);
 }
 
+TEST_F(ViewTest, ClicksMoveByZoneInAResizedWindow) {
+    open(uitest::plainBoard(10, 10));
+    // Bars left and right, then above and below, at odd sizes.
+    for (QSize size : {QSize(1001, 601), QSize(523, 901)}) {
+        view->resize(size);
+        const QRectF shown = view->pictureRect();
+        const auto widgetPoint = [&](double x, double y) {
+            return (shown.topLeft() + QPointF((x + 0.5) * shown.width() / 800, (y + 0.5) * shown.height() / 600)).toPoint();
+        };
+        const int x = doc.playBoard.yourX(), y = doc.playBoard.yourY();
+        QTest::mouseClick(view.get(), Qt::LeftButton, Qt::NoModifier, widgetPoint(650, 275));  // Right zone's middle
+        EXPECT_EQ(doc.playBoard.yourX(), x + 1) << size.width();
+        QTest::mouseClick(view.get(), Qt::LeftButton, Qt::NoModifier, widgetPoint(525, 450));  // Down zone's middle
+        EXPECT_EQ(doc.playBoard.yourY(), y + 1) << size.width();
+        QTest::mouseClick(view.get(), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));  // the bar or the panel
+        EXPECT_EQ(doc.playBoard.yourX(), x + 1);
+        EXPECT_EQ(doc.playBoard.yourY(), y + 1);
+    }
+}
+
+TEST_F(ViewTest, ALargeWindowComposesWithTheTwiceDetailedArtwork) {
+    CZembrikDoc shippedDoc;
+    CZembrikView shipped(shippedDoc);  // the artwork that ships, 1x and 2x
+    shipped.clock().stop();
+    shipped.setAnimationWaits(false);
+    BoardDefinition board = uitest::plainBoard(10, 10);
+    ASSERT_EQ(shipped.openBoardFile(uitest::writeBoard("shipped.dat", board)), LoadResult::Loaded);
+    shipped.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&shipped));
+    shipped.repaint();
+    const QImage one = shipped.composedImage().copy();
+    ASSERT_EQ(one.size(), QSize(800, 600));
+
+    shipped.resize(1600, 1200);
+    shipped.repaint();
+    QImage two = shipped.composedImage().copy();
+    EXPECT_EQ(two.size(), QSize(1600, 1200));
+    EXPECT_EQ(two.devicePixelRatio(), 2.0);
+    two.setDevicePixelRatio(1);
+    // The same picture...
+    const QImage halved = two.scaled(800, 600, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    double off = 0;
+    for (int y = 0; y < 600; ++y)
+        for (int x = 0; x < 800; ++x) off += std::abs(qGray(halved.pixel(x, y)) - qGray(one.pixel(x, y)));
+    EXPECT_LT(off / (800 * 600), 12.0);
+    // ...but drawn at its own detail, not the 1x picture with its pixels
+    // doubled: that would leave every aligned 2 x 2 block one colour.
+    EXPECT_NE(two, one.scaled(1600, 1200));
+    int detailed = 0;
+    for (int y = 0; y < 1200; y += 2)
+        for (int x = 0; x < 1600; x += 2) {
+            const QRgb c = two.pixel(x, y);
+            detailed += two.pixel(x + 1, y) != c || two.pixel(x, y + 1) != c || two.pixel(x + 1, y + 1) != c;
+        }
+    EXPECT_GT(detailed, 800 * 600 * 3 / 4);
+}
+
 TEST_F(ViewTest, DoubleClickMessageMovesOnceMore) {
     open(uitest::plainBoard(10, 10));
     QTest::mousePress(view.get(), Qt::LeftButton, Qt::NoModifier, QPoint(650, 275));

@@ -79,6 +79,20 @@ int distinctColours(const QImage& img, const QRect& rect)
 
 bool isWhite(QRgb p) { return qRed(p) >= 240 && qGreen(p) >= 240 && qBlue(p) >= 240; }
 
+// Pixels of the columns left of `width` (the sprite area, without lettering)
+// further apart than antialiasing differences between Qt builds explain.
+int pixelsOff(const QImage& a, const QImage& b, int width)
+{
+    int off = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < width; ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            off += std::abs(qRed(p) - qRed(q)) > 8 || std::abs(qGreen(p) - qGreen(q)) > 8 || std::abs(qBlue(p) - qBlue(q)) > 8;
+        }
+    return off;
+}
+
 QImage loadArt(const char* name)
 {
     QImage img(kArtDir + QLatin1String(name));
@@ -317,24 +331,37 @@ TEST_F(CheckedInArt, TitleIsARichPicture)
     EXPECT_GT(countIf(*title, QRect(0, 0, 800, 220), gold), 3000);
 }
 
-// The sprite area has no lettering, so it must match the generator's
-// output; a tolerance absorbs antialiasing differences between Qt builds.
+// The sprite area has no lettering, so it must match the generator's output.
 TEST_F(CheckedInArt, SpritesMatchTheGenerator)
 {
     ensureApp();
     const QImage fresh = artgen::spriteSheet().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(fresh.size(), sheet->size());
-    int off = 0;
-    for (int y = 0; y < 600; ++y) {
-        for (int x = 0; x < 550; ++x) {
-            const QRgb a = fresh.pixel(x, y);
-            const QRgb b = sheet->pixel(x, y);
-            if (std::abs(qRed(a) - qRed(b)) > 8 || std::abs(qGreen(a) - qGreen(b)) > 8 ||
-                std::abs(qBlue(a) - qBlue(b)) > 8)
-                ++off;
-        }
+    EXPECT_EQ(pixelsOff(fresh, *sheet, 550), 0);
+}
+
+// The 2x sheet: every tile and sprite at twice its place and size, in the
+// 1x colours, and what the generator draws.
+TEST_F(CheckedInArt, TwiceSizedSheetMatchesTheGeneratorInTheSameColours)
+{
+    ensureApp();
+    const QImage sheet2 = loadArt("sprites@2x.png");
+    ASSERT_EQ(sheet2.size(), QSize(1600, 1200));
+    EXPECT_EQ(loadArt("title@2x.png").size(), QSize(1600, 1200));
+    EXPECT_EQ(pixelsOff(artgen::spriteSheet(2).convertToFormat(QImage::Format_RGB32), sheet2, 1100), 0);
+    const auto twice = [](const QRect& r) { return QRect(r.topLeft() * 2, r.size() * 2); };
+    std::vector<QRect> places = {QRect(550, 0, 250, 600), QRect(274, 287, 21, 21)};
+    for (const TileCase& t : kTiles) places.emplace_back(t.x, t.y, 25, 25);
+    for (int k = 0; k < 6; ++k) places.emplace_back(274 + 21 * k, 329, 21, 21);
+    for (int n = 1; n <= 9; ++n) places.push_back(numberRect(n, 0));
+    for (int row : {20, 40, 60, 80, 100}) places.emplace_back(274, row, 15, 15);
+    for (const QRect& r : places) {
+        const Mean a = meanOf(*sheet, r);
+        const Mean b = meanOf(sheet2, twice(r));
+        EXPECT_NEAR(a.r, b.r, 15.0) << r.x() << "," << r.y();
+        EXPECT_NEAR(a.g, b.g, 15.0) << r.x() << "," << r.y();
+        EXPECT_NEAR(a.b, b.b, 15.0) << r.x() << "," << r.y();
     }
-    EXPECT_EQ(off, 0);
 }
 
 TEST(ArtGenerator, IsDeterministic)
@@ -355,7 +382,7 @@ TEST(ArtGenerator, WritesEveryPictureIntoANewFolder)
     const QString folder = tmp.filePath("nested/art");
     EXPECT_TRUE(artgen::writeArtwork(folder).isEmpty());
     const QStringList names = artgen::artworkFileNames();
-    ASSERT_EQ(names.size(), 4);
+    ASSERT_EQ(names.size(), 6);
     for (const QString& name : names) {
         const QImage img(QDir(folder).filePath(name));
         EXPECT_FALSE(img.isNull()) << name.toStdString();
