@@ -36,6 +36,28 @@ int checkValue(const std::vector<int>& values) {
     return (32 - sum % 32) % 32;
 }
 
+// IDs of neighbouring seeds should not look alike: the seed is stirred by
+// an invertible map of 31 bits (odd multipliers and a shift wider than half).
+constexpr std::uint32_t kStirA = 0x2c1b3c6du, kStirB = 0x297a2d39u;
+
+std::uint32_t inverseOf(std::uint32_t odd) {
+    std::uint32_t inv = odd;
+    for (int i = 0; i < 5; ++i) inv *= 2u - odd * inv;
+    return inv;
+}
+
+std::uint32_t stir(std::uint32_t x) {
+    x = (x * kStirA) & kMaxSeed;
+    x ^= x >> 16;
+    return (x * kStirB) & kMaxSeed;
+}
+
+std::uint32_t unstir(std::uint32_t x) {
+    x = (x * inverseOf(kStirB)) & kMaxSeed;
+    x ^= x >> 16;
+    return (x * inverseOf(kStirA)) & kMaxSeed;
+}
+
 struct Theme {
     int version, series;
 };
@@ -110,7 +132,7 @@ bool parseDifficulty(const std::string& text, Difficulty& d) {
 
 std::string formatBoardId(const BoardId& id) {
     const std::uint64_t payload =
-        (static_cast<std::uint64_t>(id.generator & 15) << 31) | (id.seed & kMaxSeed);
+        (static_cast<std::uint64_t>(id.generator & 15) << 31) | stir(id.seed & kMaxSeed);
     std::vector<int> values{static_cast<int>(id.difficulty)};
     for (int i = kPayloadChars - 1; i >= 0; --i) values.push_back(static_cast<int>((payload >> (5 * i)) & 31));
     std::string s(1, kLetters[static_cast<int>(id.difficulty) & 3]);
@@ -145,7 +167,7 @@ ParsedId parseBoardId(const std::string& text) {
     std::uint64_t payload = 0;
     for (std::size_t i = 1; i < values.size(); ++i) payload = payload << 5 | static_cast<std::uint64_t>(values[i]);
     out.id.difficulty = d;
-    out.id.seed = static_cast<std::uint32_t>(payload & kMaxSeed);
+    out.id.seed = unstir(static_cast<std::uint32_t>(payload & kMaxSeed));
     out.id.generator = static_cast<int>(payload >> 31);
     out.problem = out.id.generator == kGeneratorVersion ? IdProblem::None : IdProblem::OtherGenerator;
     return out;
