@@ -57,7 +57,8 @@ TEST_F(FrameTest, MenusInOrderWithTheirItems) {
     for (QAction* a : frame->menuBar()->actions()) bar << a->text();
     EXPECT_EQ(bar, QStringList({"&Game", "&Options", "&Sound", "&Animation", "&Control", "&Designer", "&Web Link",
                                 "&Help"}));
-    EXPECT_EQ(menuTexts("&Game"), QStringList({"Play", "Pause", "End Game", "Demo", "Hint", "E&xit"}));
+    EXPECT_EQ(menuTexts("&Game"), QStringList({"Play", "Pause", "End Game", "Demo", "Hint", "-", "&Random Board...",
+                                               "&Copy Board ID", "&Save Board As...", "-", "E&xit"}));
     EXPECT_EQ(menuTexts("&Options"), QStringList({"&Options", "-", "Pause when the window is left"}));
     EXPECT_EQ(menuTexts("&Sound"), QStringList({"E&ffects", "&Music"}));
     EXPECT_EQ(menuTexts("&Animation"), QStringList({"A&nimation"}));
