@@ -66,20 +66,22 @@ struct Theme {
 struct Recipe {
     std::vector<Theme> themes;
     LimitSlack slack;
-    std::uint64_t stateCap;  // per search, which keeps generation quick and deterministic
+    // Per search: a board that needs more is outside the band anyway. A
+    // count, never a clock, so the result is the same on every machine.
+    std::uint64_t stateCap;
 };
 
 const Recipe& recipeOf(Difficulty d) {
     static const Recipe recipes[kDifficultyCount] = {
         // Easy: Alvor's first rooms, with its generous limits.
-        {{{0, 0}, {0, 1}, {0, 4}}, {300, 30, 300, 20}, 5000},
+        {{{0, 0}, {0, 1}, {0, 4}}, {300, 30, 300, 20}, 1000},
         // Medium: the rest of Alvor and Brenno's open floors.
-        {{{0, 2}, {0, 3}, {0, 5}, {0, 6}, {0, 7}, {1, 0}}, {250, 25, 250, 20}, 30000},
+        {{{0, 2}, {0, 3}, {0, 5}, {0, 6}, {0, 7}, {1, 0}}, {250, 25, 250, 20}, 5000},
         // Hard: Brenno's figures and frames, with its limits.
-        {{{1, 1}, {1, 2}, {1, 3}, {1, 4}, {1, 5}, {1, 6}}, {200, 20, 200, 15}, 40000},
+        {{{1, 1}, {1, 2}, {1, 3}, {1, 4}, {1, 5}, {1, 6}}, {200, 20, 200, 15}, 15000},
         // Expert: Brenno's symbols, traps and mirrors, which give long lines
         // from small searches, with little time or moves to spare.
-        {{{1, 9}, {1, 10}, {1, 11}}, {150, 10, 125, 5}, 60000},
+        {{{1, 9}, {1, 10}, {1, 11}}, {125, 5, 100, 2, 1}, 60000},
     };
     return recipes[static_cast<int>(d)];
 }
@@ -87,12 +89,12 @@ const Recipe& recipeOf(Difficulty d) {
 // Calibrated on the shipped boards (see README, "Random boards").
 const DifficultyBand kBands[kDifficultyCount] = {
     {4, 10, 1, 1000, 4, 4, 50, 1000},      // Alvor 1: 4-9 moves, 16-345 positions, 100-350 per mille
-    {10, 18, 1, 30000, 3, 4, 0, 100},      // the rest of Alvor, Brenno 1: 10-21 moves, 0-100 per mille
-    {17, 30, 1, 40000, 2, 4, 0, 10},       // Brenno 2-9: 13-38 moves, at most 10 per mille
-    {34, 80, 1, 60000, 0, 4, 0, 0},       // beyond Brenno 12 (33.6 moves on average), tight limits
+    {10, 18, 1, 5000, 4, 4, 0, 100},       // the rest of Alvor, Brenno 1: 10-21 moves, 0-100 per mille
+    {17, 30, 1, 15000, 2, 4, 0, 10},       // Brenno 2-9: 13-38 moves, at most 10 per mille
+    {34, 80, 1, 60000, 0, 3, 0, 0},        // beyond Brenno 12 (33.6 moves on average), tight limits
 };
 
-constexpr int kPlayouts = 200;
+constexpr int kPlayouts = 100;
 
 std::uint64_t seedOf(const BoardId& id) {
     return (static_cast<std::uint64_t>(id.generator) << 40) ^ (static_cast<std::uint64_t>(id.difficulty) << 36) ^
@@ -248,6 +250,7 @@ GenerateStatus GenerateRandomBoard(const BoardId& id, RandomBoard& out, const Ge
         // Proven within the limits it is played with, and no shorter there.
         const SolveResult limited = SolveBoard(b, options);
         if (limited.status != SolveStatus::Won || limited.length != open.length) continue;
+        if (limited.states < band.statesLo || limited.states > band.statesHi) continue;  // before the costly figures
         const BoardFigures figures = MeasureBoard(b, limited.length, limited.states, control.cancel);
         if (cancelled()) return GenerateStatus::Cancelled;
         if (!inBand(figures, band)) continue;

@@ -456,8 +456,9 @@ LimitSlack catalogueSlack(int version) {
 }
 
 void setLimits(BoardDefinition& b, const LimitSlack& slack, const SeriesPlan& p, const std::string& moves, int length) {
-    b.timeLimit = static_cast<std::uint32_t>(roundUp(length * slack.timePercent / 100 + slack.timeExtra, 10));
-    b.moveLimit = static_cast<std::uint32_t>(roundUp(length * slack.movePercent / 100 + slack.moveExtra, 10));
+    const int step = slack.step > 0 ? slack.step : 1;
+    b.timeLimit = static_cast<std::uint32_t>(roundUp(length * slack.timePercent / 100 + slack.timeExtra, step));
+    b.moveLimit = static_cast<std::uint32_t>(roundUp(length * slack.movePercent / 100 + slack.moveExtra, step));
     b.numberOfLives = static_cast<std::uint32_t>(p.lives);
     b.starBoxTimeLimit = 0;
     b.numberBoxTimeLimit = 0;

@@ -47,10 +47,11 @@ BoardDefinition BuildCandidate(int version, int series, const SeriesPlan& plan, 
 BoardDefinition CandidateBoard(int version, int series, int candidate);
 
 // How much room the limits leave beyond the shortest win of `length` moves:
-// time = length * timePercent / 100 + timeExtra, rounded up to ten; the
-// same for moves.
+// time = length * timePercent / 100 + timeExtra, rounded up to a multiple
+// of `step`; the same for moves.
 struct LimitSlack {
     int timePercent, timeExtra, movePercent, moveExtra;
+    int step = 10;
 };
 LimitSlack catalogueSlack(int version);
 

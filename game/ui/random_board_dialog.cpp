@@ -135,9 +135,11 @@ GenerateStatus makeRandomBoard(QWidget* parent, const BoardId& id, RandomBoard& 
     poll.start();
     loop.exec();
     worker.join();
+    // Asked before closing: closing a progress dialog counts as Cancel.
+    const bool cancelled = progress.wasCanceled();
     progress.close();
     if (job->status == GenerateStatus::Made) out = job->board;
-    return progress.wasCanceled() ? GenerateStatus::Cancelled : job->status;
+    return cancelled ? GenerateStatus::Cancelled : job->status;
 }
 
 }  // namespace vortan
