@@ -241,7 +241,10 @@ bool CMainFrame::playRandomBoard(int difficulty, const QString& id) {
                                  .arg(QString::fromStdString(formatBoardId(board))));
         return false;
     }
+    // The keys go to the board again, whichever dialog had them last.
+    view_->setFocus();
     view_->runner().PlayRandom(made.board, static_cast<int>(board.difficulty), formatBoardId(made.id));
+    view_->setFocus();
     return true;
 }
 
