@@ -46,6 +46,9 @@ std::uint32_t inverseOf(std::uint32_t odd) {
     return inv;
 }
 
+// Each difficulty stirs differently, so one seed's IDs differ throughout.
+std::uint32_t salt(Difficulty d) { return (static_cast<std::uint32_t>(d) * 0x3a8f05c5u) & kMaxSeed; }
+
 std::uint32_t stir(std::uint32_t x) {
     x = (x * kStirA) & kMaxSeed;
     x ^= x >> 16;
@@ -134,7 +137,7 @@ bool parseDifficulty(const std::string& text, Difficulty& d) {
 
 std::string formatBoardId(const BoardId& id) {
     const std::uint64_t payload =
-        (static_cast<std::uint64_t>(id.generator & 15) << 31) | stir(id.seed & kMaxSeed);
+        (static_cast<std::uint64_t>(id.generator & 15) << 31) | stir((id.seed ^ salt(id.difficulty)) & kMaxSeed);
     std::vector<int> values{static_cast<int>(id.difficulty)};
     for (int i = kPayloadChars - 1; i >= 0; --i) values.push_back(static_cast<int>((payload >> (5 * i)) & 31));
     std::string s(1, kLetters[static_cast<int>(id.difficulty) & 3]);
@@ -169,7 +172,7 @@ ParsedId parseBoardId(const std::string& text) {
     std::uint64_t payload = 0;
     for (std::size_t i = 1; i < values.size(); ++i) payload = payload << 5 | static_cast<std::uint64_t>(values[i]);
     out.id.difficulty = d;
-    out.id.seed = unstir(static_cast<std::uint32_t>(payload & kMaxSeed));
+    out.id.seed = unstir(static_cast<std::uint32_t>(payload & kMaxSeed)) ^ salt(d);
     out.id.generator = static_cast<int>(payload >> 31);
     out.problem = out.id.generator == kGeneratorVersion ? IdProblem::None : IdProblem::OtherGenerator;
     return out;
