@@ -403,7 +403,8 @@ TEST_F(Run, ARandomBoardPlaysAsPlayDoesAndFilesItsBestNotAHighScore) {
     rules.OnKeyDown(kKeyUp);
     EXPECT_EQ(events().back(), "dialog won");
     EXPECT_FALSE(fs::exists(at("HIScore0.dat")));
-    const RandomBest& best = runner.readRandomRecords().best(1);
+    const RandomRecords records = runner.readRandomRecords();
+    const RandomBest& best = records.best(1);
     EXPECT_EQ(best.fewestMoves, 1);
     EXPECT_EQ(best.mostTimeLeft, 99);
     EXPECT_EQ(best.fewestMovesId, "M-1234-5678");
