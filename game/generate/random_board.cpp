@@ -182,7 +182,7 @@ std::string idProblemText(const ParsedId& parsed) {
     switch (parsed.problem) {
     case IdProblem::None: return "";
     case IdProblem::Malformed:
-        return "not a board ID: it is a letter (E, M, H or X) and eight characters, like H-7Q4K-2P9X";
+        return "not a board ID: it is a letter (E, M, H or X) and eight characters, like H-3AVB-FHFZ";
     case IdProblem::Mistyped: return "the board ID has a typing mistake: its last character does not match";
     case IdProblem::OtherGenerator:
         return "the board ID comes from generator version " + std::to_string(parsed.id.generator) +

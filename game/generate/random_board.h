@@ -32,7 +32,7 @@ struct BoardId {
     int generator = kGeneratorVersion;
 };
 
-// "H-7Q4K-2P9X": the difficulty's letter, seven characters of generator
+// "H-3AVB-FHFZ": the difficulty's letter, seven characters of generator
 // version and seed, one check character.
 std::string formatBoardId(const BoardId& id);
 

@@ -84,7 +84,7 @@ QString boardIdProblemMessage(const ParsedId& parsed) {
     case IdProblem::None: return {};
     case IdProblem::Malformed:
         return CRandomBoardDlg::tr("This is not a board ID. A board ID is a letter (E, M, H or X) and eight "
-                                   "characters, like H-7Q4K-2P9X.");
+                                   "characters, like H-3AVB-FHFZ.");
     case IdProblem::Mistyped:
         return CRandomBoardDlg::tr("This board ID has a typing mistake: its last character does not match the "
                                    "others. Please check it.");
