@@ -158,6 +158,7 @@ void CZembrikDoc::startCountdowns() {
     numberBoxTimeLeft = numberBoxTimeLimit;
     starBoxTimeLeft = starBoxTimeLimit;
     score = timeLimit;
+    movesMade = 0;
 }
 
 void CZembrikDoc::tickCountdowns() {
@@ -166,6 +167,7 @@ void CZembrikDoc::tickCountdowns() {
 }
 
 void CZembrikDoc::countMove() {
+    ++movesMade;
     if (movesLeft > 0) --movesLeft;
 }
 

@@ -85,6 +85,8 @@ public:
     std::int32_t numberBoxTimeLeft = kNotAvailable;
     std::int32_t starBoxTimeLeft = kNotAvailable;
     std::int32_t score = kNotAvailable;
+    // Moves made in this run, whatever the move limit.
+    std::int32_t movesMade = 0;
     std::int32_t endTicks = 0;
 
     std::string boardPath;

@@ -1,5 +1,7 @@
 #include "game_runner.h"
 
+#include <sstream>
+
 #include "board/file_io.h"
 #include "demo_text.h"
 #include "board/tr_noop.h"
@@ -97,6 +99,49 @@ void GameRunner::OnPlay() {
     doc_.boardPath = readPath(boardFileName(version, series, game));
 
     doc_.openRun();
+    beginPlayedRun();
+}
+
+void GameRunner::PlayRandom(const BoardDefinition& board, int difficulty, const std::string& id) {
+    randomBoard_ = board;
+    std::istringstream bytes(EncodeBoard(randomBoard_));
+    doc_.playedSeries = -1;
+    doc_.playedGame = -1;
+    doc_.boardPath.clear();
+    doc_.openRun(bytes);
+    randomId_ = id;
+    randomDifficulty_ = difficulty;
+    randomGeneration_ = doc_.loadGeneration;
+    beginPlayedRun();
+}
+
+bool GameRunner::currentBoard(BoardDefinition& out) const {
+    if (playingRandom()) {
+        out = randomBoard_;
+        return true;
+    }
+    if (doc_.boardPath.empty()) return false;
+    BoardDefinition read;
+    read.ClearCells();
+    const FileReadResult r = ReadBoardFile(doc_.boardPath, read);
+    if (!r.opened || !r.read.ok()) return false;
+    out = read;
+    return true;
+}
+
+RandomRecords GameRunner::readRandomRecords() const {
+    RandomRecords records;
+    records.read(writePath(RandomRecords::kFileName));
+    return records;
+}
+
+void GameRunner::fileRandomResult() {
+    RandomRecords records = readRandomRecords();
+    if (records.addWin(randomDifficulty_, doc_.movesMade, doc_.timeLeft, randomId_))
+        records.write(writePath(RandomRecords::kFileName));
+}
+
+void GameRunner::beginPlayedRun() {
     win_.invalidate();
     rules_.playSound(Sound::Start);
     win_.showMessage(doc_.openingMessage, VORTAN_TR_NOOP("GameRunner", "Opening Message"));
@@ -191,6 +236,8 @@ void GameRunner::gameEnded(const GameEnd& end) {
         win_.showGameWon();
         if (doc_.hintUsed)
             win_.showMessage(kHintedWinMessage, VORTAN_TR_NOOP("GameRunner", "Game Message"));
+        else if (playingRandom())
+            fileRandomResult();
         else
             fileHighScore();
     } else {

@@ -9,6 +9,7 @@
 
 #include "catalogue.h"
 #include "game/engine/game_rules.h"
+#include "random_records.h"
 #include "records.h"
 
 namespace vortan {
@@ -66,6 +67,17 @@ public:
     void OnDemo();
     void OnMakeDemo();
     void OnOptions();
+    // Plays a random board as Play plays a catalogue board (opening message,
+    // countdowns, music); its wins file no high score but go to the random
+    // boards' records under `difficulty` (0 Easy .. 3 Expert).
+    void PlayRandom(const BoardDefinition& board, int difficulty, const std::string& id);
+    // The random board on screen: none once another board is loaded.
+    bool playingRandom() const { return randomGeneration_ == doc_.loadGeneration && !randomId_.empty(); }
+    const std::string& randomId() const { return randomId_; }
+    // The board on screen as a board definition: the random board, or the
+    // file it was loaded from. False when there is none.
+    bool currentBoard(BoardDefinition& out) const;
+    RandomRecords readRandomRecords() const;
 
     // How runs end, as the rules report it: the end dialogs, the high score
     // of a won game chosen from the catalogue, the demo's last message, the
@@ -95,6 +107,9 @@ private:
     // The board on screen, its opening message and the demo's own message.
     void openDemoRun(const char* demoMessage);
     void demoMusic();
+    // The board is loaded: its opening message, then play with music.
+    void beginPlayedRun();
+    void fileRandomResult();
 
     CZembrikDoc& doc_;
     GameRules& rules_;
@@ -105,6 +120,10 @@ private:
     PlayGameModel playDialog_;
     HighScoreTable highScores_;
     std::int32_t optionsFields_[3] = {-1, -1, -1};
+    BoardDefinition randomBoard_;
+    std::string randomId_;
+    int randomDifficulty_ = -1;
+    std::uint32_t randomGeneration_ = 0;
 };
 
 extern const char* const kDemoEndedMessage;

@@ -4,7 +4,12 @@
 #include <QApplication>
 #include <QEvent>
 #include <QTimer>
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QRandomGenerator>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QIcon>
@@ -12,7 +17,9 @@
 #include <QMenuBar>
 #include <QProcess>
 
+#include "board/board_file.h"
 #include "game_dialogs.h"
+#include "random_board_dialog.h"
 #include "platform/help_window.h"
 #include "platform/install_paths.h"
 #include "platform/user_settings.h"
@@ -43,6 +50,14 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), view_(new CZembri
     QAction* hint = addCommand(game, tr("Hint"), kCmdHint);
     hint->setShortcut(QKeySequence(Qt::Key_H));
     connect(hint, &QAction::triggered, this, [this] { view_->OnHint(); });
+    game->addSeparator();
+    connect(addCommand(game, tr("&Random Board..."), kCmdRandomBoard), &QAction::triggered, this,
+            &CMainFrame::OnRandomBoard);
+    connect(addCommand(game, tr("&Copy Board ID"), kCmdCopyBoardId), &QAction::triggered, this,
+            &CMainFrame::OnCopyBoardId);
+    connect(addCommand(game, tr("&Save Board As..."), kCmdSaveBoardAs), &QAction::triggered, this,
+            &CMainFrame::OnSaveBoardAs);
+    game->addSeparator();
     QAction* exit = addCommand(game, tr("E&xit"), kCmdAppExit);
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(exit, &QAction::triggered, this, &QWidget::close);
@@ -213,6 +228,80 @@ void CMainFrame::OnDesigner() {
     // A missing designer is not reported.
     const QString program = designerProgram();
     if (QFileInfo(program).isExecutable()) QProcess::startDetached(program, {});
+}
+
+void CMainFrame::OnRandomBoard() {
+    CRandomBoardDlg dlg(view_->runner().readRandomRecords(), lastDifficulty_, this);
+    if (dlg.exec() != QDialog::Accepted) return;
+    playRandomBoard(dlg.difficulty(), dlg.boardId());
+}
+
+bool CMainFrame::playRandomBoard(int difficulty, const QString& id) {
+    BoardId board;
+    if (!id.trimmed().isEmpty()) {
+        const ParsedId parsed = parseBoardId(id.toStdString());
+        if (parsed.problem != IdProblem::None) {
+            QMessageBox::warning(this, tr("Random Board"), boardIdProblemMessage(parsed));
+            return false;
+        }
+        board = parsed.id;
+    } else {
+        if (difficulty < 0 || difficulty >= kDifficultyCount) difficulty = 0;
+        board.difficulty = static_cast<Difficulty>(difficulty);
+        board.seed = QRandomGenerator::global()->bounded(kMaxSeed);
+    }
+    lastDifficulty_ = static_cast<int>(board.difficulty);
+    RandomBoard made;
+    switch (makeRandomBoard(this, board, made)) {
+    case GenerateStatus::Made: break;
+    case GenerateStatus::Cancelled: return false;
+    case GenerateStatus::NotFound:
+        QMessageBox::warning(this, tr("Random Board"),
+                             tr("No winnable board was found for %1. Please try another seed.")
+                                 .arg(QString::fromStdString(formatBoardId(board))));
+        return false;
+    }
+    // The keys go to the board again, whichever dialog had them last.
+    view_->setFocus();
+    view_->runner().PlayRandom(made.board, static_cast<int>(board.difficulty), formatBoardId(made.id));
+    view_->setFocus();
+    return true;
+}
+
+void CMainFrame::OnCopyBoardId() {
+    if (!view_->runner().playingRandom()) {
+        QMessageBox::information(this, tr("Copy Board ID"), tr("Only random boards have a board ID."));
+        return;
+    }
+    QGuiApplication::clipboard()->setText(QString::fromStdString(view_->runner().randomId()));
+}
+
+void CMainFrame::OnSaveBoardAs() {
+    BoardDefinition board;
+    if (!view_->runner().currentBoard(board)) {
+        QMessageBox::information(this, tr("Save Board As"), tr("There is no board to save."));
+        return;
+    }
+    const QString folder = userDataFolder() + QStringLiteral("/boards");
+    QDir().mkpath(folder);
+    const QString name = view_->runner().playingRandom() ? QString::fromStdString(view_->runner().randomId())
+                                                         : QFileInfo(QString::fromStdString(doc_.boardPath)).baseName();
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save Board As"), folder + QStringLiteral("/") + name +
+                                                                                     QStringLiteral(".dat"),
+                                                      tr("Board (*.dat)"));
+    if (!path.isEmpty()) saveBoardTo(path);
+}
+
+bool CMainFrame::saveBoardTo(const QString& chosen) {
+    BoardDefinition board;
+    if (!view_->runner().currentBoard(board)) return false;
+    QString path = chosen;
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".dat");
+    if (!WriteBoardFile(path.toStdString(), board)) {
+        QMessageBox::warning(this, tr("Save Board As"), tr("The board could not be written to %1.").arg(path));
+        return false;
+    }
+    return true;
 }
 
 void CMainFrame::OnWebLink() {

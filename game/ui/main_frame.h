@@ -41,6 +41,9 @@ enum Command : int {
     kCmdPauseWhenLeft = 33001,
     kCmdHint = 33002,
     kCmdFullScreen = 33003,
+    kCmdRandomBoard = 33004,
+    kCmdCopyBoardId = 33005,
+    kCmdSaveBoardAs = 33006,
 };
 
 class CMainFrame : public QMainWindow {
@@ -66,6 +69,18 @@ public:
     void OnAppAbout();
     void OnHelpFile();
     void OnUsingHelp();
+    // Random Board...: the dialog, then the board of the ID typed or of a
+    // new seed, built off the window's thread and played as Play plays.
+    void OnRandomBoard();
+    // The same without the dialog: an empty `id` draws a new seed. False
+    // when nothing was started (a bad ID is explained in a message).
+    bool playRandomBoard(int difficulty, const QString& id);
+    // Copies the ID of the random board on screen to the clipboard.
+    void OnCopyBoardId();
+    // Save Board As...: the board on screen as a board file the designer opens.
+    void OnSaveBoardAs();
+    // The same without the file dialog; false when nothing was written.
+    bool saveBoardTo(const QString& path);
     // Pauses a running game or recording when no window of the game is
     // active any more or the window is minimised, unless turned off.
     void pauseIfLeft();
@@ -87,6 +102,7 @@ private:
 
     CZembrikDoc doc_;
     CZembrikView* view_;
+    int lastDifficulty_ = 0;
 };
 
 }  // namespace vortan

@@ -8,34 +8,9 @@
 #include <vector>
 
 #include "board/board_definition.h"
-#include "game/runs/catalogue.h"
+#include "game/generate/themes.h"
 
 namespace vortan {
-
-// Alvor and Brenno ship boards; the game's catalogue names every version,
-// series and board file.
-constexpr int kCatalogueVersions = 2;
-
-inline std::string seriesLabel(int version, int series) { return seriesLabelsOf(version)[series]; }
-
-// A small deterministic generator, the same on every platform.
-class Rng {
-public:
-    explicit Rng(std::uint64_t seed) : s_(seed * 0x9e3779b97f4a7c15ULL + 0x632be59bd9b4e019ULL) {}
-    std::uint64_t next() {
-        s_ += 0x9e3779b97f4a7c15ULL;
-        std::uint64_t z = s_;
-        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-        z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-        return z ^ (z >> 31);
-    }
-    int below(int n) { return n <= 1 ? 0 : static_cast<int>(next() % static_cast<std::uint64_t>(n)); }
-    int range(int lo, int hi) { return lo + below(hi - lo + 1); }  // lo..hi
-    bool chance(int percent) { return below(100) < percent; }
-
-private:
-    std::uint64_t s_;
-};
 
 struct CatalogueBoard {
     BoardDefinition board;
@@ -56,10 +31,6 @@ struct GenerateStats {
 // Builds the ten boards of a series, easiest first. Deterministic.
 std::vector<CatalogueBoard> GenerateSeries(int version, int series, GenerateStats& stats,
                                            std::uint64_t budget = 40000);
-
-// One candidate board of a series (before solving and grading); exposed for
-// the contact sheet of raw layouts and for tests.
-BoardDefinition CandidateBoard(int version, int series, int candidate);
 
 // The demonstration board and its winning line.
 BoardDefinition DemoBoard();

@@ -1,17 +1,21 @@
 // vortan-contact-sheet DATA_DIR VERSION OUT_DIR [SPRITES.png]
 // Draws the ten boards of every series of a version side by side, with the
 // game's own tiles and sprites, one PNG per series: OUT_DIR/alvor-01.png ...
+// vortan-contact-sheet --random OUT.png [COUNT] [SPRITES.png]
+// Draws COUNT random boards of each difficulty (seeds 1 to COUNT), a row each.
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
 #include <string>
 
 #include "board/board_file.h"
 #include "catalogue.h"
+#include "game/generate/random_board.h"
 
 using namespace vortan;
 
@@ -71,11 +75,54 @@ QImage drawBoard(const BoardDefinition& b, const QImage& sheet) {
     return img;
 }
 
+int randomSheet(const std::string& out, int count, const QImage& sheet) {
+    const int thumb = 220, caption = 34, top = 30;
+    QImage page(count * thumb, kDifficultyCount * (thumb + caption + top), QImage::Format_RGB32);
+    page.fill(QColor(40, 40, 40));
+    QPainter p(&page);
+    p.setPen(Qt::white);
+    for (int d = 0; d < kDifficultyCount; ++d) {
+        const int y = d * (thumb + caption + top);
+        p.setFont(QFont("Sans", 12, QFont::Bold));
+        p.drawText(8, y + 21, QString::fromLatin1(difficultyName(static_cast<Difficulty>(d))));
+        p.setFont(QFont("Sans", 9));
+        for (int i = 0; i < count; ++i) {
+            RandomBoard r;
+            const BoardId id{static_cast<Difficulty>(d), static_cast<std::uint32_t>(i + 1), kGeneratorVersion};
+            if (GenerateRandomBoard(id, r) != GenerateStatus::Made) continue;
+            p.drawImage(QRect(i * thumb, y + top, thumb, thumb), drawBoard(r.board, sheet));
+            p.drawText(i * thumb + 6, y + top + thumb + 14,
+                       QString("%1  %2 moves").arg(QString::fromStdString(formatBoardId(id))).arg(r.figures.length));
+            p.drawText(i * thumb + 6, y + top + thumb + 28,
+                       QString("limits %1 s, %2 moves").arg(r.board.timeLimit).arg(r.board.moveLimit));
+        }
+    }
+    p.end();
+    if (!page.save(QString::fromStdString(out))) {
+        std::cerr << "cannot write " << out << "\n";
+        return 1;
+    }
+    std::cout << out << "\n";
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc >= 3 && std::string(argv[1]) == "--random") {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
+        const int count = argc > 3 ? std::max(1, std::min(10, std::atoi(argv[3]))) : 4;
+        const QImage sheet(QString::fromStdString(argc > 4 ? argv[4] : VORTAN_SPRITES));
+        if (sheet.isNull()) {
+            std::cerr << "cannot use the sprite sheet\n";
+            return 1;
+        }
+        return randomSheet(argv[2], count, sheet);
+    }
     if (argc < 4) {
-        std::cerr << "usage: vortan-contact-sheet DATA_DIR VERSION OUT_DIR [SPRITES.png]\n";
+        std::cerr << "usage: vortan-contact-sheet DATA_DIR VERSION OUT_DIR [SPRITES.png]\n"
+                     "       vortan-contact-sheet --random OUT.png [COUNT] [SPRITES.png]\n";
         return 2;
     }
     // Only images and fonts are needed, never a display.

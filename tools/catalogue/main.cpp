@@ -2,6 +2,8 @@
 //   vortan-catalogue series VERSION SERIES [options]   one series (0-based)
 //   vortan-catalogue all [options]                     every series of both versions
 //   vortan-catalogue demo [options]                    demogame.dat and demomoves.dat
+//   vortan-catalogue figures [options]                 what makes each shipped series hard, as
+//                                                      the random boards' difficulty bands measure it
 // options: --data DIR (board files), --solutions FILE, --budget N (states per candidate;
 // series with open rooms search deeper on their own)
 #include <algorithm>
@@ -14,6 +16,7 @@
 #include "board/board_file.h"
 #include "board/file_io.h"
 #include "catalogue.h"
+#include "game/generate/random_board.h"
 #include "solver.h"
 
 using namespace vortan;
@@ -27,7 +30,7 @@ struct Options {
 };
 
 int usage() {
-    std::cerr << "usage: vortan-catalogue series VERSION SERIES | all | demo\n"
+    std::cerr << "usage: vortan-catalogue series VERSION SERIES | all | demo | figures\n"
                  "         [--data DIR] [--solutions FILE] [--budget N]\n";
     return 2;
 }
@@ -83,6 +86,41 @@ bool demo(const Options& o, std::map<std::string, std::string>& solutions) {
     return true;
 }
 
+// Per series: min / mean / max of each figure over its ten boards.
+bool figures(const Options& o) {
+    std::cout << "series | moves | positions | winning first moves | random playouts won (per mille)\n";
+    for (int v = 0; v < kCatalogueVersions; ++v)
+        for (int s = 0; s < kSeriesCount; ++s) {
+            std::vector<BoardFigures> all;
+            for (int g = 0; g < kGamesPerSeries; ++g) {
+                BoardDefinition b;
+                b.ClearCells();
+                const FileReadResult read = ReadBoardFile(o.data + "/" + boardFileName(v, s, g), b);
+                if (!read.opened || !read.read.ok()) return false;
+                SolveOptions one;
+                one.threads = 1;
+                const SolveResult r = SolveBoard(b, one);
+                if (r.status != SolveStatus::Won) return false;
+                all.push_back(MeasureBoard(b, r.length, r.states));
+            }
+            auto row = [&](auto get) {
+                double lo = 1e18, hi = 0, sum = 0;
+                for (const BoardFigures& f : all) {
+                    const double x = static_cast<double>(get(f));
+                    lo = std::min(lo, x), hi = std::max(hi, x), sum += x;
+                }
+                std::cout << " | " << lo << " / " << sum / all.size() << " / " << hi;
+            };
+            std::cout << versionInfo(v).stem << " " << s + 1 << " " << seriesLabel(v, s);
+            row([](const BoardFigures& f) { return f.length; });
+            row([](const BoardFigures& f) { return f.states; });
+            row([](const BoardFigures& f) { return f.winningFirstMoves; });
+            row([](const BoardFigures& f) { return f.playoutWinsPermille; });
+            std::cout << std::endl;
+        }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -110,6 +148,8 @@ int main(int argc, char** argv) {
         for (int v = 0; v < kCatalogueVersions; ++v)
             for (int s = 0; s < kSeriesCount; ++s) ok = generate(v, s, o, solutions) && ok;
         ok = demo(o, solutions) && ok;
+    } else if (rest[0] == "figures" && rest.size() == 1) {
+        return figures(o) ? 0 : 1;
     } else if (rest[0] == "demo" && rest.size() == 1) {
         ok = demo(o, solutions);
     } else {

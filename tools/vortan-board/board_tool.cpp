@@ -10,6 +10,7 @@
 #include "board_check.h"
 #include "game/engine/game_rules.h"
 #include "game/engine/recording_effects.h"
+#include "game/generate/random_board.h"
 #include "json_writer.h"
 #include "solver.h"
 #include "board/board_drawing.h"
@@ -31,6 +32,10 @@ const char* const kUsage =
     "       vortan-board hint FILE MOVES [--budget SIZE] [--threads N]\n"
     "                                      play MOVES, then print the first move of a shortest win\n"
     "                                      (exit 3 when no win remains)\n"
+    "       vortan-board generate --difficulty D (--seed N | --id ID) FILE\n"
+    "                                      write the random board of difficulty D (Easy, Medium,\n"
+    "                                      Hard, Expert) built from seed N (0 to 2147483647) or\n"
+    "                                      rebuilt from its board ID; print its ID and shortest win\n"
     "       vortan-board --help | --version\n";
 
 int usage(std::ostream& err) {
@@ -272,6 +277,66 @@ int cmdHint(const std::string& path, const std::string& moves, const std::vector
     return 1;
 }
 
+// The game's own random board, from a seed or an ID; exit 1 when none is
+// found or the file cannot be written.
+int cmdGenerate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::string difficulty, seed, id, path;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const bool hasValue = i + 1 < args.size();
+        if (args[i] == "--difficulty" && hasValue)
+            difficulty = args[++i];
+        else if (args[i] == "--seed" && hasValue)
+            seed = args[++i];
+        else if (args[i] == "--id" && hasValue)
+            id = args[++i];
+        else if (path.empty() && args[i].rfind("--", 0) != 0)
+            path = args[i];
+        else
+            return usage(err);
+    }
+    if (path.empty() || seed.empty() == id.empty()) return usage(err);
+    BoardId board;
+    if (!difficulty.empty() && !parseDifficulty(difficulty, board.difficulty)) {
+        err << "vortan-board: no difficulty \"" << difficulty << "\" (Easy, Medium, Hard or Expert)\n";
+        return usage(err);
+    }
+    if (!id.empty()) {
+        const ParsedId parsed = parseBoardId(id);
+        if (parsed.problem != IdProblem::None) {
+            err << "vortan-board: " << idProblemText(parsed) << "\n";
+            return 2;
+        }
+        if (!difficulty.empty() && parsed.id.difficulty != board.difficulty) {
+            err << "vortan-board: the board ID is of difficulty " << difficultyName(parsed.id.difficulty) << "\n";
+            return 2;
+        }
+        board = parsed.id;
+    } else {
+        if (difficulty.empty()) return usage(err);
+        char* end = nullptr;
+        const unsigned long long n = std::strtoull(seed.c_str(), &end, 10);
+        if (seed.empty() || *end != '\0' || seed[0] == '-' || n > kMaxSeed) {
+            err << "vortan-board: the seed is a whole number from 0 to " << kMaxSeed << "\n";
+            return usage(err);
+        }
+        board.seed = static_cast<std::uint32_t>(n);
+    }
+    RandomBoard made;
+    if (GenerateRandomBoard(board, made) != GenerateStatus::Made) {
+        err << "vortan-board: no board found for " << formatBoardId(board) << "\n";
+        return 1;
+    }
+    if (!WriteBoardFile(path, made.board)) {
+        err << "vortan-board: cannot write " << path << "\n";
+        return 1;
+    }
+    out << formatBoardId(made.id) << " " << made.figures.length << "\n";
+    err << difficultyName(made.id.difficulty) << ": won in " << made.figures.length << " moves (" << made.moves
+        << "); " << made.figures.states << " positions, " << made.figures.winningFirstMoves
+        << " winning first moves, " << made.figures.playoutWinsPermille << " per mille of random playouts won\n";
+    return 0;
+}
+
 }  // namespace
 
 int boardToolMain(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -288,6 +353,7 @@ int boardToolMain(const std::vector<std::string>& args, std::ostream& out, std::
     if (cmd == "new" && args.size() == 2) return cmdNew(args[1], out, err);
     if (cmd == "info" && args.size() == 2) return cmdInfo(args[1], out, err);
     if (cmd == "play" && args.size() == 3) return cmdPlay(args[1], args[2], out, err);
+    if (cmd == "generate") return cmdGenerate(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
     if (cmd == "solve" && args.size() >= 2)
         return cmdSolve(args[1], std::vector<std::string>(args.begin() + 2, args.end()), out, err);
     if (cmd == "hint" && args.size() >= 3)

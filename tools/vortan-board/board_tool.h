@@ -1,4 +1,4 @@
-// The `vortan-board` command line: new, info and play.
+// The `vortan-board` command line: new, info, play, solve, hint and generate.
 #pragma once
 
 #include <iosfwd>

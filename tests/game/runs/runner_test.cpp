@@ -386,3 +386,36 @@ TEST_F(Run, OutOfRangeOptionsAreTakenAsTheFirstChoice) {
     };
     runner.OnPlay();
 }
+
+TEST_F(Run, ARandomBoardPlaysAsPlayDoesAndFilesItsBestNotAHighScore) {
+    BoardDefinition b;
+    b.openingMessage = "Board E-1234-5678";
+    b.timeLimit = 100;
+    b.Cell(10, 8).region = RegionCode::Blue;
+    b.Cell(10, 9) = {RegionCode::Yellow, BoxCode::Star, 0};
+    b.Cell(10, 10) = {RegionCode::Yellow, BoxCode::Your, 0};
+    runner.PlayRandom(b, 1, "M-1234-5678");
+    EXPECT_THAT(events(), ElementsAre("sound SSTART", "message Opening Message: Board E-1234-5678", "sound SSTART",
+                                      "music start"));
+    EXPECT_EQ(doc.gameState(), GameState::Playing);
+    EXPECT_TRUE(runner.playingRandom());
+    rules.OnTimer();
+    rules.OnKeyDown(kKeyUp);
+    EXPECT_EQ(events().back(), "dialog won");
+    EXPECT_FALSE(fs::exists(at("HIScore0.dat")));
+    const RandomRecords records = runner.readRandomRecords();
+    const RandomBest& best = records.best(1);
+    EXPECT_EQ(best.fewestMoves, 1);
+    EXPECT_EQ(best.mostTimeLeft, 99);
+    EXPECT_EQ(best.fewestMovesId, "M-1234-5678");
+    BoardDefinition shown;
+    ASSERT_TRUE(runner.currentBoard(shown));
+    EXPECT_EQ(EncodeBoard(shown), EncodeBoard(b));
+
+    // A catalogue game afterwards is no random board any more.
+    writeBoard("alvor1.dat", "x", 100);
+    runner.OnPlay();
+    EXPECT_FALSE(runner.playingRandom());
+    rules.OnKeyDown(kKeyUp);
+    EXPECT_EQ(events().back(), "dialog high score 100");
+}

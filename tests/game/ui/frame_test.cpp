@@ -5,6 +5,9 @@
 #include <QDir>
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -13,10 +16,13 @@
 #include <QSettings>
 #include <QTest>
 
+#include "board/board_file.h"
 #include "game/ui/main_frame.h"
+#include "game/ui/random_board_dialog.h"
 #include "game/ui/zembrik_view.h"
 #include "tests/support/modal_answerer.h"
 #include "platform/help_window.h"
+#include "platform/install_paths.h"
 #include "platform/user_settings.h"
 #include "ui_test_support.h"
 
@@ -83,7 +89,8 @@ TEST_F(FrameTest, MenusInOrderWithTheirItems) {
     for (QAction* a : frame->menuBar()->actions()) bar << a->text();
     EXPECT_EQ(bar, QStringList({"&Game", "&Options", "&View", "&Sound", "&Animation", "&Control", "&Designer", "&Web Link",
                                 "&Help"}));
-    EXPECT_EQ(menuTexts("&Game"), QStringList({"Play", "Pause", "End Game", "Demo", "Hint", "E&xit"}));
+    EXPECT_EQ(menuTexts("&Game"), QStringList({"Play", "Pause", "End Game", "Demo", "Hint", "-", "&Random Board...",
+                                               "&Copy Board ID", "&Save Board As...", "-", "E&xit"}));
     EXPECT_EQ(menuTexts("&Options"), QStringList({"&Options", "-", "Pause when the window is left"}));
     EXPECT_EQ(menuTexts("&View"), QStringList({"&Full Screen"}));
     EXPECT_EQ(menuTexts("&Sound"), QStringList({"E&ffects", "&Music"}));
@@ -318,3 +325,39 @@ TEST_F(FrameTest, PauseKeysAndQuit) {
 }
 
 }  // namespace
+
+TEST_F(FrameTest, RandomBoardPlaysTheIdTypedCopiesItAndSavesTheBoard) {
+    const QString id = QString::fromStdString(formatBoardId({Difficulty::Easy, 5, kGeneratorVersion}));
+    QString typo = id;
+    typo[3] = typo[3] == QChar('7') ? QChar('8') : QChar('7');
+    vortan::testing::ModalAnswerer answer;
+    answer.box();
+    EXPECT_FALSE(frame->playRandomBoard(0, typo));
+    QString records;
+    answer.then([&](QWidget* w) {
+        auto* dlg = qobject_cast<CRandomBoardDlg*>(w);
+        ASSERT_NE(dlg, nullptr);
+        records = dlg->recordsLabel()->text();
+        dlg->idField()->setText(id.toLower());
+        dlg->accept();
+    });
+    answer.box();
+    frame->OnRandomBoard();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return answer.done(); }, 5000));
+    answer.stop();
+    EXPECT_TRUE(answer.unexpected.empty());
+    ASSERT_EQ(answer.shown.size(), 2u);
+    EXPECT_TRUE(answer.shown[0].text.contains("typing mistake"));
+    EXPECT_TRUE(answer.shown[1].text.startsWith("Board " + id));
+    EXPECT_TRUE(records.contains("Expert: no game won yet"));
+    EXPECT_EQ(frame->doc().gameState(), GameState::Playing);
+
+    frame->commandAction(kCmdCopyBoardId)->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), id);
+    const QString saved = QDir(userDataFolder()).filePath("saved-random");
+    ASSERT_TRUE(frame->saveBoardTo(saved));
+    BoardDefinition read, made;
+    ASSERT_TRUE(ReadBoardFile((saved + ".dat").toStdString(), read).read.ok());
+    ASSERT_TRUE(frame->view()->runner().currentBoard(made));
+    EXPECT_EQ(EncodeBoard(read), EncodeBoard(made));
+}

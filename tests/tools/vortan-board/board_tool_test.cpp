@@ -135,3 +135,30 @@ TEST(BoardTool, BadArgumentsAndUnreadableFiles) {
     EXPECT_EQ(run({"info", wrong}).code, 1);
     EXPECT_EQ(run({"play", wrong, "U"}).code, 1);
 }
+
+TEST(BoardTool, GenerateWritesTheGamesRandomBoardAndItsIdRebuildsIt) {
+    const ToolRun made = run({"generate", "--difficulty", "Medium", "--seed", "7", path("m7.dat")});
+    ASSERT_EQ(made.code, 0) << made.err;
+    const std::string id = made.out.substr(0, made.out.find(' '));
+    EXPECT_EQ(id[0], 'M');
+    EXPECT_THAT(made.err, HasSubstr("won in " + made.out.substr(made.out.find(' ') + 1, 2)));
+    EXPECT_EQ(run({"generate", "--id", id, path("again.dat")}).out, made.out);
+    std::string a, b;
+    ASSERT_TRUE(readFileBytes(path("m7.dat"), a));
+    ASSERT_TRUE(readFileBytes(path("again.dat"), b));
+    EXPECT_EQ(a, b);
+    EXPECT_THAT(run({"info", path("m7.dat")}).out, HasSubstr("\"problems\":[]"));
+
+    std::string typo = id;
+    typo[3] = typo[3] == '7' ? '8' : '7';
+    EXPECT_THAT(run({"generate", "--id", typo, path("x.dat")}).err, HasSubstr("typing mistake"));
+    EXPECT_EQ(run({"generate", "--difficulty", "Hard", "--id", id, path("x.dat")}).code, 2);
+    for (const std::vector<std::string>& bad :
+         {std::vector<std::string>{"generate", "--difficulty", "Easy", path("x.dat")},
+          {"generate", "--difficulty", "Tricky", "--seed", "1", path("x.dat")},
+          {"generate", "--difficulty", "Easy", "--seed", "-1", path("x.dat")},
+          {"generate", "--difficulty", "Easy", "--seed", "2147483648", path("x.dat")},
+          {"generate", "--difficulty", "Easy", "--seed", "1"}})
+        EXPECT_EQ(run(bad).code, 2);
+    EXPECT_FALSE(fs::exists(path("x.dat")));
+}

@@ -10,7 +10,37 @@ namespace vortan {
 
 namespace {
 constexpr int kLo = 1, kHi = kGridSize - 2;  // inside cells run 1..20
+
+// Distances and angles from the basic IEEE operations only, which every
+// machine rounds alike: a board rebuilt from its seed elsewhere must not
+// depend on the last digit of a C library's hypot or atan2.
+double distance(double dx, double dy) { return std::sqrt(dx * dx + dy * dy); }
+
+constexpr double kPi = 3.14159265358979323846;
+
+double atanSmall(double t) {  // |t| <= tan(pi/8): the series converges fast
+    const double t2 = t * t;
+    double term = t, sum = 0;
+    for (int n = 1; n < 60; n += 2) {
+        sum += term / n;
+        term *= -t2;
+    }
+    return sum;
 }
+
+double atanUnit(double a) {  // 0 <= a <= 1
+    constexpr double kTanPiOver8 = 0.41421356237309504880;
+    return a <= kTanPiOver8 ? atanSmall(a) : kPi / 4 + atanSmall((a - 1) / (a + 1));
+}
+
+double angleOf(double y, double x) {
+    const double ax = std::fabs(x), ay = std::fabs(y);
+    if (ax == 0 && ay == 0) return 0;
+    double a = ay <= ax ? atanUnit(ay / ax) : kPi / 2 - atanUnit(ax / ay);
+    if (x < 0) a = kPi - a;
+    return y < 0 ? -a : a;
+}
+}  // namespace
 
 void Canvas::fill(int x0, int y0, int x1, int y1, RegionCode r) {
     for (int y = std::max(kLo, std::min(y0, y1)); y <= std::min(kHi, std::max(y0, y1)); ++y)
@@ -291,11 +321,11 @@ void layoutCircle(Canvas& c, Rng& rng) {
     const int rings = rng.range(1, 2);
     for (int y = kLo; y <= kHi; ++y)
         for (int x = kLo; x <= kHi; ++x) {
-            const double d = std::hypot(x - cx, y - cy);
+            const double d = distance(x - cx, y - cy);
             if (d <= r) c.set(x, y, RegionCode::Yellow);
             for (int k = 1; k <= rings; ++k) {
                 const double rr = r * k / (rings + 1.0) + 0.5;
-                const double angle = std::atan2(y - cy, x - cx);
+                const double angle = angleOf(y - cy, x - cx);
                 if (std::fabs(d - rr) < 0.55 && std::fmod(angle + 7.0 + k, 1.6) > 0.45) c.set(x, y, RegionCode::Blue);
             }
         }
@@ -304,7 +334,7 @@ void layoutCircle(Canvas& c, Rng& rng) {
         const double rr = r - 1.2;
         for (int y = kLo; y <= kHi; ++y)
             for (int x = kLo; x <= kHi; ++x)
-                if (c.at(x, y) == RegionCode::Yellow && std::fabs(std::hypot(x - cx, y - cy) - rr) < 0.5)
+                if (c.at(x, y) == RegionCode::Yellow && std::fabs(distance(x - cx, y - cy) - rr) < 0.5)
                     c.set(x, y, RegionCode::White);
     }
 }
@@ -358,14 +388,14 @@ std::string layoutSupergraphic(Canvas& c, Rng& rng) {
                 const int fx = flip ? kHi + kLo - x : x;
                 int v = 0;
                 if (kind == 0) v = (fx + y) / width;                                          // diagonal bands
-                if (kind == 1) v = static_cast<int>(std::hypot(fx - 1.0, y - 20.0)) / width;  // a rising sun
+                if (kind == 1) v = static_cast<int>(distance(fx - 1.0, y - 20.0)) / width;  // a rising sun
                 if (kind == 2) v = (std::abs(fx - 10) + y) / width;                           // chevrons
                 if (kind == 3) v = std::max(std::abs(2 * x - 21), std::abs(2 * y - 21)) / (2 * width - 1);  // target
                 if (kind == 4) {
                     // four big discs
                     const double dx = (x - 1) % 10 - 4.5, dy = (y - 1) % 10 - 4.5;
                     const int q = (x - 1) / 10 + (y - 1) / 10;
-                    v = std::hypot(dx, dy) <= 4.2 ? (q % 2 ? 1 : 3) : 0;
+                    v = distance(dx, dy) <= 4.2 ? (q % 2 ? 1 : 3) : 0;
                     c.set(x, y, bands[v]);
                     continue;
                 }

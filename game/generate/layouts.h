@@ -2,10 +2,10 @@
 // (columns and rows 1 to 20). Boxes are placed afterwards.
 #pragma once
 
-#include "board/board_definition.h"
 #include <string>
 
-#include "catalogue.h"
+#include "board/board_definition.h"
+#include "rng.h"
 
 namespace vortan {
 
