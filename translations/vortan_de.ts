@@ -586,6 +586,21 @@ bis eine Wand oder eine andere Box sie aufhält.</translation>
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>Building a board that can be won...</source>
+        <translation>Ein gewinnbares Spielfeld wird gebaut...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Random Board</source>
+        <translation>Zufallsspielfeld</translation>
+    </message>
+</context>
+<context>
     <name>vortan::CAboutDlg</name>
     <message>
         <source>Vortan, Version 2.3</source>
@@ -756,6 +771,54 @@ bis eine Wand oder eine andere Box sie aufhält.</translation>
         <source>Board (*.dat)</source>
         <translation>Spielfeld (*.dat)</translation>
     </message>
+    <message>
+        <source>&amp;Random Board...</source>
+        <translation>&amp;Zufallsspielfeld...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Board ID</source>
+        <translation>Spielfeld-ID &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save Board As...</source>
+        <translation>Spielfeld &amp;speichern unter...</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Vollbild</translation>
+    </message>
+    <message>
+        <source>Random Board</source>
+        <translation>Zufallsspielfeld</translation>
+    </message>
+    <message>
+        <source>No winnable board was found for %1. Please try another seed.</source>
+        <translation>Für %1 wurde kein gewinnbares Spielfeld gefunden. Bitte einen anderen Startwert versuchen.</translation>
+    </message>
+    <message>
+        <source>Copy Board ID</source>
+        <translation>Spielfeld-ID kopieren</translation>
+    </message>
+    <message>
+        <source>Only random boards have a board ID.</source>
+        <translation>Nur Zufallsspielfelder haben eine Spielfeld-ID.</translation>
+    </message>
+    <message>
+        <source>Save Board As</source>
+        <translation>Spielfeld speichern unter</translation>
+    </message>
+    <message>
+        <source>There is no board to save.</source>
+        <translation>Es gibt kein Spielfeld zum Speichern.</translation>
+    </message>
+    <message>
+        <source>The board could not be written to %1.</source>
+        <translation>Das Spielfeld konnte nicht nach %1 geschrieben werden.</translation>
+    </message>
 </context>
 <context>
     <name>vortan::COptionsDlg</name>
@@ -888,6 +951,77 @@ bis eine Wand oder eine andere Box sie aufhält.</translation>
     <message>
         <source>Reset High Scores</source>
         <translation>Highscores löschen</translation>
+    </message>
+</context>
+<context>
+    <name>vortan::CRandomBoardDlg</name>
+    <message>
+        <source>Easy</source>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Schwer</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Experte</translation>
+    </message>
+    <message>
+        <source>Best results:</source>
+        <translation>Beste Ergebnisse:</translation>
+    </message>
+    <message>
+        <source>no game won yet</source>
+        <translation>noch kein Spiel gewonnen</translation>
+    </message>
+    <message>
+        <source>%1 moves (%2), %3 s left (%4)</source>
+        <translation>%1 Züge (%2), %3 s übrig (%4)</translation>
+    </message>
+    <message>
+        <source>Random Board</source>
+        <translation>Zufallsspielfeld</translation>
+    </message>
+    <message>
+        <source>empty for a new board</source>
+        <translation>leer für ein neues Spielfeld</translation>
+    </message>
+    <message>
+        <source>&amp;Difficulty:</source>
+        <translation>&amp;Schwierigkeit:</translation>
+    </message>
+    <message>
+        <source>Board &amp;ID:</source>
+        <translation>Spielfeld-&amp;ID:</translation>
+    </message>
+    <message>
+        <source>A board ID rebuilds that board; its difficulty comes with it.</source>
+        <translation>Eine Spielfeld-ID baut genau dieses Spielfeld wieder auf; ihre Schwierigkeit bringt sie mit.</translation>
+    </message>
+    <message>
+        <source>&amp;Generate</source>
+        <translation>&amp;Erzeugen</translation>
+    </message>
+    <message>
+        <source>This is not a board ID. A board ID is a letter (E, M, H or X) and eight characters, like H-3AVB-FHFZ.</source>
+        <translation>Das ist keine Spielfeld-ID. Eine Spielfeld-ID besteht aus einem Buchstaben (E, M, H oder X) und acht Zeichen, etwa H-3AVB-FHFZ.</translation>
+    </message>
+    <message>
+        <source>This board ID has a typing mistake: its last character does not match the others. Please check it.</source>
+        <translation>Diese Spielfeld-ID enthält einen Tippfehler: Ihr letztes Zeichen passt nicht zu den übrigen. Bitte prüfen.</translation>
+    </message>
+    <message>
+        <source>This board ID comes from another version of the game (board generator %1); this version builds generator %2 boards.</source>
+        <translation>Diese Spielfeld-ID stammt aus einer anderen Version des Spiels (Spielfeldgenerator %1); diese Version baut Spielfelder des Generators %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

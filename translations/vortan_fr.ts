@@ -586,6 +586,21 @@ jusqu’à ce qu’un mur ou une autre boîte les arrête.</translation>
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>Building a board that can be won...</source>
+        <translation>Construction d&apos;un plateau gagnable...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Random Board</source>
+        <translation>Plateau aléatoire</translation>
+    </message>
+</context>
+<context>
     <name>vortan::CAboutDlg</name>
     <message>
         <source>Vortan, Version 2.3</source>
@@ -756,6 +771,54 @@ jusqu’à ce qu’un mur ou une autre boîte les arrête.</translation>
         <source>Board (*.dat)</source>
         <translation>Plateau (*.dat)</translation>
     </message>
+    <message>
+        <source>&amp;Random Board...</source>
+        <translation>Plateau &amp;aléatoire...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Board ID</source>
+        <translation>&amp;Copier l&apos;ID du plateau</translation>
+    </message>
+    <message>
+        <source>&amp;Save Board As...</source>
+        <translation>&amp;Enregistrer le plateau sous...</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Plein écran</translation>
+    </message>
+    <message>
+        <source>Random Board</source>
+        <translation>Plateau aléatoire</translation>
+    </message>
+    <message>
+        <source>No winnable board was found for %1. Please try another seed.</source>
+        <translation>Aucun plateau gagnable n&apos;a été trouvé pour %1. Essayez une autre graine.</translation>
+    </message>
+    <message>
+        <source>Copy Board ID</source>
+        <translation>Copier l&apos;ID du plateau</translation>
+    </message>
+    <message>
+        <source>Only random boards have a board ID.</source>
+        <translation>Seuls les plateaux aléatoires ont un ID.</translation>
+    </message>
+    <message>
+        <source>Save Board As</source>
+        <translation>Enregistrer le plateau sous</translation>
+    </message>
+    <message>
+        <source>There is no board to save.</source>
+        <translation>Il n&apos;y a aucun plateau à enregistrer.</translation>
+    </message>
+    <message>
+        <source>The board could not be written to %1.</source>
+        <translation>Le plateau n&apos;a pas pu être écrit dans %1.</translation>
+    </message>
 </context>
 <context>
     <name>vortan::COptionsDlg</name>
@@ -888,6 +951,77 @@ jusqu’à ce qu’un mur ou une autre boîte les arrête.</translation>
     <message>
         <source>Reset High Scores</source>
         <translation>Effacer les records</translation>
+    </message>
+</context>
+<context>
+    <name>vortan::CRandomBoardDlg</name>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Moyen</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difficile</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <source>Best results:</source>
+        <translation>Meilleurs résultats :</translation>
+    </message>
+    <message>
+        <source>no game won yet</source>
+        <translation>aucune partie gagnée</translation>
+    </message>
+    <message>
+        <source>%1 moves (%2), %3 s left (%4)</source>
+        <translation>%1 coups (%2), %3 s restantes (%4)</translation>
+    </message>
+    <message>
+        <source>Random Board</source>
+        <translation>Plateau aléatoire</translation>
+    </message>
+    <message>
+        <source>empty for a new board</source>
+        <translation>vide pour un nouveau plateau</translation>
+    </message>
+    <message>
+        <source>&amp;Difficulty:</source>
+        <translation>&amp;Difficulté :</translation>
+    </message>
+    <message>
+        <source>Board &amp;ID:</source>
+        <translation>&amp;ID du plateau :</translation>
+    </message>
+    <message>
+        <source>A board ID rebuilds that board; its difficulty comes with it.</source>
+        <translation>Un ID reconstruit ce plateau ; sa difficulté l&apos;accompagne.</translation>
+    </message>
+    <message>
+        <source>&amp;Generate</source>
+        <translation>&amp;Générer</translation>
+    </message>
+    <message>
+        <source>This is not a board ID. A board ID is a letter (E, M, H or X) and eight characters, like H-3AVB-FHFZ.</source>
+        <translation>Ce n&apos;est pas un ID de plateau. Un ID est une lettre (E, M, H ou X) et huit caractères, comme H-3AVB-FHFZ.</translation>
+    </message>
+    <message>
+        <source>This board ID has a typing mistake: its last character does not match the others. Please check it.</source>
+        <translation>Cet ID de plateau contient une faute de frappe : son dernier caractère ne correspond pas aux autres. Vérifiez-le.</translation>
+    </message>
+    <message>
+        <source>This board ID comes from another version of the game (board generator %1); this version builds generator %2 boards.</source>
+        <translation>Cet ID de plateau vient d&apos;une autre version du jeu (générateur %1) ; cette version construit des plateaux du générateur %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>

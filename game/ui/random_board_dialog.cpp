@@ -42,7 +42,8 @@ QString recordsText(const RandomRecords& records) {
                        .arg(QString::fromStdString(b.fewestMovesId))
                        .arg(b.mostTimeLeft < 0 ? 0 : b.mostTimeLeft)
                        .arg(QString::fromStdString(b.mostTimeLeftId));
-        text += QStringLiteral("\n") + difficultyText(d) + QStringLiteral(": ") + line;
+        // A difficulty and its best result, as a language writes such a pair.
+        text += QStringLiteral("\n") + CRandomBoardDlg::tr("%1: %2").arg(difficultyText(d), line);
     }
     return text;
 }

@@ -2,6 +2,8 @@
 // and the labels, buttons, group boxes and menus it shows.
 #pragma once
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QDialogButtonBox>
@@ -50,9 +52,15 @@ inline QStringList untranslatedTexts(QWidget* window) {
         if (auto* bar = qobject_cast<QMenuBar*>(w))
             for (QAction* a : bar->actions()) texts << menuTexts(a->menu());
     }
+    // A text may be one translation, or lines that are each one (a list
+    // put together from translated pieces).
+    auto linesTranslated = [](const QString& t) {
+        const QStringList lines = t.split(QLatin1Char('\n'));
+        return lines.size() > 1 && std::all_of(lines.begin(), lines.end(), isPseudoTranslated);
+    };
     QStringList left;
     for (const QString& t : texts)
-        if (!isPseudoTranslated(t)) left << t;
+        if (!isPseudoTranslated(t) && !linesTranslated(t)) left << t;
     return left;
 }
 

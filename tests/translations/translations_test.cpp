@@ -127,7 +127,8 @@ TEST_F(PseudoTranslation, EveryTextOfTheGame) {
     vortan::CMainFrame frame;
     frame.view()->clock().stop();
     look(&frame);
-    for (int id : {vortan::kCmdPlay, vortan::kCmdOptions, vortan::kCmdWebLink, vortan::kCmdAppAbout})
+    for (int id : {vortan::kCmdPlay, vortan::kCmdOptions, vortan::kCmdWebLink, vortan::kCmdAppAbout,
+                   vortan::kCmdRandomBoard, vortan::kCmdCopyBoardId, vortan::kCmdSaveBoardAs})
         throughModals(1, looker(), [&] { frame.commandAction(id)->trigger(); });
     // The demo's board (none here) has the opening message, then the demo's own.
     throughModals(2, looker(), [&] { frame.commandAction(vortan::kCmdDemo)->trigger(); });
