@@ -11,6 +11,7 @@
 #include "platform/application.h"
 #include "platform/audio/sdl_audio.h"
 #include "platform/command_line.h"
+#include "screen_composer.h"
 #include "vortan/build_info.h"
 #include "zembrik_view.h"
 
@@ -20,6 +21,8 @@ int main(int argc, char** argv) {
     int exitCode = 0;
     if (vortan::answerInfoRequest(parser, argc, argv, VORTAN_GAME_PROGRAM, exitCode)) return exitCode;
 
+    // Decoding the artwork overlaps the making of the application and the window.
+    vortan::CScreenComposer::preloadArtwork();
     QApplication app(argc, argv);
     vortan::initApplication();
     QCoreApplication::setApplicationVersion(QStringLiteral(VORTAN_VERSION));

@@ -1,5 +1,7 @@
 #include "screen_composer.h"
 
+#include "platform/picture_preload.h"
+
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
@@ -39,7 +41,7 @@ constexpr int kYourLostY = 287;
 constexpr int kSpriteColumn = 274;
 
 QImage loadSurface(const QString& resource) {
-    QImage img(resource);
+    QImage img = picturePreload::take(resource);
     if (img.isNull()) {
         // Missing artwork draws nothing useful but must not crash.
         img = QImage(kScreenWidth, kScreenHeight, QImage::Format_RGB32);
@@ -149,9 +151,23 @@ void relabelPanel(QImage& sheet, int scale) {
 
 }  // namespace
 
+void CScreenComposer::preloadArtwork() {
+    initGameArt();
+    picturePreload::start({QStringLiteral(":/game/title.png"), QStringLiteral(":/game/sprites.png")});
+}
+
+const QFont& CScreenComposer::panelFont() {
+    // Made when the panel is first lettered: finding the font is not free,
+    // and the title picture shown first needs none.
+    if (!panelFontMade_) {
+        panelFont_ = makePanelFont();
+        panelFontMade_ = true;
+    }
+    return panelFont_;
+}
+
 CScreenComposer::CScreenComposer() {
     initGameArt();
-    panelFont_ = makePanelFont();
     sheet1x_ = loadSurface(QStringLiteral(":/game/sprites.png"));
     title1x_ = loadSurface(QStringLiteral(":/game/title.png"));
     useArtworkOfScale();
@@ -330,10 +346,10 @@ QString CScreenComposer::panelValueText(std::int32_t value) {
 
 void CScreenComposer::drawPanelText(const QString& text, int x, int y) {
     QPainter p(&compose_);
-    p.setFont(panelFont_);
+    p.setFont(panelFont());
     p.setPen(QColor(255, 255, 255));
     p.setBackgroundMode(Qt::TransparentMode);
-    p.drawText(x, y + QFontMetrics(panelFont_).ascent(), text);
+    p.drawText(x, y + QFontMetrics(panelFont()).ascent(), text);
 }
 
 void CScreenComposer::drawPanelValue(std::int32_t value, int x, int y) {

@@ -22,6 +22,9 @@ constexpr int kCellPixels = 25;
 class CScreenComposer {
 public:
     CScreenComposer();
+    // Starts decoding the 1x artwork on worker threads; the program calls
+    // it first thing, so that the pictures are ready when the window is made.
+    static void preloadArtwork();
 
     // Replaces the sprite sheet and title picture (both 800 x 600), and
     // optionally their twice-as-detailed versions (1600 x 1200); without
@@ -86,7 +89,9 @@ private:
     QImage sheet1x_, title1x_, sheet2x_, title2x_;
     bool ownArtwork_ = true;
     int scale_ = 1;
+    const QFont& panelFont();
     QFont panelFont_;
+    bool panelFontMade_ = false;
     // The zone of the last move, kept white over the blue figure until the
     // board is drawn again.
     Direction lastOutlined_ = Direction::None;

@@ -1,0 +1,49 @@
+#include "picture_preload.h"
+
+#include <QThread>
+
+#include <future>
+#include <map>
+#include <mutex>
+
+namespace vortan::picturePreload {
+
+namespace {
+QImage decode(const QString& path) {
+    QImage img(path);
+    return img.isNull() ? img : img.convertToFormat(QImage::Format_RGB32);
+}
+
+std::mutex& lock() {
+    static std::mutex m;
+    return m;
+}
+std::map<QString, std::future<QImage>>& pending() {
+    static std::map<QString, std::future<QImage>> p;
+    return p;
+}
+}  // namespace
+
+void start(const QStringList& paths) {
+    // Qt takes the first thread that asks which thread it is in for the
+    // program's main thread; the decoding threads must not be first.
+    QThread::currentThread();
+    const std::lock_guard<std::mutex> guard(lock());
+    for (const QString& path : paths)
+        if (!pending().count(path)) pending()[path] = std::async(std::launch::async, decode, path);
+}
+
+QImage take(const QString& path) {
+    std::future<QImage> preloaded;
+    {
+        const std::lock_guard<std::mutex> guard(lock());
+        const auto it = pending().find(path);
+        if (it != pending().end()) {
+            preloaded = std::move(it->second);
+            pending().erase(it);
+        }
+    }
+    return preloaded.valid() ? preloaded.get() : decode(path);
+}
+
+}  // namespace vortan::picturePreload
