@@ -105,9 +105,19 @@ const PanelLabel kPanelLabels[] = {
     {QT_TRANSLATE_NOOP("vortan::CScreenComposer", "Star Box Limit"), 419, 439, 175},
 };
 
+void paintPanelLabels(QImage& sheet, int scale);
+
 // `scale`: the sheet's pixels to a 1x pixel; the letters are drawn at the
-// sheet's own resolution.
+// sheet's own resolution. Pixels are counted here, whatever device pixel
+// ratio the sheet was read with (an "@2x" file is read as ratio 2).
 void relabelPanel(QImage& sheet, int scale) {
+    const qreal ratio = sheet.devicePixelRatio();
+    sheet.setDevicePixelRatio(1);
+    paintPanelLabels(sheet, scale);
+    sheet.setDevicePixelRatio(ratio);
+}
+
+void paintPanelLabels(QImage& sheet, int scale) {
     constexpr int kPanelX = 550;      // the panel's place in the sheet
     constexpr int kLetterLeft = 26;   // where the artwork's letters start
     constexpr int kCleanRight = 236;  // inside the plate's lit rim

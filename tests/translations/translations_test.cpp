@@ -4,6 +4,8 @@
 // shows only texts that went through the translation system.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include <QTranslator>
 
 #include "designer/dialogs.h"
@@ -87,14 +89,23 @@ TEST_F(Translations, EnglishAndLanguagesWithoutTranslationKeepTheSourceTexts) {
 TEST_F(Translations, PanelLabelsAreLetteredInTheLanguage) {
     vortan::CZembrikDoc doc;
     doc.openRun();  // no board: only the panel matters
-    vortan::CScreenComposer english;
-    english.compose(doc, {});
+    auto panels = [&doc] {
+        vortan::CScreenComposer composer;
+        composer.compose(doc, {});
+        const QImage once = composer.image();
+        // The twice-detailed artwork is read as an "@2x" picture.
+        composer.setScale(2);
+        composer.compose(doc, {});
+        return std::make_pair(once, composer.image());
+    };
+    const auto english = panels();
     vortan::installTranslations(QLocale(QLocale::German));
-    vortan::CScreenComposer german;
-    german.compose(doc, {});
+    const auto german = panels();
     // The Lives row: a new label, the plate right of it untouched.
-    EXPECT_NE(english.image().copy(20, 165, 80, 30), german.image().copy(20, 165, 80, 30));
-    EXPECT_EQ(english.image().copy(200, 165, 40, 30), german.image().copy(200, 165, 40, 30));
+    EXPECT_NE(english.first.copy(20, 165, 80, 30), german.first.copy(20, 165, 80, 30));
+    EXPECT_EQ(english.first.copy(200, 165, 40, 30), german.first.copy(200, 165, 40, 30));
+    EXPECT_NE(english.second.copy(40, 330, 160, 60), german.second.copy(40, 330, 160, 60));
+    EXPECT_EQ(english.second.copy(400, 330, 80, 60), german.second.copy(400, 330, 80, 60));
 }
 
 // ---- the pseudo-translation --------------------------------------------------
