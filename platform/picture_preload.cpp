@@ -1,6 +1,6 @@
 #include "picture_preload.h"
 
-#include <QThread>
+#include <QCoreApplication>
 
 #include <future>
 #include <map>
@@ -25,9 +25,9 @@ std::map<QString, std::future<QImage>>& pending() {
 }  // namespace
 
 void start(const QStringList& paths) {
-    // Qt takes the first thread that asks which thread it is in for the
-    // program's main thread; the decoding threads must not be first.
-    QThread::currentThread();
+    // Image readers find their plugins through the application object; one
+    // still being made must not be read from another thread.
+    if (!QCoreApplication::instance()) return;
     const std::lock_guard<std::mutex> guard(lock());
     for (const QString& path : paths)
         if (!pending().count(path)) pending()[path] = std::async(std::launch::async, decode, path);

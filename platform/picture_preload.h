@@ -1,6 +1,6 @@
-// Pictures decoded on worker threads from the program's first moments, so
-// that the window does not wait for them while it is being made: whoever
-// needs one first waits only for what is left of its decoding.
+// Pictures decoded on worker threads while the window is being made, so
+// that it does not wait for them one after the other: whoever needs one
+// first waits only for what is left of its decoding.
 #pragma once
 
 #include <QImage>
@@ -9,7 +9,9 @@
 
 namespace vortan::picturePreload {
 
-// Starts decoding each picture, every one on a thread of its own.
+// Starts decoding each picture, every one on a thread of its own. Only
+// once the application object exists; before, it does nothing and `take`
+// reads the picture when asked.
 void start(const QStringList& paths);
 
 // The picture at `path` in 32-bit RGB: the preloaded one, waiting for it

@@ -21,8 +21,6 @@ int main(int argc, char** argv) {
     int exitCode = 0;
     if (vortan::answerInfoRequest(parser, argc, argv, VORTAN_GAME_PROGRAM, exitCode)) return exitCode;
 
-    // Decoding the artwork overlaps the making of the application and the window.
-    vortan::CScreenComposer::preloadArtwork();
     QApplication app(argc, argv);
     vortan::initApplication();
     QCoreApplication::setApplicationVersion(QStringLiteral(VORTAN_VERSION));
@@ -35,6 +33,9 @@ int main(int argc, char** argv) {
     std::optional<vortan::SdlAudio> audio;
     vortan::CMainFrame frame;
     vortan::AfterFirstPaint openAudio(frame.view(), [&] {
+        // The sprite sheet decodes on a thread of its own while the player
+        // looks at the title; a game started at once waits only for the rest.
+        vortan::CScreenComposer::preloadArtwork();
         audio.emplace();
         frame.view()->useAudio(*audio, audio->midi());
     });

@@ -111,6 +111,10 @@ void paintPanelLabels(QImage& sheet, int scale);
 // sheet's own resolution. Pixels are counted here, whatever device pixel
 // ratio the sheet was read with (an "@2x" file is read as ratio 2).
 void relabelPanel(QImage& sheet, int scale) {
+    const bool asDrawn = std::all_of(std::begin(kPanelLabels), std::end(kPanelLabels), [](const PanelLabel& l) {
+        return QCoreApplication::translate("vortan::CScreenComposer", l.text) == QLatin1String(l.text);
+    });
+    if (asDrawn) return;
     const qreal ratio = sheet.devicePixelRatio();
     sheet.setDevicePixelRatio(1);
     paintPanelLabels(sheet, scale);
@@ -163,7 +167,7 @@ void paintPanelLabels(QImage& sheet, int scale) {
 
 void CScreenComposer::preloadArtwork() {
     initGameArt();
-    picturePreload::start({QStringLiteral(":/game/title.png"), QStringLiteral(":/game/sprites.png")});
+    picturePreload::start({QStringLiteral(":/game/sprites.png")});
 }
 
 const QFont& CScreenComposer::panelFont() {
@@ -177,10 +181,9 @@ const QFont& CScreenComposer::panelFont() {
 }
 
 CScreenComposer::CScreenComposer() {
+    // The pictures wait until they are first drawn from: the window shows
+    // before the title is decoded, and the sprite sheet waits for a board.
     initGameArt();
-    sheet1x_ = loadSurface(QStringLiteral(":/game/sprites.png"));
-    title1x_ = loadSurface(QStringLiteral(":/game/title.png"));
-    useArtworkOfScale();
 }
 
 void CScreenComposer::setArtwork(const QImage& sheet, const QImage& title, const QImage& sheet2x,
@@ -200,34 +203,68 @@ void CScreenComposer::setScale(int scale) {
     useArtworkOfScale();
 }
 
+namespace {
+// The picture at twice the size: its own 2x artwork when it has one, else
+// the 1x picture scaled smoothly.
+QImage twiceSized(QImage twice, const QImage& once) {
+    const QSize size(kScreenWidth * 2, kScreenHeight * 2);
+    if (twice.size() != size) twice = once.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return twice.convertToFormat(QImage::Format_RGB32);
+}
+}  // namespace
+
 void CScreenComposer::useArtworkOfScale() {
+    // Taken again, at this scale, when next drawn from.
+    title_ = QImage();
+    compose_ = QImage();
+    sheet_ = QImage();
+    panelSource_ = QImage();
+}
+
+void CScreenComposer::ensureTitle() const {
+    if (!compose_.isNull()) return;
     if (scale_ == 1) {
-        sheet_ = sheet1x_;
+        if (title1x_.isNull()) title1x_ = loadSurface(QStringLiteral(":/game/title.png"));
         title_ = title1x_;
     } else {
         // Decoded only when a large window or screen asks for it, so a
         // start at 1x pays nothing for the 2x pictures.
-        const QSize size(kScreenWidth * 2, kScreenHeight * 2);
-        if (sheet2x_.isNull() && ownArtwork_) sheet2x_ = QImage(QStringLiteral(":/game/sprites@2x.png"));
         if (title2x_.isNull() && ownArtwork_) title2x_ = QImage(QStringLiteral(":/game/title@2x.png"));
-        if (sheet2x_.size() != size)
-            sheet2x_ = sheet1x_.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        if (title2x_.size() != size)
-            title2x_ = title1x_.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        sheet2x_ = sheet2x_.convertToFormat(QImage::Format_RGB32);
-        title2x_ = title2x_.convertToFormat(QImage::Format_RGB32);
-        sheet_ = sheet2x_;
+        if (title2x_.size() != QSize(kScreenWidth * 2, kScreenHeight * 2) && title1x_.isNull())
+            title1x_ = loadSurface(QStringLiteral(":/game/title.png"));
+        title2x_ = twiceSized(title2x_, title1x_);
         title_ = title2x_;
     }
-    panelSource_ = sheet_.copy();
-    relabelPanel(panelSource_, scale_);
+    // Where no board or panel is drawn, the title shows through.
     compose_ = title_.copy();
     compose_.setDevicePixelRatio(scale_);
 }
 
+QImage& CScreenComposer::canvas() {
+    ensureTitle();
+    return compose_;
+}
+
+void CScreenComposer::ensureSheet() {
+    if (!sheet_.isNull()) return;
+    if (scale_ == 1) {
+        if (sheet1x_.isNull()) sheet1x_ = loadSurface(QStringLiteral(":/game/sprites.png"));
+        sheet_ = sheet1x_;
+    } else {
+        if (sheet2x_.isNull() && ownArtwork_) sheet2x_ = QImage(QStringLiteral(":/game/sprites@2x.png"));
+        if (sheet2x_.size() != QSize(kScreenWidth * 2, kScreenHeight * 2) && sheet1x_.isNull())
+            sheet1x_ = loadSurface(QStringLiteral(":/game/sprites.png"));
+        sheet2x_ = twiceSized(sheet2x_, sheet1x_);
+        sheet_ = sheet2x_;
+    }
+    panelSource_ = sheet_.copy();
+    relabelPanel(panelSource_, scale_);
+}
+
 void CScreenComposer::blitSprite(int sx, int sy, int w, int h, int dx, int dy) {
+    ensureSheet();
     const int s = scale_;
-    copyRect(compose_, dx * s, dy * s, sheet_, sx * s, sy * s, w * s, h * s);
+    copyRect(canvas(), dx * s, dy * s, sheet_, sx * s, sy * s, w * s, h * s);
 }
 
 void CScreenComposer::compose(const CZembrikDoc& doc, const GameSettings& settings) {
@@ -236,7 +273,7 @@ void CScreenComposer::compose(const CZembrikDoc& doc, const GameSettings& settin
         drawBoard(doc, settings.graphicsStyle);
         drawStatusPanel(doc, settings);
     } else {
-        copyRect(compose_, 0, 0, title_, 0, 0, kScreenWidth * scale_, kScreenHeight * scale_);
+        copyRect(canvas(), 0, 0, title_, 0, 0, kScreenWidth * scale_, kScreenHeight * scale_);
     }
 }
 
@@ -316,7 +353,7 @@ void CScreenComposer::panelChanged(const CZembrikDoc& doc, const GameSettings& s
 }
 
 void CScreenComposer::drawMouseZones() {
-    QPainter p(&compose_);
+    QPainter p(&canvas());
     p.setPen(QPen(QColor(0, 0, 255), 1));
     const QPoint outer[] = {zonePoint(kZoneE), zonePoint(kZoneF), zonePoint(kZoneG), zonePoint(kZoneH),
                             zonePoint(kZoneE)};
@@ -338,7 +375,7 @@ void CScreenComposer::outlineZone(Direction direction) {
     case Direction::Right: a = kZoneG; b = kZoneH; c = kZoneD; d = kZoneC; break;
     case Direction::None: return;
     }
-    QPainter p(&compose_);
+    QPainter p(&canvas());
     p.setPen(QPen(QColor(255, 255, 255), 1));
     const QPoint figure[] = {zonePoint(a), zonePoint(b), zonePoint(c), zonePoint(d), zonePoint(a)};
     p.drawPolyline(figure, 5);
@@ -355,7 +392,7 @@ QString CScreenComposer::panelValueText(std::int32_t value) {
 }
 
 void CScreenComposer::drawPanelText(const QString& text, int x, int y) {
-    QPainter p(&compose_);
+    QPainter p(&canvas());
     p.setFont(panelFont());
     p.setPen(QColor(255, 255, 255));
     p.setBackgroundMode(Qt::TransparentMode);
@@ -367,7 +404,8 @@ void CScreenComposer::drawPanelValue(std::int32_t value, int x, int y) {
 }
 
 void CScreenComposer::copyPanelBackground() {
-    copyRect(compose_, 0, 0, panelSource_, 550 * scale_, 0, kPanelWidth * scale_, kScreenHeight * scale_);
+    ensureSheet();
+    copyRect(canvas(), 0, 0, panelSource_, 550 * scale_, 0, kPanelWidth * scale_, kScreenHeight * scale_);
 }
 
 void CScreenComposer::drawStatusPanel(const CZembrikDoc& doc, const GameSettings& settings) {

@@ -22,8 +22,8 @@ constexpr int kCellPixels = 25;
 class CScreenComposer {
 public:
     CScreenComposer();
-    // Starts decoding the 1x artwork on worker threads; the program calls
-    // it first thing, so that the pictures are ready when the window is made.
+    // Starts decoding the 1x sprite sheet on a worker thread; the program
+    // calls it once its window is up, before a game needs the sheet.
     static void preloadArtwork();
 
     // Replaces the sprite sheet and title picture (both 800 x 600), and
@@ -33,7 +33,10 @@ public:
                     const QImage& title2x = {});
     // The picture in 800 x 600 logical pixels, with `scale` device pixels to
     // each (its device pixel ratio).
-    const QImage& image() const { return compose_; }
+    const QImage& image() const {
+        ensureTitle();
+        return compose_;
+    }
 
     // Draws from now on at 1 or 2 device pixels per picture pixel (other
     // values are clamped); the picture then starts as the title and needs
@@ -78,15 +81,23 @@ private:
     void blitSprite(int sx, int sy, int w, int h, int dx, int dy);
     void drawMouseZones();
     void useArtworkOfScale();
+    // The sprite sheet and the panel's source at the current scale, made
+    // when first drawn from.
+    void ensureSheet();
+    // The title at the current scale, and the picture started from it.
+    void ensureTitle() const;
+    QImage& canvas();
 
     // The sprite sheet and the panel background are separate surfaces, as
     // the painter and the panel read them.
     QImage sheet_;
     QImage panelSource_;
-    QImage compose_;
-    QImage title_;
+    // Made from the title when first drawn on or shown.
+    mutable QImage compose_;
+    mutable QImage title_;
     // The artwork of each scale; the 2x pair is loaded or derived when first needed.
-    QImage sheet1x_, title1x_, sheet2x_, title2x_;
+    QImage sheet1x_, sheet2x_;
+    mutable QImage title1x_, title2x_;
     bool ownArtwork_ = true;
     int scale_ = 1;
     const QFont& panelFont();

@@ -5,10 +5,12 @@
 #include <QTemporaryDir>
 
 #include "platform/picture_preload.h"
+#include "tests/support/modal_answerer.h"
 
 using namespace vortan;
 
 TEST(PicturePreload, HandsOutEachPictureOnceAsItIsOnDiskAndReadsTheRestOnTheSpot) {
+    vortan::testing::testApp();  // threads only once the application exists
     QTemporaryDir dir;
     const QString path = dir.filePath("p.png");
     QImage made(30, 20, QImage::Format_ARGB32);
