@@ -22,6 +22,9 @@ int main(int argc, char** argv) {
     if (vortan::answerInfoRequest(parser, argc, argv, VORTAN_GAME_PROGRAM, exitCode)) return exitCode;
 
     QApplication app(argc, argv);
+    // The title picture decodes on a thread of its own while the window is
+    // made, ready for the first paint.
+    vortan::CScreenComposer::preloadTitle();
     vortan::initApplication();
     QCoreApplication::setApplicationVersion(QStringLiteral(VORTAN_VERSION));
     // Ties the window to its desktop entry: icon and name on Wayland.

@@ -165,6 +165,11 @@ void paintPanelLabels(QImage& sheet, int scale) {
 
 }  // namespace
 
+void CScreenComposer::preloadTitle() {
+    initGameArt();
+    picturePreload::start({QStringLiteral(":/game/title.png")});
+}
+
 void CScreenComposer::preloadArtwork() {
     initGameArt();
     picturePreload::start({QStringLiteral(":/game/sprites.png")});

@@ -25,6 +25,8 @@ public:
     // Starts decoding the 1x sprite sheet on a worker thread; the program
     // calls it once its window is up, before a game needs the sheet.
     static void preloadArtwork();
+    // The same for the 1x title, which the first paint shows.
+    static void preloadTitle();
 
     // Replaces the sprite sheet and title picture (both 800 x 600), and
     // optionally their twice-as-detailed versions (1600 x 1200); without
