@@ -226,20 +226,23 @@ void CScreenComposer::useArtworkOfScale() {
     panelSource_ = QImage();
 }
 
+QImage CScreenComposer::pictureAtScale(QImage& once, QImage& twice, const QString& oncePath,
+                                       const QString& twicePath) const {
+    if (scale_ == 1) {
+        if (once.isNull()) once = loadSurface(oncePath);
+        return once;
+    }
+    // Decoded only when a large window or screen asks for it, so a start at
+    // 1x pays nothing for the 2x pictures.
+    if (twice.isNull() && ownArtwork_) twice = QImage(twicePath);
+    if (twice.size() != QSize(kScreenWidth * 2, kScreenHeight * 2) && once.isNull()) once = loadSurface(oncePath);
+    twice = twiceSized(twice, once);
+    return twice;
+}
+
 void CScreenComposer::ensureTitle() const {
     if (!compose_.isNull()) return;
-    if (scale_ == 1) {
-        if (title1x_.isNull()) title1x_ = loadSurface(QStringLiteral(":/game/title.png"));
-        title_ = title1x_;
-    } else {
-        // Decoded only when a large window or screen asks for it, so a
-        // start at 1x pays nothing for the 2x pictures.
-        if (title2x_.isNull() && ownArtwork_) title2x_ = QImage(QStringLiteral(":/game/title@2x.png"));
-        if (title2x_.size() != QSize(kScreenWidth * 2, kScreenHeight * 2) && title1x_.isNull())
-            title1x_ = loadSurface(QStringLiteral(":/game/title.png"));
-        title2x_ = twiceSized(title2x_, title1x_);
-        title_ = title2x_;
-    }
+    title_ = pictureAtScale(title1x_, title2x_, QStringLiteral(":/game/title.png"), QStringLiteral(":/game/title@2x.png"));
     // Where no board or panel is drawn, the title shows through.
     compose_ = title_.copy();
     compose_.setDevicePixelRatio(scale_);
@@ -252,16 +255,8 @@ QImage& CScreenComposer::canvas() {
 
 void CScreenComposer::ensureSheet() {
     if (!sheet_.isNull()) return;
-    if (scale_ == 1) {
-        if (sheet1x_.isNull()) sheet1x_ = loadSurface(QStringLiteral(":/game/sprites.png"));
-        sheet_ = sheet1x_;
-    } else {
-        if (sheet2x_.isNull() && ownArtwork_) sheet2x_ = QImage(QStringLiteral(":/game/sprites@2x.png"));
-        if (sheet2x_.size() != QSize(kScreenWidth * 2, kScreenHeight * 2) && sheet1x_.isNull())
-            sheet1x_ = loadSurface(QStringLiteral(":/game/sprites.png"));
-        sheet2x_ = twiceSized(sheet2x_, sheet1x_);
-        sheet_ = sheet2x_;
-    }
+    sheet_ = pictureAtScale(sheet1x_, sheet2x_, QStringLiteral(":/game/sprites.png"),
+                            QStringLiteral(":/game/sprites@2x.png"));
     panelSource_ = sheet_.copy();
     relabelPanel(panelSource_, scale_);
 }

@@ -88,6 +88,10 @@ private:
     void ensureSheet();
     // The title at the current scale, and the picture started from it.
     void ensureTitle() const;
+    // A picture at the current scale: the 1x one, or the 2x one (its own
+    // artwork when there is one, else the 1x picture scaled smoothly), each
+    // read when first needed.
+    QImage pictureAtScale(QImage& once, QImage& twice, const QString& oncePath, const QString& twicePath) const;
     QImage& canvas();
 
     // The sprite sheet and the panel background are separate surfaces, as
