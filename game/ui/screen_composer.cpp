@@ -257,7 +257,9 @@ void CScreenComposer::ensureSheet() {
     if (!sheet_.isNull()) return;
     sheet_ = pictureAtScale(sheet1x_, sheet2x_, QStringLiteral(":/game/sprites.png"),
                             QStringLiteral(":/game/sprites@2x.png"));
-    panelSource_ = sheet_.copy();
+    // Shared with the sheet until a translation letters the panel anew:
+    // the painter then gives the panel a copy of its own.
+    panelSource_ = sheet_;
     relabelPanel(panelSource_, scale_);
 }
 
