@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
@@ -25,8 +26,9 @@ namespace vortan::testing {
 
 struct ShownBox {
     QString title;
-    QString text;
+    QString text;  // a message box's text, or the labels of a dialog joined by '|'
     QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString name;  // the window's object name
 };
 
 class ModalAnswerer : public QObject {
@@ -53,10 +55,28 @@ public:
                 static_cast<QDialog*>(w)->reject();
                 return;
             }
-            shown.push_back(ShownBox{mb->windowTitle(), mb->text(), mb->icon()});
+            shown.push_back(ShownBox{mb->windowTitle(), mb->text(), mb->icon(), mb->objectName()});
             boxes.push_back(mb->windowTitle() + QStringLiteral(" | ") + mb->text());
             if (QAbstractButton* b = mb->button(button)) b->click();
             else mb->reject();
+        });
+    }
+
+    // Records any modal window, message box or dialog, and accepts it.
+    ModalAnswerer& accept() {
+        return then([this](QWidget* w) {
+            ShownBox seen{w->windowTitle(), {}, QMessageBox::NoIcon, w->objectName()};
+            if (auto* mb = qobject_cast<QMessageBox*>(w)) {
+                seen.text = mb->text();
+                seen.icon = mb->icon();
+            } else {
+                QStringList lines;
+                for (QLabel* l : w->findChildren<QLabel*>()) lines << l->text();
+                seen.text = lines.join('|');
+            }
+            shown.push_back(seen);
+            if (auto* d = qobject_cast<QDialog*>(w)) d->accept();
+            else w->close();
         });
     }
 

@@ -1,24 +1,15 @@
 #include "ui_test_support.h"
 
-#include <QApplication>
-#include <QDialog>
 #include <QDir>
-#include <QLabel>
-#include <QMessageBox>
-#include <QTimer>
-#include <memory>
 
 #include "board/board_file.h"
 #include "game/ui/zembrik_view.h"
+#include "tests/support/modal_answerer.h"
 
 namespace uitest {
 
 void ensureApp() {
-    if (QApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "game_ui_test";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
+    vortan::testing::testApp();
     QCoreApplication::setApplicationName(QStringLiteral("vortan"));
 }
 
@@ -80,36 +71,6 @@ void prepareView(vortan::CZembrikView& view) {
     view.setAnimationWaits(false);
     // Ticks come from the tests, not from the clock.
     view.clock().stop();
-}
-
-void answerNextModal(std::function<void(QWidget*)> answer) {
-    auto* poll = new QTimer;
-    auto shared = std::make_shared<std::function<void(QWidget*)>>(std::move(answer));
-    QObject::connect(poll, &QTimer::timeout, [poll, shared] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal) return;
-        poll->stop();
-        poll->deleteLater();
-        (*shared)(modal);
-    });
-    poll->start(20);
-}
-
-void acceptNextModal(QString* text, QString* objectName) {
-    answerNextModal([text, objectName](QWidget* w) {
-        if (objectName) *objectName = w->objectName();
-        if (text) {
-            if (auto* box = qobject_cast<QMessageBox*>(w)) {
-                *text = box->text();
-            } else {
-                QStringList lines;
-                for (QLabel* l : w->findChildren<QLabel*>()) lines << l->text();
-                *text = lines.join('|');
-            }
-        }
-        if (auto* dlg = qobject_cast<QDialog*>(w)) dlg->accept();
-        else w->close();
-    });
 }
 
 bool isWhite(QRgb c) { return qRed(c) == 255 && qGreen(c) == 255 && qBlue(c) == 255; }

@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QPoint>
 #include <QString>
-#include <functional>
 
 #include "board/board_definition.h"
 
@@ -36,11 +35,6 @@ QString testHome();
 
 // A view with coded artwork and no animation pauses.
 void prepareView(vortan::CZembrikView& view);
-
-// Runs `answer` on the modal widget that comes up next (checked every 20 ms).
-void answerNextModal(std::function<void(QWidget*)> answer);
-// Closes the next modal widget; stores its text and title when asked.
-void acceptNextModal(QString* text = nullptr, QString* objectName = nullptr);
 
 bool isWhite(QRgb c);
 bool isBlue(QRgb c);
