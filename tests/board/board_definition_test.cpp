@@ -5,29 +5,6 @@
 
 using namespace vortan;
 
-TEST(BoardDefinition, NewBoardHasBlueBorderWhiteInteriorAndNoBoxes) {
-    BoardDefinition b;
-    int blue = 0, white = 0;
-    for (int x = 0; x < kGridSize; ++x)
-        for (int y = 0; y < kGridSize; ++y) {
-            const BoardCell& c = b.Cell(x, y);
-            EXPECT_EQ(c.box, BoxCode::Empty);
-            EXPECT_EQ(c.number, 0u);
-            if (c.region == RegionCode::Blue) {
-                ++blue;
-                EXPECT_TRUE(BoardDefinition::isBorder(x, y)) << x << "," << y;
-            }
-            if (c.region == RegionCode::White) ++white;
-        }
-    EXPECT_EQ(blue, 84);
-    EXPECT_EQ(white, 400);
-    EXPECT_EQ(b.versionTag, "Version 1");
-    EXPECT_EQ(b.gameName, "Game");
-    EXPECT_EQ(b.openingMessage, "Have Fun!");
-    const std::uint32_t expected[13] = {22, 22, 0, 0, 150, 250, 60, 60, 1, 50, 60, 0, 0};
-    for (int i = 0; i < 13; ++i) EXPECT_EQ(b.value(i), expected[i]) << BoardDefinition::valueName(i);
-}
-
 TEST(BoardDefinition, ClearCellsWhitensEverythingButKeepsTextsAndValues) {
     BoardDefinition b;
     b.gameName = "Keep";
@@ -61,24 +38,6 @@ TEST(BoardDefinition, CountsAndNumberQueries) {
     // A number on a cell without a Number box still counts as used.
     b.Cell(10, 10).number = 4;
     EXPECT_TRUE(b.IsNumberUsed(4));
-}
-
-TEST(BoardDefinition, RegionTableAndNames) {
-    EXPECT_TRUE(regionAdmits(RegionCode::Yellow, BoxCode::Your));
-    EXPECT_FALSE(regionAdmits(RegionCode::Blue, BoxCode::Free));
-    EXPECT_TRUE(regionAdmits(RegionCode::Blue, BoxCode::Empty));
-    EXPECT_FALSE(regionAdmits(RegionCode::Red, BoxCode::Your));
-    EXPECT_TRUE(regionAdmits(RegionCode::Red, BoxCode::Exception));
-    EXPECT_TRUE(regionAdmits(RegionCode::Green, BoxCode::Exception));
-    EXPECT_FALSE(regionAdmits(RegionCode::Green, BoxCode::Star));
-    EXPECT_FALSE(regionAdmits(RegionCode::Orange, BoxCode::Exception));
-    EXPECT_TRUE(regionAdmits(RegionCode::Orange, BoxCode::Hot));
-    EXPECT_FALSE(regionAdmits(static_cast<RegionCode>(6), BoxCode::Empty));
-    EXPECT_FALSE(regionAdmits(RegionCode::Yellow, static_cast<BoxCode>(10)));
-    EXPECT_STREQ(boxName(9), "Exception");
-    EXPECT_EQ(boxName(10), nullptr);
-    EXPECT_STREQ(numberName(0), "NA");
-    EXPECT_EQ(regionName(6), nullptr);
 }
 
 TEST(BoardDrawing, ReadsAndDrawsTheSameCells) {

@@ -29,12 +29,6 @@ std::string slurp(const fs::path& p) {
 }
 }  // namespace
 
-TEST(FileIo, MakeNumberedName) {
-    EXPECT_EQ(MakeNumberedName("HIScore", 0, ".dat"), "HIScore0.dat");
-    EXPECT_EQ(MakeNumberedName("alvor", 120, ".dat"), "alvor120.dat");
-    EXPECT_EQ(MakeNumberedName("x", -7, ""), "x-7");
-}
-
 TEST(FileIo, AtomicWriteReplacesOnlyWhenComplete) {
     const fs::path dir = tempFolder("atomic");
     const fs::path file = dir / "board.dat";

@@ -13,20 +13,6 @@ TEST(Catalogue, BoardFileNames) {
     EXPECT_EQ(boardFileName(9, 0, 0), "fennow1.dat");
 }
 
-TEST(Catalogue, VersionsAndLabels) {
-    EXPECT_STREQ(versionInfo(0).radioText, "Alvor (average)");
-    EXPECT_STREQ(versionInfo(1).radioText, "Brenno(moderate)");
-    EXPECT_TRUE(versionInfo(1).enabled);
-    EXPECT_FALSE(versionInfo(2).enabled);
-    EXPECT_EQ(versionInfo(4).radioId, 1138);
-    EXPECT_EQ(versionInfo(5).radioId, 1137);
-    EXPECT_EQ(seriesLabelsOf(0)[3], "Maze");
-    EXPECT_EQ(seriesLabelsOf(1)[11], "Mirrors");
-    EXPECT_EQ(seriesLabelsOf(3)[0], "Dovrin 1");
-    EXPECT_EQ(seriesLabelsOf(5)[11], "Fennow 12");
-    EXPECT_EQ(seriesLabelsOf(-3)[0], "Fennow 1");
-}
-
 TEST(PlayGameDialog, SeriesRememberTheirGame) {
     PlayGameModel m;
     m.onOpen();

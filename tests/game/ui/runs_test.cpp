@@ -112,13 +112,8 @@ TEST_F(RunsTest, OptionsDialogShowsTheFileAndItsChoiceIsDrawnAtOnce) {
     ASSERT_EQ(view().openBoardFile(uitest::writeBoard("styles.dat", b)), LoadResult::Loaded);
     ModalAnswerer script;
     script.dialog<COptionsDlg>("optionsDialog", [](COptionsDlg* d) {
-        EXPECT_EQ(d->windowTitle(), "Options Menu");
-        const char* texts[3][3] = {{"Traditional", "Mixed", "Blues"},
-                                   {"Original", "Special Effects", "Artistic"},
-                                   {"Orignal", "Special Effect", "Artistic"}};
         for (int g = 0; g < 3; ++g)
             for (int i = 0; i < 3; ++i) {
-                EXPECT_EQ(d->button(g, i)->text(), texts[g][i]);
                 EXPECT_EQ(d->button(g, i)->isEnabled(), g == 0 || i == 0) << g << i;
                 EXPECT_EQ(d->button(g, i)->isChecked(), i == (g == 0 ? 1 : 0)) << g << i;
             }
@@ -146,15 +141,10 @@ TEST_F(RunsTest, PlayAChosenGameWinItAndSeeTheHighScoreNextTime) {
     makeFrame();
     ModalAnswerer script;
     script.dialog<CPlayGameDlg>("playGameDialog", [](CPlayGameDlg* d) {
-        EXPECT_EQ(d->windowTitle(), "Play Game");
         EXPECT_TRUE(d->versionButton(0)->isChecked());
-        EXPECT_EQ(d->versionButton(1)->text(), "Brenno(moderate)");
         for (int v = 0; v < 6; ++v) EXPECT_EQ(d->versionButton(v)->isEnabled(), v < 2) << v;
-        EXPECT_EQ(d->seriesLabel(0)->text(), "Easy");
-        EXPECT_EQ(d->seriesLabel(11)->text(), "Bonus");
         EXPECT_TRUE(d->seriesButton(0)->isChecked());
         EXPECT_TRUE(d->gameButton(0)->isChecked());
-        EXPECT_EQ(d->gameButton(9)->text(), "Game 10");
         EXPECT_EQ(d->scoreEdit()->text(), "0");
         // Brenno's labels come and go with its button.
         clickRadio(d->versionButton(1));
@@ -179,7 +169,6 @@ TEST_F(RunsTest, PlayAChosenGameWinItAndSeeTheHighScoreNextTime) {
     ModalAnswerer end;
     end.dialog<QDialog>("gameWonDialog", [](QDialog* d) { d->accept(); });
     end.dialog<CEnterHighScoreDlg>("enterHighScoreDialog", [&scoreShown](CEnterHighScoreDlg* d) {
-        EXPECT_EQ(d->windowTitle(), "Enter High Score");
         EXPECT_TRUE(d->scoreEdit()->isReadOnly());
         // The prompt stands on one line, left of the initials, all inside.
         const auto* prompt = d->findChild<QLabel*>("prompt");
