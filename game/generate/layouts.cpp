@@ -1,5 +1,7 @@
 #include "layouts.h"
 
+#include "board/board_drawing.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -277,11 +279,12 @@ void layoutShapes(Canvas& c, Rng& rng) {
     scatterWalls(c, rng, rng.range(2, 5), 2);
 }
 
-// Little pictures in regions: the picture is part of the board.
+// Little pictures in regions, drawn in the board's text form: the picture is
+// part of the board.
 void layoutPicture(Canvas& c, Rng& rng) {
     static const char* const pictures[][9] = {
         // a house: Orange roof, White walls, a Green door
-        {"....o....", "...ooo...", "..ooooo..", ".ooooooo.", "..w,w,w..", "..,,,,,..", "..,,g,,..",
+        {"....o....", "...ooo...", "..ooooo..", ".ooooooo.", "..#,#,#..", "..,,,,,..", "..,,g,,..",
          "..,,g,,..", "........."},
         // a tree: Green crown, Orange trunk
         {"...ggg...", "..ggggg..", ".ggggggg.", ".ggggggg.", "..ggggg..", "....o....", "....o....",
@@ -300,17 +303,8 @@ void layoutPicture(Canvas& c, Rng& rng) {
     const int ox = rng.range(kLo, kHi - size + 1), oy = rng.range(kLo, kHi - size + 1);
     for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x) {
-            const char ch = pictures[pic][y / scale][x / scale];
-            RegionCode r = RegionCode::Yellow;
-            switch (ch) {
-            case 'o': r = RegionCode::Orange; break;
-            case 'g': r = RegionCode::Green; break;
-            case ',': r = RegionCode::White; break;
-            case 'w': r = RegionCode::Blue; break;
-            case '#': r = RegionCode::Blue; break;
-            default: continue;
-            }
-            c.set(ox + x, oy + y, r);
+            BoardCell cell;
+            if (cellFromChar(pictures[pic][y / scale][x / scale], cell)) c.set(ox + x, oy + y, cell.region);
         }
     scatterWalls(c, rng, rng.range(3, 6), 3);
 }
