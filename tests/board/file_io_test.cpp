@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
 #include <signal.h>
 #include <sys/wait.h>
@@ -10,27 +8,16 @@
 
 #include "board/board_file.h"
 #include "board/file_io.h"
+#include "tests/support/test_folder.h"
 
 using namespace vortan;
 namespace fs = std::filesystem;
 
-namespace {
-fs::path tempFolder(const char* name) {
-    const char* home = std::getenv("VORTAN_HOME");
-    fs::path p = fs::path(home ? home : fs::temp_directory_path().string()) / name;
-    fs::remove_all(p);
-    fs::create_directories(p);
-    return p;
-}
-std::string slurp(const fs::path& p) {
-    std::string s;
-    readFileBytes(p.string(), s);
-    return s;
-}
-}  // namespace
+using vortan::testing::slurp;
+using vortan::testing::testFolder;
 
 TEST(FileIo, AtomicWriteReplacesOnlyWhenComplete) {
-    const fs::path dir = tempFolder("atomic");
+    const fs::path dir = testFolder("atomic");
     const fs::path file = dir / "board.dat";
     ASSERT_TRUE(writeFileAtomically(file.string(), "old contents"));
     EXPECT_EQ(slurp(file), "old contents");
@@ -51,7 +38,7 @@ TEST(FileIo, AtomicWriteReplacesOnlyWhenComplete) {
 }
 
 TEST(FileIo, BoardFilesThroughTheFileHelpers) {
-    const fs::path dir = tempFolder("boards");
+    const fs::path dir = testFolder("boards");
     BoardDefinition b;
     b.gameName = "On disk";
     ASSERT_TRUE(WriteBoardFile((dir / "a.dat").string(), b));
@@ -66,7 +53,7 @@ TEST(FileIo, BoardFilesThroughTheFileHelpers) {
 }
 
 TEST(FileIo, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewFileWhole) {
-    const fs::path dir = tempFolder("killed");
+    const fs::path dir = testFolder("killed");
     const fs::path file = dir / "HIScore0.dat";
     const std::string oldBytes(360, '\0');
     const std::string newBytes(400000, 'x');  // big enough to be caught half-way

@@ -1,26 +1,18 @@
-// Whole files as bytes, for tests that write damaged files and compare what
-// a program left on disk.
+// Whole files named by QString as bytes, for the window tests that write
+// damaged files and compare what a program left on disk.
 #pragma once
 
 #include <QFile>
 #include <QString>
 
-#include <fstream>
-#include <string>
-
-#include "board/file_io.h"
+#include "tests/support/test_folder.h"
 
 namespace vortan::testing {
 
-inline std::string readBytes(const QString& path) {
-    std::string bytes;
-    readFileBytes(QFile::encodeName(path).toStdString(), bytes);
-    return bytes;
-}
+inline std::string readBytes(const QString& path) { return slurp(QFile::encodeName(path).toStdString()); }
 
 inline void writeBytes(const QString& path, const std::string& bytes) {
-    std::ofstream out(QFile::encodeName(path).toStdString(), std::ios::binary);
-    out << bytes;
+    spit(QFile::encodeName(path).toStdString(), bytes);
 }
 
 }  // namespace vortan::testing

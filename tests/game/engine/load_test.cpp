@@ -1,27 +1,21 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
 #include "board/file_io.h"
 #include "test_boards.h"
+#include "tests/support/test_folder.h"
 
 using namespace vortan;
 using namespace vortan::test;
 namespace fs = std::filesystem;
 
 namespace {
-std::string folder() {
-    const char* home = std::getenv("VORTAN_HOME");
-    fs::path p = fs::path(home ? home : fs::temp_directory_path().string()) / "load";
-    fs::create_directories(p);
-    return p.string();
-}
+std::string folder() { return vortan::testing::testFolder("load", false).string(); }
 std::string writeBytes(const std::string& name, const std::string& bytes) {
     const std::string path = folder() + "/" + name;
-    std::ofstream(path, std::ios::binary) << bytes;
+    vortan::testing::spit(path, bytes);
     return path;
 }
 }  // namespace

@@ -1,20 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "board/file_io.h"
 #include "random_records.h"
+#include "tests/support/test_folder.h"
 
 using namespace vortan;
 namespace fs = std::filesystem;
 
 namespace {
 std::string recordsPath() {
-    const char* home = std::getenv("VORTAN_HOME");
-    const fs::path dir = fs::path(home ? home : fs::temp_directory_path().string()) / "random-records";
-    fs::create_directories(dir);
-    return (dir / RandomRecords::kFileName).string();
+    return (vortan::testing::testFolder("random-records", false) / RandomRecords::kFileName).string();
 }
 }  // namespace
 

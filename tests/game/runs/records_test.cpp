@@ -1,28 +1,19 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
 #include "board/file_io.h"
 #include "records.h"
+#include "tests/support/test_folder.h"
 
 using namespace vortan;
 namespace fs = std::filesystem;
 
+using vortan::testing::slurp;
+using vortan::testing::spit;
+
 namespace {
-std::string file(const std::string& name) {
-    const char* home = std::getenv("VORTAN_HOME");
-    fs::path dir = fs::path(home ? home : fs::temp_directory_path().string()) / "records";
-    fs::create_directories(dir);
-    return (dir / name).string();
-}
-std::string slurp(const std::string& p) {
-    std::string s;
-    readFileBytes(p, s);
-    return s;
-}
-void spit(const std::string& p, const std::string& bytes) { std::ofstream(p, std::ios::binary) << bytes; }
+std::string file(const std::string& name) { return (vortan::testing::testFolder("records", false) / name).string(); }
 }  // namespace
 
 TEST(Options, TwentyFourLittleEndianBytes) {

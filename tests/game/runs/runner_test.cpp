@@ -1,18 +1,18 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
 #include "board/board_file.h"
 #include "board/file_io.h"
 #include "game/engine/recording_effects.h"
 #include "demo_text.h"
 #include "game_runner.h"
+#include "tests/support/test_folder.h"
 
 using namespace vortan;
 using ::testing::ElementsAre;
+using vortan::testing::testFolder;
 namespace fs = std::filesystem;
 
 namespace {
@@ -76,19 +76,9 @@ struct Run : ::testing::Test {
     FakeWindows win{fx.log};
     GameRunner runner{doc, rules, fx, win, [this](const std::string& name, bool) { return (dir / name).string(); }};
 
-    void SetUp() override {
-        const char* home = std::getenv("VORTAN_HOME");
-        dir = fs::path(home ? home : fs::temp_directory_path().string()) /
-              ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
+    void SetUp() override { dir = testFolder(::testing::UnitTest::GetInstance()->current_test_info()->name()); }
     std::string at(const std::string& name) const { return (dir / name).string(); }
-    std::string slurp(const std::string& name) const {
-        std::string s;
-        readFileBytes(at(name), s);
-        return s;
-    }
+    std::string slurp(const std::string& name) const { return vortan::testing::slurp(at(name)); }
     // A board whose first Up takes its only Star box.
     void writeBoard(const std::string& name, const std::string& message, std::uint32_t timeLimit = 100) {
         BoardDefinition b;
