@@ -144,8 +144,9 @@ TEST_F(ViewTest, AnimationFramesAdvancePerMoveAndStopWhenOff) {
     EXPECT_EQ(shownAt(7, 20, 4, 4), QPoint(289, 120)); // dim 4
     for (int i = 0; i < 5; ++i) view->boardMoved(Direction::None);
     EXPECT_EQ(view->composer().animFrame, 0);  // wraps after frame 5
-    view->OnAnimation();
     view->boardMoved(Direction::None);
+    // Switched off in the middle of a cycle: back to the first frame.
+    view->OnAnimation();
     view->boardMoved(Direction::None);
     view->composer().drawBoard(doc, view->rules().settings.graphicsStyle);
     EXPECT_EQ(view->composer().animFrame, 0);
@@ -377,6 +378,7 @@ TEST_F(ViewTest, HitAnimationShowsEachFrame) {
     // Six frames, each presented; then the resting sprite on the hot cell.
     const int hit = indexOf("hit 20 10");
     ASSERT_GE(hit, 0);
+    ASSERT_GE(trace.size(), static_cast<std::size_t>(hit + 8));
     for (int k = 1; k <= 6; ++k) EXPECT_EQ(trace[hit + k], "present");
     EXPECT_EQ(trace[hit + 7], "resting 20 10");
     EXPECT_EQ(shownAt(20, 10, 2, 2), QPoint(274, 329));
