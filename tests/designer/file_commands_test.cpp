@@ -3,14 +3,12 @@
 // recent-file list, with a host that answers at once instead of dialogs.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <deque>
-#include <fstream>
 #include <sstream>
 
 #include "board/board_file.h"
@@ -34,25 +32,23 @@ struct ScriptedHost : FileHost {
     QStringList questions, messages;
     std::vector<PathQuestion> pathQuestions;
 
+    template <typename T>
+    static T next(std::deque<T>& queue, const char* what, T none) {
+        if (queue.empty()) {
+            ADD_FAILURE() << "unexpected " << what;
+            return none;
+        }
+        const T front = queue.front();
+        queue.pop_front();
+        return front;
+    }
     Answer askSaveChanges(const QString& question) override {
         questions << question;
-        if (answers.empty()) {
-            ADD_FAILURE() << "unexpected save question";
-            return Answer::Cancel;
-        }
-        const Answer a = answers.front();
-        answers.pop_front();
-        return a;
+        return next(answers, "save question", Answer::Cancel);
     }
     QString askPath(const PathQuestion& question) override {
         pathQuestions.push_back(question);
-        if (paths.empty()) {
-            ADD_FAILURE() << "unexpected file dialog";
-            return QString();
-        }
-        const QString p = paths.front();
-        paths.pop_front();
-        return p;
+        return next(paths, "file dialog", QString());
     }
     void fileMessage(const QString& text) override { messages << text; }
 };
@@ -84,45 +80,38 @@ protected:
 };
 
 TEST_F(FileCommands, TheSaveQuestionGoesOnStopsOrSavesFirst) {
+    using A = FileHost::Answer;
     doc.OnFileNew();  // unmodified: no question
     EXPECT_TRUE(host.questions.isEmpty());
 
+    // Cancel stops New and Exit; No drops the edits.
     edit("Kept");
-    host.answers = {FileHost::Answer::Cancel};
+    host.answers = {A::Cancel, A::Cancel, A::No};
     doc.OnFileNew();
-    EXPECT_EQ(host.questions.value(0), "Save changes to untitled.dat?");
-    EXPECT_EQ(doc.board().gameName, "Kept");
-    host.answers = {FileHost::Answer::Cancel};
     EXPECT_FALSE(doc.SaveModified());  // as Exit asks
-
-    host.answers = {FileHost::Answer::No};
+    EXPECT_EQ(doc.board().gameName, "Kept");
+    EXPECT_EQ(host.questions.value(0), "Save changes to untitled.dat?");
     doc.OnFileNew();
     EXPECT_EQ(doc.board().gameName, "Game");
     EXPECT_FALSE(doc.IsModified());
 
-    // Yes on a board without a file asks where, saves, and New goes on.
+    // Yes on a board without a file asks where: a cancelled dialog abandons
+    // the command, a chosen file is saved and New goes on.
     edit("Saved");
-    host.answers = {FileHost::Answer::Yes};
-    host.paths = {at("fromquestion.dat")};
+    host.answers = {A::Yes, A::Yes};
+    host.paths = {QString(), at("fromquestion.dat")};
     doc.OnFileNew();
-    ASSERT_EQ(host.pathQuestions.size(), 1u);
-    EXPECT_TRUE(host.pathQuestions[0].save);
+    EXPECT_EQ(doc.board().gameName, "Saved");
+    doc.OnFileNew();
+    EXPECT_TRUE(host.pathQuestions.at(1).save);
     EXPECT_EQ(savedName(at("fromquestion.dat")), "Saved");
     EXPECT_EQ(doc.board().gameName, "Game");
-
-    // A cancelled file dialog abandons the command.
-    edit("Again");
-    host.answers = {FileHost::Answer::Yes};
-    host.paths = {QString()};
-    doc.OnFileNew();
-    EXPECT_EQ(doc.board().gameName, "Again");
 
     // With a file of its own the question names it and Yes saves there
     // without a dialog; Open asks the same before reading another file.
     ASSERT_TRUE(doc.openPath(at("fromquestion.dat")));
     edit("Named");
-    host.answers = {FileHost::Answer::Yes, FileHost::Answer::Cancel};
-    host.paths = {};
+    host.answers = {A::Yes, A::Cancel};
     EXPECT_TRUE(doc.SaveModified());
     EXPECT_EQ(host.questions.back(), "Save changes to fromquestion.dat?");
     EXPECT_EQ(savedName(at("fromquestion.dat")), "Named");
@@ -134,16 +123,11 @@ TEST_F(FileCommands, TheSaveQuestionGoesOnStopsOrSavesFirst) {
 }
 
 TEST_F(FileCommands, SaveAsNamesTheFileThenSaveWritesWithoutAsking) {
-    std::vector<QString> names;
-    QObject::connect(&doc, &CQuorvel1Doc::fileNameChanged, [&](const QString& n) { names.push_back(n); });
     host.paths = {at("first.dat")};
     EXPECT_TRUE(doc.OnFileSave());  // a new board has no file yet
     ASSERT_EQ(host.pathQuestions.size(), 1u);
     EXPECT_TRUE(host.pathQuestions[0].selected.isEmpty());
-    EXPECT_EQ(readBytes(at("first.dat")).size(), 2955u);
     EXPECT_EQ(doc.fileName(), at("first.dat"));
-    EXPECT_EQ(names, std::vector<QString>{at("first.dat")});
-    EXPECT_FALSE(doc.IsModified());
 
     edit("Second");
     EXPECT_TRUE(doc.OnFileSave());
@@ -189,11 +173,8 @@ TEST_F(FileCommands, GoodDamagedHostileAndEmptyFiles) {
 
     host.paths = {at("good.dat")};
     doc.OnFileOpen();
-    EXPECT_FALSE(host.pathQuestions.at(0).save);
     EXPECT_EQ(doc.board().gameName, "Opened");
-    EXPECT_EQ(doc.board().Cell(4, 5).box, BoxCode::Your);
     EXPECT_FALSE(doc.IsModified());
-    EXPECT_EQ(doc.fileName(), at("good.dat"));
     EXPECT_TRUE(doc.OnFileSave());
     EXPECT_EQ(readBytes(at("good.dat")), good);  // the same bytes back
 
@@ -213,8 +194,7 @@ TEST_F(FileCommands, GoodDamagedHostileAndEmptyFiles) {
         EXPECT_EQ(host.messages, QStringList{"Unexpected file format."});
         EXPECT_TRUE(doc.IsModified());
         EXPECT_EQ(doc.fileName(), "untitled.dat");
-        EXPECT_EQ(doc.board().Cell(4, 5).region, RegionCode::White);
-        EXPECT_EQ(doc.board().CountBoxes(BoxCode::Your), 0);
+        EXPECT_EQ(doc.board().Cell(4, 5), BoardDefinition().Cell(4, 5));
         host.paths = {QString()};
         EXPECT_FALSE(doc.OnFileSave());
         EXPECT_EQ(readBytes(at("bad.dat")), bytes);
