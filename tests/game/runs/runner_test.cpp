@@ -8,65 +8,16 @@
 #include "game/engine/recording_effects.h"
 #include "demo_text.h"
 #include "game_runner.h"
+#include "tests/support/fake_run_windows.h"
 #include "tests/support/test_folder.h"
 
 using namespace vortan;
 using ::testing::ElementsAre;
+using vortan::testing::FakeWindows;
 using vortan::testing::testFolder;
 namespace fs = std::filesystem;
 
 namespace {
-
-// Scripted windows: every dialog is written into the same log as the effects.
-struct FakeWindows : RunWindows {
-    std::vector<std::string>& log;
-    explicit FakeWindows(std::vector<std::string>& l) : log(l) {}
-    std::function<bool(PlayGameModel&)> playGame = [](PlayGameModel&) { return true; };
-    std::function<void()> whileUp;  // runs inside every dialog (timer ticks)
-    bool optionsOk = true;
-    std::int32_t optionsChoice[3] = {-1, -1, -1};
-    bool setOptions = false;
-    std::string initials = "ABC";
-
-    void up() {
-        if (whileUp) whileUp();
-    }
-    bool showPlayGame(PlayGameModel& m) override {
-        log.push_back("dialog play");
-        up();
-        return playGame(m);
-    }
-    void showMessage(const std::string& text, const std::string& caption) override {
-        log.push_back("message " + caption + ": " + text);
-        up();
-    }
-    void showPause() override {
-        log.push_back("dialog pause");
-        up();
-    }
-    bool showOptions(std::int32_t (&fields)[3]) override {
-        log.push_back("dialog options " + std::to_string(fields[0]) + " " + std::to_string(fields[1]) + " " +
-                      std::to_string(fields[2]));
-        if (setOptions)
-            for (int i = 0; i < 3; ++i) fields[i] = optionsChoice[i];
-        return optionsOk;
-    }
-    std::string enterHighScore(std::int32_t score) override {
-        log.push_back("dialog high score " + std::to_string(score));
-        return initials;
-    }
-    void showGameWon() override {
-        log.push_back("dialog won");
-        up();
-    }
-    void showGameLost() override {
-        log.push_back("dialog lost");
-        up();
-    }
-    void invalidate() override { log.push_back("invalidate"); }
-    void stylesChanged() override { log.push_back("styles"); }
-    void reopenMusic(bool play) override { log.push_back(play ? "music reopen play" : "music reopen"); }
-};
 
 struct Run : ::testing::Test {
     fs::path dir;
@@ -308,7 +259,11 @@ TEST_F(Run, RecordingWritesTheMovesTwoTicksAfterTheEnd) {
     EXPECT_FALSE(fs::exists(at("demomoves.dat")));
     rules.OnTimer();
     EXPECT_FALSE(fs::exists(at("demomoves.dat")));
+    // The moves are saved when the player has read the message.
+    bool savedBeforeClosed = true;
+    win.whileUp = [&] { savedBeforeClosed = fs::exists(at("demomoves.dat")); };
     rules.OnTimer();
+    EXPECT_FALSE(savedBeforeClosed);
     EXPECT_EQ(events().back(), std::string("message Demo. Message: ") + kRecordingEndedMessage);
     const std::string bytes = slurp("demomoves.dat");
     ASSERT_EQ(bytes.size(), 302u);
