@@ -23,23 +23,12 @@
 #include <functional>
 #include <string>
 
+#include "game/generate/rng.h"
+
 namespace soak {
 
-class Random {
-public:
-    explicit Random(std::uint64_t seed) : state_(seed * 2654435761u + 1) {}
-    std::uint32_t next() {
-        state_ ^= state_ << 13;
-        state_ ^= state_ >> 7;
-        state_ ^= state_ << 17;
-        return static_cast<std::uint32_t>(state_ >> 11);
-    }
-    int below(int n) { return n <= 0 ? 0 : static_cast<int>(next() % static_cast<std::uint32_t>(n)); }
-    bool chance(int percent) { return below(100) < percent; }
-
-private:
-    std::uint64_t state_;
-};
+// The game's own deterministic generator: a failing run is repeated by its seed.
+using Random = vortan::Rng;
 
 [[noreturn]] inline void fail(const std::string& what) {
     std::fprintf(stderr, "SOAK FAILURE: %s\n", what.c_str());
