@@ -34,7 +34,6 @@ TEST(BoardIds, RoundTripAndEveryTypoOrForeignIdIsNamed) {
         for (std::uint32_t seed : {0u, 1u, 2u, 77777u, kMaxSeed}) {
             const BoardId id{static_cast<Difficulty>(d), seed, kGeneratorVersion};
             const std::string text = formatBoardId(id);
-            ASSERT_EQ(text.size(), 11u);
             const ParsedId back = parseBoardId(text);
             ASSERT_EQ(back.problem, IdProblem::None) << text;
             EXPECT_EQ(back.id.seed, seed);
@@ -61,8 +60,9 @@ TEST(BoardIds, RoundTripAndEveryTypoOrForeignIdIsNamed) {
     std::string loose;
     for (char c : id) loose += c == '-' ? ' ' : static_cast<char>(std::tolower(c));
     EXPECT_EQ(parseBoardId(loose).id.seed, 4242u);
-    EXPECT_EQ(parseBoardId(formatBoardId({Difficulty::Easy, 5, 2})).problem, IdProblem::OtherGenerator);
-    EXPECT_NE(idProblemText(parseBoardId(formatBoardId({Difficulty::Easy, 5, 2}))).find("version 2"), std::string::npos);
+    const ParsedId foreign = parseBoardId(formatBoardId({Difficulty::Easy, 5, 2}));
+    EXPECT_EQ(foreign.problem, IdProblem::OtherGenerator);
+    EXPECT_NE(idProblemText(foreign).find("version 2"), std::string::npos);
     for (const char* bad : {"", "H", "Q-2000-01A5", "H-2000-01A5X", "H-20!0-01A5", "H-2000-01U5"})
         EXPECT_EQ(parseBoardId(bad).problem, IdProblem::Malformed) << bad;
     EXPECT_EQ(parseBoardId(std::string(100000, 'H')).problem, IdProblem::Malformed);
