@@ -2,6 +2,7 @@
 // generator draws them, read well at each size, and the SVG is the same
 // picture as the bitmaps.
 #include "vector_icon.h"
+#include "tests/support/image_compare.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,23 +14,9 @@
 
 namespace {
 
-const QString kIconDir = QStringLiteral(VORTAN_SOURCE_DIR "/resources/icons/");
+using vortan::testing::pixelsApart;
 
-// Pixels whose colour or alpha differ by more than antialiasing between Qt
-// builds would explain.
-int differingPixels(const QImage& a, const QImage& b)
-{
-    const QImage x = a.convertToFormat(QImage::Format_ARGB32);
-    const QImage y = b.convertToFormat(QImage::Format_ARGB32);
-    int off = 0;
-    for (int i = 0; i < x.width() * x.height(); ++i) {
-        const QRgb p = x.pixel(i % x.width(), i / x.width());
-        const QRgb q = y.pixel(i % x.width(), i / x.width());
-        off += std::abs(qRed(p) - qRed(q)) > 8 || std::abs(qGreen(p) - qGreen(q)) > 8 ||
-               std::abs(qBlue(p) - qBlue(q)) > 8 || std::abs(qAlpha(p) - qAlpha(q)) > 8;
-    }
-    return off;
-}
+const QString kIconDir = QStringLiteral(VORTAN_SOURCE_DIR "/resources/icons/");
 
 struct Program {
     const char* name;
@@ -46,7 +33,7 @@ TEST(DesktopIcons, EverySizeIsCheckedInAsTheGeneratorDrawsItWithClearCornersAndA
             const QImage checkedIn(kIconDir + QStringLiteral("%1-%2.png").arg(QLatin1String(program.name)).arg(size));
             ASSERT_EQ(checkedIn.size(), QSize(size, size));
             EXPECT_TRUE(checkedIn.hasAlphaChannel());
-            EXPECT_EQ(differingPixels(checkedIn, img), 0);
+            EXPECT_EQ(pixelsApart(checkedIn, img), 0);
             for (const QPoint corner : {QPoint(0, 0), QPoint(size - 1, 0), QPoint(0, size - 1), QPoint(size - 1, size - 1)})
                 EXPECT_EQ(qAlpha(img.pixel(corner)), 0);
             EXPECT_EQ(qAlpha(img.pixel(size / 2, size / 2)), 255);

@@ -4,42 +4,19 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <functional>
 #include <random>
 #include <sstream>
 
-#include "board/board_file.h"
-#include "board_tool.h"
 #include "solver.h"
+#include "tests/support/board_tool_run.h"
 #include "tests/support/search_boards.h"
 
 using namespace vortan;
 using namespace vortan::test;
 using ::testing::HasSubstr;
-namespace fs = std::filesystem;
 
 namespace {
-
-std::string boardFile(const std::string& name, BoardDefinition b) {
-    const char* home = std::getenv("VORTAN_HOME");
-    fs::path dir = fs::path(home ? home : fs::temp_directory_path().string()) / "solver";
-    fs::create_directories(dir);
-    const std::string p = (dir / name).string();
-    EXPECT_TRUE(WriteBoardFile(p, b));
-    return p;
-}
-
-struct ToolRun {
-    int code;
-    std::string out, err;
-};
-ToolRun tool(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int code = boardToolMain(args, out, err);
-    return {code, out.str(), err.str()};
-}
 
 // No win, and far too many positions to search within a small budget.
 BoardDefinition busyBoard() {
@@ -184,26 +161,26 @@ TEST(SolverSearch, StoredCountsAreTheGamesCounts) {
 }
 
 TEST(SolveCommand, PrintsALineThatPlayWinsOrWhyThereIsNone) {
-    const std::string p = boardFile("walk.dat", drawn({"..S..", ".....", ".....", "..Y.."}));
-    ToolRun r = tool({"solve", p});
+    const std::string p = savedBoard("walk.dat", drawn({"..S..", ".....", ".....", "..Y.."}));
+    ToolRun r = runTool({"solve", p});
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.out, "UTUTUT\n");
     EXPECT_THAT(r.err, HasSubstr("won in 3 moves"));
-    EXPECT_THAT(tool({"play", p, "UTUTUT"}).out, HasSubstr("\"state\":\"GameOver\",\"outcome\":\"Won\""));
+    EXPECT_THAT(runTool({"play", p, "UTUTUT"}).out, HasSubstr("\"state\":\"GameOver\",\"outcome\":\"Won\""));
 
-    r = tool({"solve", boardFile("white.dat", whitened(drawn({"..S..", ".....", "..Y.."})))});
+    r = runTool({"solve", savedBoard("white.dat", whitened(drawn({"..S..", ".....", "..Y.."})))});
     EXPECT_EQ(r.code, 3);
     EXPECT_THAT(r.out, HasSubstr("no win found"));
     EXPECT_THAT(r.out, HasSubstr("positions searched, none left"));
-    const std::string busy = boardFile("busy.dat", busyBoard());
-    r = tool({"solve", busy, "--budget", "64K"});
+    const std::string busy = savedBoard("busy.dat", busyBoard());
+    r = runTool({"solve", busy, "--budget", "64K"});
     EXPECT_EQ(r.code, 3);
     EXPECT_THAT(r.out, HasSubstr("the memory budget of 64 KiB was reached"));
     // The default budget comes from the environment.
     setenv("VORTAN_SOLVE_BUDGET", "64K", 1);
-    const ToolRun small = tool({"solve", busy});
+    const ToolRun small = runTool({"solve", busy});
     setenv("VORTAN_SOLVE_BUDGET", "lots", 1);
-    const ToolRun bad = tool({"solve", busy});
+    const ToolRun bad = runTool({"solve", busy});
     unsetenv("VORTAN_SOLVE_BUDGET");
     EXPECT_EQ(small.code, 3);
     EXPECT_THAT(small.out, HasSubstr("the memory budget of 64 KiB was reached"));
@@ -211,45 +188,47 @@ TEST(SolveCommand, PrintsALineThatPlayWinsOrWhyThereIsNone) {
     EXPECT_THAT(bad.err, HasSubstr("not 'lots'"));
 }
 
-TEST(SolveCommand, RefusesBadArgumentsAndFiles) {
-    const std::string p = boardFile("ok.dat", drawn({"#S#", "#Y#"}));
-    EXPECT_EQ(tool({"solve"}).code, 2);
+TEST(SolveCommand, SolveAndHintRefuseBadArgumentsAndFiles) {
+    const std::string p = savedBoard("ok.dat", drawn({"#S#", "#Y#"}));
+    const struct {
+        std::vector<std::string> args;
+        int code;
+        const char* says;
+    } cases[] = {
+        {{"solve"}, 2, "usage"},
+        {{"solve", p, "--budget"}, 2, "usage"},
+        {{"solve", p, "--threads", "0"}, 2, "usage"},
+        {{"solve", p, "--fast"}, 2, "usage"},
+        {{"solve", p, "--budget", "512M", "--threads", "1"}, 0, "won in 1 move"},
+        {{"solve", p, "--budget", "1g"}, 0, "won in 1 move"},
+        {{"solve", p + ".missing"}, 1, "cannot open"},
+        {{"solve", savedBoard("two.dat", drawn({"Y.S.Y"}))}, 1, "2 Your boxes; the search takes at most one"},
+        {{"hint", p}, 2, "usage"},
+        {{"hint", p, "UX"}, 2, "usage"},
+        {{"hint", p, "U", "--budget", "nope"}, 2, "usage"},
+        {{"hint", p + ".missing", "U"}, 1, "cannot open"},
+    };
+    for (const auto& c : cases) {
+        const ToolRun r = runTool(c.args);
+        EXPECT_EQ(r.code, c.code) << ::testing::PrintToString(c.args);
+        EXPECT_THAT(r.err, HasSubstr(c.says)) << ::testing::PrintToString(c.args);
+    }
     for (const char* bad : {"0", "-5", "12x", "", "2T", "1K", "3000G"})
-        EXPECT_EQ(tool({"solve", p, "--budget", bad}).code, 2) << bad;
-    EXPECT_EQ(tool({"solve", p, "--budget"}).code, 2);
-    EXPECT_EQ(tool({"solve", p, "--threads", "0"}).code, 2);
-    EXPECT_EQ(tool({"solve", p, "--fast"}).code, 2);
-    EXPECT_EQ(tool({"solve", p, "--budget", "512M", "--threads", "1"}).code, 0);
-    EXPECT_EQ(tool({"solve", p, "--budget", "1g"}).code, 0);
-    const ToolRun missing = tool({"solve", p + ".missing"});
-    EXPECT_EQ(missing.code, 1);
-    EXPECT_THAT(missing.err, HasSubstr("cannot open"));
-    const ToolRun unusable = tool({"solve", boardFile("two.dat", drawn({"Y.S.Y"}))});
-    EXPECT_EQ(unusable.code, 1);
-    EXPECT_THAT(unusable.err, HasSubstr("cannot solve"));
-    EXPECT_THAT(unusable.err, HasSubstr("2 Your boxes"));
+        EXPECT_EQ(runTool({"solve", p, "--budget", bad}).code, 2) << bad;
 }
 
 TEST(HintCommand, PrintsTheFirstMoveOfAShortestWinOrWhyThereIsNone) {
-    const std::string p = boardFile("hint.dat", drawn({"S....", ".....", "..Y.."}));
-    EXPECT_THAT(tool({"hint", p, ""}).out, HasSubstr("a win in 4 moves"));
+    const std::string p = savedBoard("hint.dat", drawn({"S....", ".....", "..Y.."}));
+    EXPECT_THAT(runTool({"hint", p, ""}).out, HasSubstr("a win in 4 moves"));
     // Two moves right take the Star along the top wall; it is then quickest
     // to slide it into the other corner (Up or Right first, both shortest).
-    ToolRun r = tool({"hint", p, "RTRT"});
+    ToolRun r = runTool({"hint", p, "RTRT"});
     EXPECT_EQ(r.code, 0);
     EXPECT_TRUE(r.out == "Up: a win in 4 moves.\n" || r.out == "Right: a win in 4 moves.\n") << r.out;
-    r = tool({"hint", p, "LTLTUTUT"});
+    r = runTool({"hint", p, "LTLTUTUT"});
     EXPECT_EQ(r.code, 3);
     EXPECT_EQ(r.out, "the game is over: Won\n");
-    r = tool({"hint", boardFile("hint-white.dat", whitened(drawn({"..S..", "..Y.."}))), "UT"});
+    r = runTool({"hint", savedBoard("hint-white.dat", whitened(drawn({"..S..", "..Y.."}))), "UT"});
     EXPECT_EQ(r.code, 3);
     EXPECT_EQ(r.out, "No winning line from here.\n");
-}
-
-TEST(HintCommand, RefusesBadMovesArgumentsAndFiles) {
-    const std::string p = boardFile("hint-ok.dat", drawn({"..S..", "..Y.."}));
-    EXPECT_EQ(tool({"hint", p, "UX"}).code, 2);
-    EXPECT_EQ(tool({"hint", p}).code, 2);
-    EXPECT_EQ(tool({"hint", p, "U", "--budget", "nope"}).code, 2);
-    EXPECT_EQ(tool({"hint", p + ".missing", "U"}).code, 1);
 }
