@@ -4,7 +4,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <random>
 #include <sstream>
 
@@ -63,36 +62,36 @@ TEST(SolverShortest, AgreesWithAnExhaustiveSearchOnSmallRandomBoards) {
 
 TEST(SolverLimits, LivesLimitsAndBonusBoxesDecideTheShortestWin) {
     const std::vector<std::string> walk = {"..S..", ".....", ".....", "..Y.."};
+    const std::vector<std::string> farStar = {"S....", ".....", ".....", ".....", "..MY."};
+    const std::vector<std::string> countdown = {"S....", ".....", ".....", "TY..."};
     const struct {
         const char* what;
         std::vector<std::string> rows;
-        std::function<void(BoardDefinition&)> set;
+        std::uint32_t lives, moveLimit, moveBoxValue, starTimeLimit, timeBoxValue;
         int length;  // shortest win, by trying every line; -1: none
     } cases[] = {
         // Straight up through the Hot box is shortest; around it costs more.
-        {"a spare life", {"S..", "H#.", "Y.."}, [](BoardDefinition& b) { b.numberOfLives = 2; }, 2},
-        {"the last life", {"S..", "H#.", "Y.."}, [](BoardDefinition& b) { b.numberOfLives = 1; }, 4},
+        {"a spare life", {"S..", "H#.", "Y.."}, 2, 600, 0, 0, 0, 2},
+        {"the last life", {"S..", "H#.", "Y.."}, 1, 600, 0, 0, 0, 4},
         // The move that uses up the last allowed move loses.
-        {"move limit = length", walk, [](BoardDefinition& b) { b.moveLimit = 3; }, -1},
-        {"move limit > length", walk, [](BoardDefinition& b) { b.moveLimit = 4; }, 3},
+        {"move limit = length", walk, 1, 3, 0, 0, 0, -1},
+        {"move limit > length", walk, 1, 4, 0, 0, 0, 3},
         // Seven moves with five allowed: the Move box within the first four.
-        {"a Move box", {"S....", ".....", ".....", ".....", "..MY."}, [](BoardDefinition& b) {
-             b.moveLimit = 5;
-             b.moveBoxMoveValue = 10;
-         }, 7},
+        {"a Move box", farStar, 1, 5, 10, 0, 0, 7},
         // The Star's countdown runs out unless the Time box is taken on the way.
-        {"a Time box", {"S....", ".....", ".....", "TY..."}, [](BoardDefinition& b) {
-             b.starBoxTimeLimit = 3;
-             b.timeBoxTimeValue = 5;
-         }, 4},
+        {"a Time box", countdown, 1, 600, 0, 3, 5, 4},
         // Red cells and Freeze boxes never cost a life.
-        {"Red cells", {".S.", "rr.", "Y.."}, [](BoardDefinition& b) { b.numberOfLives = 3; }, 4},
-        {"a Freeze box", {"S#.", "Z..", "Y.."}, [](BoardDefinition& b) { b.numberOfLives = 3; }, 4},
-        {"nothing to take", {"Y.."}, [](BoardDefinition&) {}, 1},
+        {"Red cells", {".S.", "rr.", "Y.."}, 3, 600, 0, 0, 0, 4},
+        {"a Freeze box", {"S#.", "Z..", "Y.."}, 3, 600, 0, 0, 0, 4},
+        {"nothing to take", {"Y.."}, 1, 600, 0, 0, 0, 1},
     };
     for (const auto& c : cases) {
         BoardDefinition b = drawn(c.rows);
-        c.set(b);
+        b.numberOfLives = c.lives;
+        b.moveLimit = c.moveLimit;
+        b.moveBoxMoveValue = c.moveBoxValue;
+        b.starBoxTimeLimit = c.starTimeLimit;
+        b.timeBoxTimeValue = c.timeBoxValue;
         const int shortest = exhaustiveShortest(b, 8);
         EXPECT_EQ(shortest, c.length) << c.what;
         const SolveResult r = SolveBoard(b);
