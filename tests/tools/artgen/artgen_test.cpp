@@ -119,9 +119,10 @@ TEST_F(CheckedInArt, TilesAreMottledBevelledAndOfTheirColour)
         EXPECT_NEAR(m.r, t.r, 12.0);
         EXPECT_NEAR(m.g, t.g, 12.0);
         EXPECT_NEAR(m.b, t.b, 12.0);
-        // Lit from the top left.
-        EXPECT_GT(meanOf(sheet(), QRect(t.x + 2, t.y, 21, 2)).lum(), meanOf(sheet(), QRect(t.x + 2, t.y + 23, 21, 2)).lum() + 20);
-        EXPECT_GT(meanOf(sheet(), QRect(t.x, t.y + 2, 2, 21)).lum(), meanOf(sheet(), QRect(t.x + 23, t.y + 2, 2, 21)).lum() + 20);
+        // Lit from the top left: top edge brighter than bottom, left than right.
+        const auto edge = [&](int dx, int dy, int w, int h) { return meanOf(sheet(), QRect(t.x + dx, t.y + dy, w, h)).lum(); };
+        EXPECT_GT(edge(2, 0, 21, 2), edge(2, 23, 21, 2) + 20);
+        EXPECT_GT(edge(0, 2, 2, 21), edge(23, 2, 2, 21) + 20);
         EXPECT_GT(distinctColours(sheet(), cell.adjusted(3, 3, -3, -3)), 60) << "a flat fill";
     }
 }
