@@ -4,6 +4,9 @@
 // out of turn, and moving areas smaller than the grid.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <initializer_list>
 #include <random>
 #include <string>
 
@@ -42,32 +45,32 @@ void randomBoard(std::mt19937& rng, PlayBoard& b, bool smallArea) {
     b.init(w, h);
 }
 
-// The boxes of a lean position laid out as a grid of box and number.
-struct Grid {
-    std::int32_t box[kCellCount] = {};
-    std::int32_t number[kCellCount] = {};
-};
-
-Grid leanGrid(const LeanBoard& lean, const LeanBox* boxes, int n) {
-    Grid g;
+// Where the lean position's boxes differ from the engine's, if anywhere.
+// Empty cells may keep a stale number in the engine; only boxes count.
+std::string differences(const LeanBoard& lean, const LeanBox* boxes, int n, const PlayBoard& b) {
+    std::int32_t box[kCellCount] = {}, number[kCellCount] = {};
     for (int i = 0; i < n; ++i) {
         if (boxes[i].cell == kTakenCell) continue;
-        g.box[boxes[i].cell] = lean.kindOfSlot(boxes[i].slot).box;
-        g.number[boxes[i].cell] = lean.kindOfSlot(boxes[i].slot).number;
+        box[boxes[i].cell] = lean.kindOfSlot(boxes[i].slot).box;
+        number[boxes[i].cell] = lean.kindOfSlot(boxes[i].slot).number;
     }
-    return g;
-}
-
-// Empty cells may keep a stale number in the engine; only boxes count.
-std::string differences(const Grid& g, const PlayBoard& b) {
     std::string out;
     for (int i = 0; i < kCellCount; ++i) {
         const PlayCell& c = b.peek(i % kGridSize, i / kGridSize);
-        if (c.box != g.box[i] || (c.box != 0 && c.number != g.number[i]))
+        if (c.box != box[i] || (c.box != 0 && c.number != number[i]))
             out += " cell " + std::to_string(i) + ": engine " + std::to_string(c.box) + "/" +
-                   std::to_string(c.number) + " lean " + std::to_string(g.box[i]) + "/" + std::to_string(g.number[i]);
+                   std::to_string(c.number) + " lean " + std::to_string(box[i]) + "/" + std::to_string(number[i]);
     }
     return out;
+}
+
+// A board of Yellow cells, empty but for `boxes` (x, y, box code).
+PlayBoard yellowBoard(std::initializer_list<std::array<int, 3>> boxes) {
+    PlayBoard b;
+    b.init(kGridSize, kGridSize);
+    for (int i = 0; i < kCellCount; ++i) b.setCell(i % kGridSize, i / kGridSize, 0, 0, 0);
+    for (const auto& [x, y, box] : boxes) b.setCell(x, y, 0, box, 0);
+    return b;
 }
 
 }  // namespace
@@ -94,7 +97,7 @@ TEST(LeanMove, MatchesTheEnginesSweepOnThousandsOfRandomBoards) {
             ASSERT_EQ(m.eventKind, engine.eventKind()) << round << "/" << step;
             ASSERT_EQ(m.eventCode, engine.eventCode()) << round << "/" << step;
             ASSERT_EQ(m.nextNumber, engine.nextNumber()) << round << "/" << step;
-            const std::string diff = differences(leanGrid(lean, boxes, n), engine);
+            const std::string diff = differences(lean, boxes, n, engine);
             ASSERT_TRUE(diff.empty()) << round << "/" << step << diff;
             ++events[m.eventCode + 1 + (m.eventKind == kEventFreeze ? -1 : 0)];
             // Carry on from a canonical key, as the search does.
@@ -109,43 +112,31 @@ TEST(LeanMove, MatchesTheEnginesSweepOnThousandsOfRandomBoards) {
 
 TEST(LeanMove, KeysForgetWhichOfTwoLikeBoxesIsWhich) {
     // Two Free boxes that swap places give the same key: the search sees one
-    // position, as the player does.
-    PlayBoard a, b;
-    for (PlayBoard* p : {&a, &b}) {
-        p->init(kGridSize, kGridSize);
-        for (int i = 0; i < kCellCount; ++i) p->setCell(i % kGridSize, i / kGridSize, 0, 0, 0);
-    }
-    a.setCell(3, 3, 0, 2, 0);
-    a.setCell(5, 5, 0, 2, 0);
-    a.setCell(9, 9, 0, 1, 0);
-    b.setCell(5, 5, 0, 2, 0);
-    b.setCell(3, 3, 0, 2, 0);
-    b.setCell(9, 9, 0, 1, 0);
+    // position, as the player does. Moving one box changes the key.
+    const PlayBoard board = yellowBoard({{3, 3, 2}, {5, 5, 2}, {9, 9, 1}});
     LeanBoard lean;
     std::string error;
-    ASSERT_TRUE(lean.build(a, error));
-    std::uint64_t ka[kMaxKeyWords] = {}, kb[kMaxKeyWords] = {};
-    lean.startKey(a, ka);
-    lean.startKey(b, kb);
-    EXPECT_EQ(ka[0], kb[0]);
-    // Moving one box changes the key.
-    b.setCell(3, 3, 0, 0, 0);
-    b.setCell(3, 4, 0, 2, 0);
-    lean.startKey(b, kb);
-    EXPECT_NE(ka[0], kb[0]);
+    ASSERT_TRUE(lean.build(board, error)) << error;
+    std::uint64_t start[kMaxKeyWords] = {}, swapped[kMaxKeyWords] = {}, moved[kMaxKeyWords] = {};
+    lean.startKey(board, start);
+    LeanBox boxes[256];
+    const int n = lean.decode(start, boxes);
+    ASSERT_EQ(n, 3);
+    std::swap(boxes[0].cell, boxes[1].cell);  // grid order: the two Free boxes first
+    lean.encode(boxes, n, swapped);
+    lean.startKey(yellowBoard({{3, 4, 2}, {5, 5, 2}, {9, 9, 1}}), moved);
+    EXPECT_TRUE(std::equal(start, start + lean.keyWords(), swapped));
+    EXPECT_FALSE(std::equal(start, start + lean.keyWords(), moved));
 }
 
 TEST(LeanMove, RefusesTwoYourBoxesAndOverfullBoards) {
-    PlayBoard b;
-    b.init(kGridSize, kGridSize);
-    b.setCell(2, 2, 0, 1, 0);
-    b.setCell(4, 4, 0, 1, 0);
     LeanBoard lean;
     std::string error;
-    EXPECT_FALSE(lean.build(b, error));
-    EXPECT_NE(error.find("2 Your boxes"), std::string::npos);
-    for (int i = 0; i < kCellCount; ++i) b.setCell(i % kGridSize, i / kGridSize, 0, 2, 0);
+    EXPECT_FALSE(lean.build(yellowBoard({{2, 2, 1}, {4, 4, 1}}), error));
+    EXPECT_NE(error.find("2 Your boxes"), std::string::npos) << error;
+    PlayBoard full = yellowBoard({});
+    for (int i = 0; i < kCellCount; ++i) full.setCell(i % kGridSize, i / kGridSize, 0, 2, 0);
     error.clear();
-    EXPECT_FALSE(lean.build(b, error));
-    EXPECT_NE(error.find("484 boxes"), std::string::npos);
+    EXPECT_FALSE(lean.build(full, error));
+    EXPECT_NE(error.find(std::to_string(kCellCount) + " boxes"), std::string::npos) << error;
 }

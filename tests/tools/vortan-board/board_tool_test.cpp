@@ -1,68 +1,39 @@
+// The board tool's commands as a script calls them: new, info, play and
+// generate, with their exit codes and their answers to bad input.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
-#include "board/board_file.h"
 #include "board/file_io.h"
-#include "board_tool.h"
+#include "tests/support/board_tool_run.h"
 
 using namespace vortan;
+using namespace vortan::test;
 using ::testing::HasSubstr;
-namespace fs = std::filesystem;
 
-namespace {
-struct ToolRun {
-    int code;
-    std::string out, err;
-};
-
-ToolRun run(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int code = boardToolMain(args, out, err);
-    return {code, out.str(), err.str()};
-}
-
-std::string path(const std::string& name) {
-    const char* home = std::getenv("VORTAN_HOME");
-    fs::path dir = fs::path(home ? home : fs::temp_directory_path().string()) / "tool";
-    fs::create_directories(dir);
-    return (dir / name).string();
-}
-
-std::string save(const std::string& name, BoardDefinition b) {
-    const std::string p = path(name);
-    EXPECT_TRUE(WriteBoardFile(p, b));
-    return p;
-}
-}  // namespace
-
-TEST(BoardTool, NewWritesTheNewBoardFile) {
-    const std::string p = path("new.dat");
-    const ToolRun r = run({"new", p});
-    EXPECT_EQ(r.code, 0);
+TEST(BoardTool, NewWritesTheNewBoardFileWhichInfoFindsWithoutProblems) {
+    const std::string p = toolPath("new.dat");
+    EXPECT_EQ(runTool({"new", p}).code, 0);
     std::string bytes;
     ASSERT_TRUE(readFileBytes(p, bytes));
     BoardDefinition fresh;
     EXPECT_EQ(bytes, EncodeBoard(fresh));
+    EXPECT_THAT(runTool({"info", p}).out, HasSubstr("\"problems\":[]"));
 }
 
-TEST(BoardTool, InfoPrintsValuesCountsAndNoProblemsForAGoodBoard) {
+TEST(BoardTool, InfoPrintsValuesCountsAndTheDrawing) {
     BoardDefinition b;
     b.gameName = "Caf\xE9 \"quoted\"";
     b.Cell(3, 3) = {RegionCode::Yellow, BoxCode::Star, 0};
     b.Cell(4, 3) = {RegionCode::Yellow, BoxCode::Number, 1};
-    const ToolRun r = run({"info", save("good.dat", b)});
+    const ToolRun r = runTool({"info", savedBoard("good.dat", b)});
     EXPECT_EQ(r.code, 0);
     EXPECT_THAT(r.out, HasSubstr("\"gameName\":\"Caf\xC3\xA9 \\\"quoted\\\"\""));
-    EXPECT_THAT(r.out, HasSubstr("\"timeLimit\":150"));
     EXPECT_THAT(r.out, HasSubstr("\"stars\":1,\"numbers\":1,"));
     EXPECT_THAT(r.out, HasSubstr("\"problems\":[]"));
-    // The cells as the board drawing writes them, row 3 with its two boxes.
-    EXPECT_THAT(r.out, HasSubstr("\"drawing\":[\"######################\","));
+    // Row 3 as the board drawing writes it, with its two boxes.
     EXPECT_THAT(r.out, HasSubstr("\"#,,S1,,,,,,,,,,,,,,,,#\""));
 }
 
@@ -80,9 +51,9 @@ TEST(BoardTool, InfoNamesEveryBrokenInvariant) {
     std::string bytes = EncodeBoard(b);
     bytes[25 + 2 * 12] = 9;  // numberBoxCount differs from the cells
     bytes[25] = 21;          // boardWidth
-    const std::string p = path("bad.dat");
+    const std::string p = toolPath("bad.dat");
     std::ofstream(p, std::ios::binary) << bytes;
-    const ToolRun r = run({"info", p});
+    const ToolRun r = runTool({"info", p});
     EXPECT_EQ(r.code, 0);
     for (const char* part : {"Border Cell (0, 5)", "Cell (4, 4): a Green cell may not hold a Free box",
                              "2 Your boxes", "Number 3 is carried by 2", "Cell (9, 9) holds a Number box carrying 12",
@@ -96,69 +67,69 @@ TEST(BoardTool, PlayReportsTheGameAfterTheMoves) {
     b.Cell(10, 8).region = RegionCode::Blue;
     b.Cell(10, 9) = {RegionCode::Yellow, BoxCode::Star, 0};
     b.Cell(10, 10) = {RegionCode::Yellow, BoxCode::Your, 0};
-    const std::string p = save("play.dat", b);
-    ToolRun r = run({"play", p, "T"});
+    const std::string p = savedBoard("play.dat", b);
+    ToolRun r = runTool({"play", p, "T"});
     EXPECT_EQ(r.code, 0);
     EXPECT_THAT(r.out, HasSubstr("\"state\":\"Playing\",\"outcome\":\"Undecided\""));
     EXPECT_THAT(r.out, HasSubstr("\"timeLeft\":149"));
-    r = run({"play", p, "UTTT"});
+    r = runTool({"play", p, "UTTT"});
     EXPECT_THAT(r.out, HasSubstr("\"state\":\"GameOver\",\"outcome\":\"Won\""));
     EXPECT_THAT(r.out, HasSubstr("\"endTicks\":3"));
     EXPECT_THAT(r.out, HasSubstr("\"sounds\":[\"ESTAR\",\"GEWON\"]"));
-    // Row 9 of the boxes: Your box now at x 10.
-    EXPECT_THAT(r.out, HasSubstr("[0,0,0,0,0,0,0,0,0,0,1,0,0,0,0,0,0,0,0,0,0,0]"));
-    r = run({"play", p, "U" + std::string(30, 'T')});
-    EXPECT_THAT(r.out, HasSubstr("\"state\":\"Idle\""));
+    EXPECT_THAT(runTool({"play", p, "U" + std::string(30, 'T')}).out, HasSubstr("\"state\":\"Idle\""));
 }
 
-TEST(BoardTool, BadArgumentsAndUnreadableFiles) {
-    EXPECT_EQ(run({}).code, 2);
-    EXPECT_EQ(run({"frobnicate", "x"}).code, 2);
-    EXPECT_EQ(run({"info"}).code, 2);
-    const ToolRun bad = run({"play", save("p.dat", BoardDefinition{}), "UX"});
-    EXPECT_EQ(bad.code, 2);
-    EXPECT_THAT(bad.err, HasSubstr("usage"));
-
-    ToolRun r = run({"info", path("missing.dat")});
-    EXPECT_EQ(r.code, 1);
-    EXPECT_THAT(r.err, HasSubstr("missing.dat"));
+TEST(BoardTool, RefusesBadArgumentsAndUnreadableFiles) {
+    const std::string good = savedBoard("p.dat", BoardDefinition{});
     BoardDefinition b;
     std::string bytes = EncodeBoard(b);
-    const std::string shortFile = path("short.dat");
+    const std::string shortFile = toolPath("short.dat");
     std::ofstream(shortFile, std::ios::binary) << bytes.substr(0, 100);
-    r = run({"info", shortFile});
-    EXPECT_EQ(r.code, 1);
-    EXPECT_THAT(r.err, HasSubstr("ends early"));
     bytes[1] = 'v';
-    const std::string wrong = path("wrong.dat");
+    const std::string wrong = toolPath("wrong.dat");
     std::ofstream(wrong, std::ios::binary) << bytes;
-    EXPECT_EQ(run({"info", wrong}).code, 1);
-    EXPECT_EQ(run({"play", wrong, "U"}).code, 1);
+    const std::string x = toolPath("x.dat");
+    const struct {
+        std::vector<std::string> args;
+        int code;
+        const char* says;
+    } cases[] = {
+        {{}, 2, "usage"},
+        {{"frobnicate", "x"}, 2, "usage"},
+        {{"info"}, 2, "usage"},
+        {{"play", good, "UX"}, 2, "usage"},
+        {{"info", toolPath("missing.dat")}, 1, "missing.dat"},
+        {{"info", shortFile}, 1, "ends early"},
+        {{"info", wrong}, 1, "wrong.dat"},
+        {{"play", wrong, "U"}, 1, "wrong.dat"},
+        {{"generate", "--difficulty", "Easy", x}, 2, "usage"},
+        {{"generate", "--difficulty", "Tricky", "--seed", "1", x}, 2, "usage"},
+        {{"generate", "--difficulty", "Easy", "--seed", "-1", x}, 2, "usage"},
+        {{"generate", "--difficulty", "Easy", "--seed", "2147483648", x}, 2, "usage"},
+        {{"generate", "--difficulty", "Easy", "--seed", "1"}, 2, "usage"},
+    };
+    for (const auto& c : cases) {
+        const ToolRun r = runTool(c.args);
+        EXPECT_EQ(r.code, c.code) << ::testing::PrintToString(c.args);
+        EXPECT_THAT(r.err, HasSubstr(c.says)) << ::testing::PrintToString(c.args);
+    }
+    EXPECT_FALSE(std::filesystem::exists(x));
 }
 
 TEST(BoardTool, GenerateWritesTheGamesRandomBoardAndItsIdRebuildsIt) {
-    const ToolRun made = run({"generate", "--difficulty", "Medium", "--seed", "7", path("m7.dat")});
+    const ToolRun made = runTool({"generate", "--difficulty", "Medium", "--seed", "7", toolPath("m7.dat")});
     ASSERT_EQ(made.code, 0) << made.err;
     const std::string id = made.out.substr(0, made.out.find(' '));
     EXPECT_EQ(id[0], 'M');
     EXPECT_THAT(made.err, HasSubstr("won in " + made.out.substr(made.out.find(' ') + 1, 2)));
-    EXPECT_EQ(run({"generate", "--id", id, path("again.dat")}).out, made.out);
+    EXPECT_EQ(runTool({"generate", "--id", id, toolPath("again.dat")}).out, made.out);
     std::string a, b;
-    ASSERT_TRUE(readFileBytes(path("m7.dat"), a));
-    ASSERT_TRUE(readFileBytes(path("again.dat"), b));
+    ASSERT_TRUE(readFileBytes(toolPath("m7.dat"), a));
+    ASSERT_TRUE(readFileBytes(toolPath("again.dat"), b));
     EXPECT_EQ(a, b);
-    EXPECT_THAT(run({"info", path("m7.dat")}).out, HasSubstr("\"problems\":[]"));
-
+    EXPECT_THAT(runTool({"info", toolPath("m7.dat")}).out, HasSubstr("\"problems\":[]"));
     std::string typo = id;
     typo[3] = typo[3] == '7' ? '8' : '7';
-    EXPECT_THAT(run({"generate", "--id", typo, path("x.dat")}).err, HasSubstr("typing mistake"));
-    EXPECT_EQ(run({"generate", "--difficulty", "Hard", "--id", id, path("x.dat")}).code, 2);
-    for (const std::vector<std::string>& bad :
-         {std::vector<std::string>{"generate", "--difficulty", "Easy", path("x.dat")},
-          {"generate", "--difficulty", "Tricky", "--seed", "1", path("x.dat")},
-          {"generate", "--difficulty", "Easy", "--seed", "-1", path("x.dat")},
-          {"generate", "--difficulty", "Easy", "--seed", "2147483648", path("x.dat")},
-          {"generate", "--difficulty", "Easy", "--seed", "1"}})
-        EXPECT_EQ(run(bad).code, 2);
-    EXPECT_FALSE(fs::exists(path("x.dat")));
+    EXPECT_THAT(runTool({"generate", "--id", typo, toolPath("x.dat")}).err, HasSubstr("typing mistake"));
+    EXPECT_EQ(runTool({"generate", "--difficulty", "Hard", "--id", id, toolPath("x.dat")}).code, 2);
 }

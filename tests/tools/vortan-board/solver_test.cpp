@@ -1,205 +1,133 @@
+// The search as the board tool uses it: shortest wins checked against every
+// line of play through the real rules, the limits that lengthen or forbid a
+// win, the budgets that stop it, and the solve and hint commands.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <random>
 #include <sstream>
 
-#include "board/board_file.h"
-#include "board_tool.h"
 #include "solver.h"
+#include "tests/support/board_tool_run.h"
 #include "tests/support/search_boards.h"
 
 using namespace vortan;
 using namespace vortan::test;
 using ::testing::HasSubstr;
-namespace fs = std::filesystem;
 
 namespace {
 
-std::string boardFile(const std::string& name, BoardDefinition b) {
-    const char* home = std::getenv("VORTAN_HOME");
-    fs::path dir = fs::path(home ? home : fs::temp_directory_path().string()) / "solver";
-    fs::create_directories(dir);
-    const std::string p = (dir / name).string();
-    EXPECT_TRUE(WriteBoardFile(p, b));
-    return p;
-}
-
-struct ToolRun {
-    int code;
-    std::string out, err;
-};
-ToolRun tool(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int code = boardToolMain(args, out, err);
-    return {code, out.str(), err.str()};
+// No win, and far too many positions to search within a small budget.
+BoardDefinition busyBoard() {
+    BoardDefinition b = whitened(drawn({"..........", ".F..F..F..", "...S.....F", ".F....Y...", "....F....."}));
+    b.timeLimit = b.moveLimit = 0;
+    return b;
 }
 
 }  // namespace
 
-TEST(SolverShortest, StarAgainstAWallIsTakenInOneMove) {
-    const SolveResult r = SolveBoard(drawn({"#S#", "#Y#", "#.#"}));
-    ASSERT_EQ(r.status, SolveStatus::Won);
-    EXPECT_EQ(r.moves, "UT");
-    EXPECT_EQ(r.length, 1);
-}
-
-TEST(SolverShortest, WalksToAStarThatCannotMoveAway) {
-    // The Star sits in the top row; Your box climbs three cells to take it.
-    const SolveResult r = SolveBoard(drawn({"..S..", ".....", ".....", "..Y.."}));
-    ASSERT_EQ(r.status, SolveStatus::Won);
-    EXPECT_EQ(r.moves, "UTUTUT");
-}
-
-TEST(SolverShortest, TakesNumberBoxesInAscendingOrder) {
-    // Number 2 is beside Your box, but Number 1 must be taken first, and
-    // only once the wall holds it.
-    const BoardDefinition b = drawn({"2Y..1"});
-    const SolveResult r = SolveBoard(b);
-    ASSERT_EQ(r.status, SolveStatus::Won);
-    EXPECT_EQ(r.length, exhaustiveShortest(b, 8));
-    EXPECT_EQ(r.moves.substr(0, 2), "RT");
-    EXPECT_TRUE(ReplayMoves(LoadedDocument(b), r.moves).won());
-}
-
-// Compares the search with every line of play through the real rules.
-void expectAgreement(const BoardDefinition& b, int depth, int round, int& compared) {
-    const CZembrikDoc doc = LoadedDocument(b);
-    const int expected = exhaustiveShortest(doc, depth);
-    const SolveResult r = SolveDocument(doc);
-    if (expected > 0) {
-        ASSERT_EQ(r.status, SolveStatus::Won) << round;
-        EXPECT_EQ(r.length, expected) << round;
-        ++compared;
-    } else if (r.status == SolveStatus::Won) {
-        EXPECT_GT(r.length, depth) << round;
-    } else {
-        EXPECT_EQ(r.status, SolveStatus::NoWin) << round;
-    }
-    if (r.status == SolveStatus::Won) {
-        EXPECT_TRUE(ReplayMoves(doc, r.moves).won()) << round;
-    }
-}
-
 TEST(SolverShortest, AgreesWithAnExhaustiveSearchOnSmallRandomBoards) {
-    std::mt19937 rng(7);
-    int compared = 0;
-    for (int round = 0; round < 30; ++round)
-        expectAgreement(randomRoom(rng, 4, 5, "....,.....#SSFF", false), 6, round, compared);
-    EXPECT_GT(compared, 10);
+    // The second set has Red cells, Hot, Freeze, Time and Move boxes, Green
+    // and Orange, small move limits, clocks and lives: every rule that can
+    // end or lengthen a game.
+    const struct {
+        unsigned seed;
+        const char* pieces;
+        bool limits;
+        int rounds;
+    } sets[] = {{7, "....,.....#SSFF", false, 30}, {11, ".........,#rrSFHZTMEfgos", true, 120}};
+    for (const auto& set : sets) {
+        std::mt19937 rng(set.seed);
+        int compared = 0;
+        for (int round = 0; round < set.rounds; ++round) {
+            const CZembrikDoc doc = LoadedDocument(randomRoom(rng, 4, 5, set.pieces, set.limits));
+            const int expected = exhaustiveShortest(doc, 6);
+            const SolveResult r = SolveDocument(doc);
+            if (expected > 0) {
+                ASSERT_EQ(r.status, SolveStatus::Won) << round;
+                EXPECT_EQ(r.length, expected) << round;
+                ++compared;
+            } else if (r.status == SolveStatus::Won) {
+                EXPECT_GT(r.length, 6) << round;
+            } else {
+                EXPECT_EQ(r.status, SolveStatus::NoWin) << round;
+            }
+            if (r.status == SolveStatus::Won) {
+                EXPECT_TRUE(ReplayMoves(doc, r.moves).won()) << round;
+            }
+        }
+        EXPECT_GT(compared, 10) << set.seed;
+    }
 }
 
-TEST(SolverShortest, AgreesWithAnExhaustiveSearchUnderClocksLivesAndSpecialBoxes) {
-    // Red cells, Hot, Freeze, Time and Move boxes, Green and Orange, small
-    // move limits, clocks and lives: every rule that can end or lengthen a game.
-    std::mt19937 rng(11);
-    int compared = 0;
-    for (int round = 0; round < 120; ++round)
-        expectAgreement(randomRoom(rng, 4, 5, ".........,#rrSFHZTMEfgos", true), 6, round, compared);
-    EXPECT_GT(compared, 10);
-}
-
-TEST(SolverLimits, AvoidsAHotBoxWithOneLifeButNotWithTwo) {
-    // Straight up through the Hot box is shortest; around it costs more.
-    BoardDefinition b = drawn({"S..", "H#.", "Y.."});
-    b.numberOfLives = 2;
-    const SolveResult spare = SolveBoard(b);
-    ASSERT_EQ(spare.status, SolveStatus::Won);
-    EXPECT_EQ(spare.length, 2);
-    b.numberOfLives = 1;
-    const SolveResult careful = SolveBoard(b);
-    ASSERT_EQ(careful.status, SolveStatus::Won);
-    EXPECT_GT(careful.length, 2);
-    EXPECT_EQ(careful.length, exhaustiveShortest(b, 8));
-    EXPECT_TRUE(ReplayMoves(LoadedDocument(b), careful.moves).won());
-    EXPECT_FALSE(ReplayMoves(LoadedDocument(b), spare.moves).won());
-}
-
-TEST(SolverLimits, AMoveLimitEqualToTheLengthLoses) {
-    BoardDefinition b = drawn({"..S..", ".....", ".....", "..Y.."});
-    b.moveLimit = 3;  // the third move uses the last one: lost
-    EXPECT_EQ(SolveBoard(b).status, SolveStatus::NoWin);
-    b.moveLimit = 4;
-    EXPECT_EQ(SolveBoard(b).moves, "UTUTUT");
-}
-
-TEST(SolverLimits, AMoveBoxBuysTheMovesOfALongerWay) {
-    // The Star needs seven moves; with five allowed, the Move box must be
-    // taken within the first four.
-    BoardDefinition b = drawn({"S....", ".....", ".....", ".....", "..MY."});
-    b.moveLimit = 5;
-    b.moveBoxMoveValue = 10;
-    const SolveResult r = SolveBoard(b);
-    ASSERT_EQ(r.status, SolveStatus::Won);
-    EXPECT_EQ(r.length, 7);
-    EXPECT_TRUE(ReplayMoves(LoadedDocument(b), r.moves).won());
-    // Up first reaches the Move box only with the sixth move: too late.
-    EXPECT_FALSE(ReplayMoves(LoadedDocument(b), "UTUTUTUTLTLTLT").won());
-    b.moveBoxMoveValue = 0;
-    EXPECT_EQ(SolveBoard(b).status, SolveStatus::NoWin);
-}
-
-TEST(SolverLimits, AStarTimeLimitForcesTheTimeBoxOnTheWay) {
-    // Four moves reach the Star; its countdown of 3 runs out on the third
-    // tick unless the Time box beside Your box is taken on the way.
-    BoardDefinition b = drawn({"S....", ".....", ".....", "TY..."});
-    b.starBoxTimeLimit = 3;
-    b.timeBoxTimeValue = 5;
-    const SolveResult r = SolveBoard(b);
-    ASSERT_EQ(r.status, SolveStatus::Won);
-    EXPECT_EQ(r.length, 4);
-    EXPECT_NE(r.moves.find('L'), std::string::npos);
-    EXPECT_FALSE(ReplayMoves(LoadedDocument(b), "UTUTUTLT").won());
-    b.timeBoxTimeValue = 0;
-    EXPECT_EQ(SolveBoard(b).status, SolveStatus::NoWin);
-}
-
-TEST(SolverLimits, RedCellsAndFreezeBoxesNeverCostALife) {
-    for (const auto& rows : std::vector<std::vector<std::string>>{
-             {"#S#.", "#r#.", "#Y..", "#..."}, {"S#.", "Z..", "Y.."}, {".S.", "rr.", "Y.."}}) {
-        BoardDefinition b = drawn(rows);
-        b.numberOfLives = 3;
-        const int expected = exhaustiveShortest(b, 8);
+TEST(SolverLimits, LivesLimitsAndBonusBoxesDecideTheShortestWin) {
+    const std::vector<std::string> walk = {"..S..", ".....", ".....", "..Y.."};
+    const std::vector<std::string> farStar = {"S....", ".....", ".....", ".....", "..MY."};
+    const std::vector<std::string> countdown = {"S....", ".....", ".....", "TY..."};
+    const struct {
+        const char* what;
+        std::vector<std::string> rows;
+        std::uint32_t lives, moveLimit, moveBoxValue, starTimeLimit, timeBoxValue;
+        int length;  // shortest win, by trying every line; -1: none
+    } cases[] = {
+        // Straight up through the Hot box is shortest; around it costs more.
+        {"a spare life", {"S..", "H#.", "Y.."}, 2, 600, 0, 0, 0, 2},
+        {"the last life", {"S..", "H#.", "Y.."}, 1, 600, 0, 0, 0, 4},
+        // The move that uses up the last allowed move loses.
+        {"move limit = length", walk, 1, 3, 0, 0, 0, -1},
+        {"move limit > length", walk, 1, 4, 0, 0, 0, 3},
+        // Seven moves with five allowed: the Move box within the first four.
+        {"a Move box", farStar, 1, 5, 10, 0, 0, 7},
+        // The Star's countdown runs out unless the Time box is taken on the way.
+        {"a Time box", countdown, 1, 600, 0, 3, 5, 4},
+        // Red cells and Freeze boxes never cost a life.
+        {"Red cells", {".S.", "rr.", "Y.."}, 3, 600, 0, 0, 0, 4},
+        {"a Freeze box", {"S#.", "Z..", "Y.."}, 3, 600, 0, 0, 0, 4},
+        {"nothing to take", {"Y.."}, 1, 600, 0, 0, 0, 1},
+    };
+    for (const auto& c : cases) {
+        BoardDefinition b = drawn(c.rows);
+        b.numberOfLives = c.lives;
+        b.moveLimit = c.moveLimit;
+        b.moveBoxMoveValue = c.moveBoxValue;
+        b.starBoxTimeLimit = c.starTimeLimit;
+        b.timeBoxTimeValue = c.timeBoxValue;
+        const int shortest = exhaustiveShortest(b, 8);
+        EXPECT_EQ(shortest, c.length) << c.what;
         const SolveResult r = SolveBoard(b);
-        if (expected > 0) {
-            ASSERT_EQ(r.status, SolveStatus::Won) << rows[0];
-            EXPECT_EQ(r.length, expected) << rows[0];
-            const ReplayResult replay = ReplayMoves(LoadedDocument(b), r.moves);
-            EXPECT_TRUE(replay.won());
-            EXPECT_EQ(replay.doc.numberOfLives, 3);
-        } else {
-            EXPECT_TRUE(r.status != SolveStatus::Won || r.length > 8) << rows[0];
+        if (shortest < 0) {
+            EXPECT_EQ(r.status, SolveStatus::NoWin) << c.what;
+            continue;
+        }
+        ASSERT_EQ(r.status, SolveStatus::Won) << c.what;
+        EXPECT_EQ(r.length, shortest) << c.what;
+        const ReplayResult replay = ReplayMoves(LoadedDocument(b), r.moves);
+        EXPECT_TRUE(replay.won()) << c.what;
+        if (b.CountBoxes(BoxCode::Hot) == 0) {
+            EXPECT_EQ(replay.doc.numberOfLives, b.numberOfLives) << c.what;
         }
     }
 }
 
-TEST(SolverSearch, ReportsABoardThatCannotBeWon) {
+TEST(SolverSearch, ReportsNoWinAndStopsAtItsBudgetsOrWhenCancelled) {
     // On White a Star box can never be taken.
-    const SolveResult r = SolveBoard(whitened(drawn({"..S..", ".....", "..Y.."})));
-    EXPECT_EQ(r.status, SolveStatus::NoWin);
-    EXPECT_GT(r.states, 1u);
-    EXPECT_TRUE(r.moves.empty());
-}
+    const SolveResult none = SolveBoard(whitened(drawn({"..S..", ".....", "..Y.."})));
+    EXPECT_EQ(none.status, SolveStatus::NoWin);
+    EXPECT_GT(none.states, 1u);
+    EXPECT_TRUE(none.moves.empty());
 
-TEST(SolverSearch, StopsAtTheMemoryBudgetAndSaysSo) {
-    BoardDefinition b = whitened(drawn({"..........", ".F..F..F..", "...S.....F", ".F....Y...", "....F....."}));
-    b.timeLimit = b.moveLimit = 0;
     SolveOptions small;
     small.memoryBudget = 64 * 1024;
-    const SolveResult r = SolveBoard(b, small);
+    const SolveResult r = SolveBoard(busyBoard(), small);
     EXPECT_EQ(r.status, SolveStatus::BudgetHit);
     EXPECT_THAT(r.error, HasSubstr("memory budget"));
     EXPECT_LE(r.peakBytes, small.memoryBudget);
     SolveOptions capped;
     capped.budget = 50;
-    const SolveResult c = SolveBoard(b, capped);
+    const SolveResult c = SolveBoard(busyBoard(), capped);
     EXPECT_EQ(c.status, SolveStatus::BudgetHit);
     EXPECT_GE(c.states, 50u);
-}
 
-TEST(SolverSearch, ARaisedCancelFlagStopsTheSearch) {
     std::atomic<bool> cancel{true};
     SolveOptions o;
     o.cancel = &cancel;
@@ -223,19 +151,6 @@ TEST(SolverSearch, TwoThreadsFindWinsOfTheSameLength) {
     }
 }
 
-TEST(SolverSearch, RefusesBoardsItCannotStandFor) {
-    BoardDefinition b = drawn({"Y.S.Y"});
-    const SolveResult r = SolveBoard(b);
-    EXPECT_EQ(r.status, SolveStatus::Unusable);
-    EXPECT_THAT(r.error, HasSubstr("2 Your boxes"));
-}
-
-TEST(SolverSearch, ABoardWithoutStarsOrNumbersIsWonByTheFirstMove) {
-    const SolveResult r = SolveBoard(drawn({"Y.."}));
-    ASSERT_EQ(r.status, SolveStatus::Won);
-    EXPECT_EQ(r.length, 1);
-}
-
 TEST(SolverSearch, StoredCountsAreTheGamesCounts) {
     // A stored Star count of 2 with one Star on the board cannot be won.
     BoardDefinition b = drawn({"#S#", "#Y#"});
@@ -247,38 +162,27 @@ TEST(SolverSearch, StoredCountsAreTheGamesCounts) {
     EXPECT_EQ(SolveDocument(doc).status, SolveStatus::NoWin);
 }
 
-TEST(SolveCommand, PrintsALineThatPlayWins) {
-    const std::string p = boardFile("walk.dat", drawn({"..S..", ".....", ".....", "..Y.."}));
-    const ToolRun r = tool({"solve", p});
+TEST(SolveCommand, PrintsALineThatPlayWinsOrWhyThereIsNone) {
+    const std::string p = savedBoard("walk.dat", drawn({"..S..", ".....", ".....", "..Y.."}));
+    ToolRun r = runTool({"solve", p});
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.out, "UTUTUT\n");
     EXPECT_THAT(r.err, HasSubstr("won in 3 moves"));
-    const ToolRun played = tool({"play", p, "UTUTUT"});
-    EXPECT_THAT(played.out, HasSubstr("\"state\":\"GameOver\",\"outcome\":\"Won\""));
-}
+    EXPECT_THAT(runTool({"play", p, "UTUTUT"}).out, HasSubstr("\"state\":\"GameOver\",\"outcome\":\"Won\""));
 
-TEST(SolveCommand, SaysWhenNoWinWasFound) {
-    const std::string p = boardFile("white.dat", whitened(drawn({"..S..", ".....", "..Y.."})));
-    ToolRun r = tool({"solve", p});
+    r = runTool({"solve", savedBoard("white.dat", whitened(drawn({"..S..", ".....", "..Y.."})))});
     EXPECT_EQ(r.code, 3);
     EXPECT_THAT(r.out, HasSubstr("no win found"));
     EXPECT_THAT(r.out, HasSubstr("positions searched, none left"));
-    BoardDefinition busy = whitened(drawn({"..........", ".F..F..F..", "...S.....F", ".F....Y...", "....F....."}));
-    busy.timeLimit = busy.moveLimit = 0;
-    const std::string q = boardFile("busy.dat", busy);
-    r = tool({"solve", q, "--budget", "64K"});
+    const std::string busy = savedBoard("busy.dat", busyBoard());
+    r = runTool({"solve", busy, "--budget", "64K"});
     EXPECT_EQ(r.code, 3);
     EXPECT_THAT(r.out, HasSubstr("the memory budget of 64 KiB was reached"));
-}
-
-TEST(SolveCommand, TakesItsDefaultBudgetFromTheEnvironment) {
-    BoardDefinition busy = whitened(drawn({"..........", ".F..F..F..", "...S.....F", ".F....Y...", "....F....."}));
-    busy.timeLimit = busy.moveLimit = 0;
-    const std::string q = boardFile("busy-env.dat", busy);
+    // The default budget comes from the environment.
     setenv("VORTAN_SOLVE_BUDGET", "64K", 1);
-    const ToolRun small = tool({"solve", q});
+    const ToolRun small = runTool({"solve", busy});
     setenv("VORTAN_SOLVE_BUDGET", "lots", 1);
-    const ToolRun bad = tool({"solve", q});
+    const ToolRun bad = runTool({"solve", busy});
     unsetenv("VORTAN_SOLVE_BUDGET");
     EXPECT_EQ(small.code, 3);
     EXPECT_THAT(small.out, HasSubstr("the memory budget of 64 KiB was reached"));
@@ -286,47 +190,47 @@ TEST(SolveCommand, TakesItsDefaultBudgetFromTheEnvironment) {
     EXPECT_THAT(bad.err, HasSubstr("not 'lots'"));
 }
 
-TEST(SolveCommand, RefusesBadArgumentsAndFiles) {
-    const std::string p = boardFile("ok.dat", drawn({"#S#", "#Y#"}));
-    EXPECT_EQ(tool({"solve"}).code, 2);
+TEST(SolveCommand, SolveAndHintRefuseBadArgumentsAndFiles) {
+    const std::string p = savedBoard("ok.dat", drawn({"#S#", "#Y#"}));
+    const struct {
+        std::vector<std::string> args;
+        int code;
+        const char* says;
+    } cases[] = {
+        {{"solve"}, 2, "usage"},
+        {{"solve", p, "--budget"}, 2, "usage"},
+        {{"solve", p, "--threads", "0"}, 2, "usage"},
+        {{"solve", p, "--fast"}, 2, "usage"},
+        {{"solve", p, "--budget", "512M", "--threads", "1"}, 0, "won in 1 move"},
+        {{"solve", p, "--budget", "1g"}, 0, "won in 1 move"},
+        {{"solve", p + ".missing"}, 1, "cannot open"},
+        {{"solve", savedBoard("two.dat", drawn({"Y.S.Y"}))}, 1, "2 Your boxes; the search takes at most one"},
+        {{"hint", p}, 2, "usage"},
+        {{"hint", p, "UX"}, 2, "usage"},
+        {{"hint", p, "U", "--budget", "nope"}, 2, "usage"},
+        {{"hint", p + ".missing", "U"}, 1, "cannot open"},
+    };
+    for (const auto& c : cases) {
+        const ToolRun r = runTool(c.args);
+        EXPECT_EQ(r.code, c.code) << ::testing::PrintToString(c.args);
+        EXPECT_THAT(r.err, HasSubstr(c.says)) << ::testing::PrintToString(c.args);
+    }
     for (const char* bad : {"0", "-5", "12x", "", "2T", "1K", "3000G"})
-        EXPECT_EQ(tool({"solve", p, "--budget", bad}).code, 2) << bad;
-    EXPECT_EQ(tool({"solve", p, "--budget"}).code, 2);
-    EXPECT_EQ(tool({"solve", p, "--threads", "0"}).code, 2);
-    EXPECT_EQ(tool({"solve", p, "--fast"}).code, 2);
-    EXPECT_EQ(tool({"solve", p, "--budget", "512M", "--threads", "1"}).code, 0);
-    EXPECT_EQ(tool({"solve", p, "--budget", "1g"}).code, 0);
-    const ToolRun missing = tool({"solve", p + ".missing"});
-    EXPECT_EQ(missing.code, 1);
-    EXPECT_THAT(missing.err, HasSubstr("cannot open"));
-    const ToolRun unusable = tool({"solve", boardFile("two.dat", drawn({"Y.S.Y"}))});
-    EXPECT_EQ(unusable.code, 1);
-    EXPECT_THAT(unusable.err, HasSubstr("cannot solve"));
-    EXPECT_THAT(unusable.err, HasSubstr("2 Your boxes"));
+        EXPECT_EQ(runTool({"solve", p, "--budget", bad}).code, 2) << bad;
 }
 
-TEST(HintCommand, PrintsTheFirstMoveOfAShortestWinAfterTheMovesPlayed) {
-    const std::string p = boardFile("hint.dat", drawn({"S....", ".....", "..Y.."}));
-    ToolRun r = tool({"hint", p, ""});
-    EXPECT_EQ(r.code, 0);
-    EXPECT_THAT(r.out, HasSubstr("a win in 4 moves"));
+TEST(HintCommand, PrintsTheFirstMoveOfAShortestWinOrWhyThereIsNone) {
+    const std::string p = savedBoard("hint.dat", drawn({"S....", ".....", "..Y.."}));
+    EXPECT_THAT(runTool({"hint", p, ""}).out, HasSubstr("a win in 4 moves"));
     // Two moves right take the Star along the top wall; it is then quickest
     // to slide it into the other corner (Up or Right first, both shortest).
-    r = tool({"hint", p, "RTRT"});
+    ToolRun r = runTool({"hint", p, "RTRT"});
     EXPECT_EQ(r.code, 0);
     EXPECT_TRUE(r.out == "Up: a win in 4 moves.\n" || r.out == "Right: a win in 4 moves.\n") << r.out;
-    r = tool({"hint", p, "LTLTUTUT"});
+    r = runTool({"hint", p, "LTLTUTUT"});
     EXPECT_EQ(r.code, 3);
     EXPECT_EQ(r.out, "the game is over: Won\n");
-}
-
-TEST(HintCommand, SaysWhenNoWinRemainsAndRefusesBadMoves) {
-    const std::string p = boardFile("hint-white.dat", whitened(drawn({"..S..", "..Y.."})));
-    ToolRun r = tool({"hint", p, "UT"});
+    r = runTool({"hint", savedBoard("hint-white.dat", whitened(drawn({"..S..", "..Y.."}))), "UT"});
     EXPECT_EQ(r.code, 3);
     EXPECT_EQ(r.out, "No winning line from here.\n");
-    EXPECT_EQ(tool({"hint", p, "UX"}).code, 2);
-    EXPECT_EQ(tool({"hint", p}).code, 2);
-    EXPECT_EQ(tool({"hint", p, "U", "--budget", "nope"}).code, 2);
-    EXPECT_EQ(tool({"hint", p + ".missing", "U"}).code, 1);
 }
