@@ -27,7 +27,6 @@ TEST(Rules, TakingTheLastStarGoesOnUntilTheLastNumberWins) {
 
     g.fx.log.clear();
     for (int i = 0; i < 3; ++i) g.key(Direction::Down);
-    EXPECT_EQ(g.doc.gameState(), GameState::GameOver);
     EXPECT_EQ(g.doc.gameOutcome, GameOutcome::Won);
     EXPECT_EQ(g.doc.starBoxTimeLeft, kDone);
     EXPECT_EQ(g.doc.numberBoxTimeLeft, kDone);
@@ -63,7 +62,7 @@ TEST(Rules, TheMoveLimitWarnsFromThirtyAndItsLastMoveLosesEvenWhenItWins) {
     EXPECT_EQ(i.doc.numberBoxTimeLeft, 60);
 }
 
-TEST(Rules, BonusBoxes) {
+TEST(Rules, MoveTimeAndFreezeBoxes) {
     BoardDefinition mv = takeAbove('M');
     mv.moveLimit = 5;
     mv.moveBoxMoveValue = 60;
@@ -89,63 +88,58 @@ TEST(Rules, BonusBoxes) {
     u.key(Direction::Up);
     EXPECT_EQ(u.doc.timeLeft, 150);
     EXPECT_EQ(u.doc.score, 150);
+
+    BoardDefinition fz = takeAbove('Z');  // Freeze takes the move back but counts it
+    fz.moveLimit = 100;
+    Game f(fz);
+    f.key(Direction::Up);
+    EXPECT_EQ(f.doc.movesLeft, 99);
+    EXPECT_EQ(f.box(1, 2), code(BoxCode::Your));
+    EXPECT_THAT(f.fx.events(), ElementsAre("sound SDFREEZE"));
 }
 
-TEST(Rules, HotBoxesCostALifeAndTheLastLossShowsOnThePanelAtOnce) {
-    BoardDefinition b = takeAbove('H');
-    b.numberOfLives = 2;
+TEST(Rules, HotBoxesAndRedCellsCostALife) {
+    using Rows = std::vector<std::string>;
+    const Rows hot = {"Hs", "Y,"}, red = {"r.s", "Y7,"};
+    const struct {
+        Rows before;
+        std::uint32_t lives;
+        std::int32_t left;
+        Rows after;
+    } cases[] = {
+        {hot, 2, 1, {"Ys", ".,"}},
+        {red, 3, 2, red},                   // the whole move is taken back
+        {red, 0, kOff, red},                // OFF costs nothing; still taken back
+        {red, 1, kRanOut, {"Y7s", "..,"}},  // the last life ends on the Red cell
+        {hot, 1, kRanOut, {"Ys", ".,"}},
+    };
+    for (const auto& c : cases) {
+        BoardDefinition b = room(c.before);
+        b.numberOfLives = c.lives;
+        Game g(b);
+        g.key(Direction::Up);
+        EXPECT_EQ(g.doc.numberOfLives, c.left) << c.before[0] << c.lives;
+        EXPECT_EQ(g.picture(2, static_cast<int>(c.before[0].size())), c.after) << c.before[0] << c.lives;
+        EXPECT_EQ(g.doc.gameOutcome, c.left == kRanOut ? GameOutcome::Lost : GameOutcome::Undecided);
+    }
+
+    BoardDefinition b = room(red);
+    b.numberOfLives = 3;
     Game g(b);
     g.key(Direction::Up);
-    EXPECT_EQ(g.doc.numberOfLives, 1);
-    EXPECT_EQ(g.box(1, 1), code(BoxCode::Your));
     EXPECT_THAT(g.fx.events(), ElementsAre("sound SDDIE", "hit 1 1", "resting 1 1"));
+    EXPECT_EQ(g.fx.log.back(), "present");  // the board shown again as it was
+    EXPECT_EQ(g.doc.playBoard.yourY(), 2);
 
+    b = room(hot);
     b.numberOfLives = 1;
     Game h(b);
     h.key(Direction::Up);
-    EXPECT_EQ(h.doc.numberOfLives, kRanOut);
-    EXPECT_EQ(h.doc.gameOutcome, GameOutcome::Lost);
     EXPECT_THAT(h.fx.events(), ElementsAre("sound SDDIE", "hit 1 1", "resting 1 1", "hit 1 1", "lost 1 1",
                                            "music stop", "sound SDDEATH", "game lost"));
     // The panel is painted again after the loss, now with lives "LOST".
     const auto lost = std::find(h.fx.log.begin(), h.fx.log.end(), "lost 1 1");
     EXPECT_NE(std::find(lost, h.fx.log.end(), "panel values"), h.fx.log.end());
-}
-
-TEST(Rules, RedCellsCostALifeAndTakeTheWholeMoveBack) {
-    const std::vector<std::string> start = {"r.s", "Y7,"};
-    BoardDefinition b = room(start);
-    b.numberOfLives = 3;
-    Game g(b);
-    g.key(Direction::Up);
-    EXPECT_EQ(g.doc.numberOfLives, 2);
-    EXPECT_EQ(g.picture(2, 3), start);
-    EXPECT_THAT(g.fx.events(), ElementsAre("sound SDDIE", "hit 1 1", "resting 1 1"));
-    EXPECT_EQ(g.fx.log.back(), "present");
-    EXPECT_EQ(g.doc.playBoard.yourY(), 2);
-
-    b.numberOfLives = 0;  // OFF: costs nothing, still taken back
-    Game off(b);
-    off.key(Direction::Up);
-    EXPECT_EQ(off.doc.numberOfLives, kOff);
-    EXPECT_EQ(off.picture(2, 3), start);
-
-    b.numberOfLives = 1;
-    Game last(b);
-    last.key(Direction::Up);
-    EXPECT_EQ(last.picture(2, 3), (std::vector<std::string>{"Y7s", "..,"}));  // dies on the Red cell
-    EXPECT_EQ(last.doc.gameOutcome, GameOutcome::Lost);
-    EXPECT_EQ(last.doc.numberOfLives, kRanOut);
-}
-
-TEST(Rules, FreezeStillCountsTheMove) {
-    BoardDefinition b = takeAbove('Z');
-    b.moveLimit = 100;
-    Game g(b);
-    g.key(Direction::Up);
-    EXPECT_EQ(g.doc.movesLeft, 99);
-    EXPECT_EQ(g.box(1, 2), code(BoxCode::Your));
-    EXPECT_THAT(g.fx.events(), ElementsAre("sound SDFREEZE"));
 }
 
 TEST(Rules, CountsThatDisagreeWithTheBoard) {
@@ -168,21 +162,19 @@ TEST(Rules, CountsThatDisagreeWithTheBoard) {
     EXPECT_TRUE(fx.events().empty());
 }
 
-TEST(Rules, ABoardWithoutStarsOrNumbersIsWonByTheFirstMove) {
+TEST(Rules, ABoardWithoutStarsOrNumbersIsWonByTheFirstMoveAndSoundsCanBeOff) {
     Game g(room({"Y."}));
     g.key(Direction::Right);
     EXPECT_EQ(g.doc.gameOutcome, GameOutcome::Won);
     g.fx.log.clear();
     g.key(Direction::Left);  // keys after the end do nothing
     EXPECT_TRUE(g.fx.log.empty());
-}
 
-TEST(Rules, EffectsSwitchSilencesSoundsOnly) {
-    Game g(room({"S", "Y"}));
-    g.rules.OnSoundEffects();
-    g.key(Direction::Up);
-    EXPECT_TRUE(g.fx.sounds.empty());
-    EXPECT_THAT(g.fx.events(), ElementsAre("pickup 1 1", "music stop", "game won"));
+    Game quiet(room({"S", "Y"}));
+    quiet.rules.OnSoundEffects();  // off: every other effect stays
+    quiet.key(Direction::Up);
+    EXPECT_TRUE(quiet.fx.sounds.empty());
+    EXPECT_THAT(quiet.fx.events(), ElementsAre("pickup 1 1", "music stop", "game won"));
 }
 
 TEST(Rules, PanelIsRedrawnAroundTheOutcomeOnlyWhenAnEndCheckCouldFire) {
