@@ -39,15 +39,24 @@ TEST(Clock, CountdownsTickAndEachWarnsInItsLastThirtySeconds) {
     EXPECT_TRUE(off.fx.sounds.empty());
 }
 
-TEST(Clock, RunningOutOfTimeLosesTheGameOnce) {
+TEST(Clock, RunningOutLosesTheGameOnceAndThirtyTicksLaterTheTitleReturns) {
     BoardDefinition b = runningBoard();
     b.timeLimit = 1;
     Game g(b);
+    bool dialogUp = false;
+    g.fx.onEnd = [&](const std::string&) {
+        dialogUp = true;
+        g.ticks(40);  // the player leaves the dialog up for 40 seconds
+    };
     g.ticks(1);
-    EXPECT_EQ(g.doc.timeLeft, kRanOut);
+    EXPECT_TRUE(dialogUp);
+    EXPECT_EQ(g.doc.gameState(), GameState::Idle);
+    EXPECT_EQ(g.doc.endTicks, 30);
+    EXPECT_EQ(g.doc.timeLeft, kRanOut);  // the values stay as they ended
     EXPECT_EQ(g.doc.score, 0);
     EXPECT_EQ(g.doc.gameOutcome, GameOutcome::Lost);
-    EXPECT_THAT(g.fx.events(), ElementsAre("hit 2 1", "lost 2 1", "music stop", "sound SDEATH", "game lost"));
+    EXPECT_THAT(g.fx.events(),
+                ElementsAre("hit 2 1", "lost 2 1", "music stop", "sound SDEATH", "game lost", "invalidate"));
     // The time is painted as lost before the animation.
     auto at = [&](const char* e) { return std::find(g.fx.log.begin(), g.fx.log.end(), e) - g.fx.log.begin(); };
     EXPECT_LT(at("panel time lost"), at("hit 2 1"));
@@ -74,23 +83,6 @@ TEST(Clock, QuietStatesStopTheClock) {
         EXPECT_EQ(g.doc.timeLeft, 40) << gameStateName(s);
         EXPECT_THAT(g.fx.log, ::testing::Each("present"));
     }
-}
-
-TEST(Clock, ThirtyTicksAfterTheEndTheTitleReturnsEvenWithTheDialogUp) {
-    BoardDefinition b = runningBoard();
-    b.timeLimit = 1;
-    Game g(b);
-    int ticksInDialog = 0;
-    g.fx.onEnd = [&](const std::string&) {
-        // The player leaves the dialog up for 40 seconds.
-        for (int i = 0; i < 40; ++i, ++ticksInDialog) g.rules.OnTimer();
-    };
-    g.ticks(1);
-    EXPECT_EQ(ticksInDialog, 40);
-    EXPECT_EQ(g.doc.gameState(), GameState::Idle);
-    EXPECT_EQ(std::count(g.fx.log.begin(), g.fx.log.end(), "invalidate"), 1);
-    EXPECT_EQ(g.doc.endTicks, 30);
-    EXPECT_EQ(g.doc.timeLeft, kRanOut);  // the values stay as they ended
 }
 
 TEST(Clock, MusicRestartsAtTheTickAfterThePieceEnded) {
