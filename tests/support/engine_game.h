@@ -30,19 +30,16 @@ inline LoadResult load(CZembrikDoc& doc, BoardDefinition b) {
 // The current board from (1, 1), drawn as `drawn` reads it, except that a
 // box shows whatever it stands on: a move then reads as boxes moving.
 inline std::vector<std::string> picture(const PlayBoard& pb, int rows, int columns) {
-    std::vector<std::string> out;
-    for (int y = 1; y <= rows; ++y) {
-        std::string row;
+    std::vector<std::string> out(static_cast<std::size_t>(rows));
+    for (int y = 1; y <= rows; ++y)
         for (int x = 1; x <= columns; ++x) {
             const PlayCell& c = pb.peek(x, y);
             BoardCell cell{static_cast<RegionCode>(c.region), static_cast<BoxCode>(c.box),
                            static_cast<std::uint32_t>(c.number)};
             if (cell.box != BoxCode::Empty && charOfCell(cell) == '?')
                 cell.region = cell.box == BoxCode::Exception ? RegionCode::Green : RegionCode::Yellow;
-            row += charOfCell(cell);
+            out[static_cast<std::size_t>(y - 1)] += charOfCell(cell);
         }
-        out.push_back(row);
-    }
     return out;
 }
 

@@ -32,14 +32,13 @@ TEST(Load, ANewDocumentShowsNothingAvailable) {
 }
 
 TEST(Load, ZeroLimitsAreSwitchedOffAndCountdownsStart) {
-    BoardDefinition b = named("Zeroes", {"S"});
+    BoardDefinition b = room({"S"});
     b.timeLimit = 90;
     b.timeBoxTimeValue = b.moveBoxMoveValue = 0;
     CZembrikDoc doc;
     doc.boardPath = writeBytes("zero.dat", EncodeBoard(b));
     doc.gameOutcome = GameOutcome::Lost;
     ASSERT_EQ(doc.loadBoardFile(), LoadResult::Loaded);
-    EXPECT_EQ(doc.gameName, "Zeroes");
     EXPECT_EQ(doc.timeLimit, 90);
     EXPECT_EQ(doc.timeLeft, 90);
     EXPECT_EQ(doc.score, 90);
