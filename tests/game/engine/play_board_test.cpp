@@ -38,6 +38,7 @@ TEST(PlayBoard, EveryBoxMovesOneCellAndALineMovesTogetherOrNotAtAll) {
     }
 }
 
+// Hot, Time and Move boxes and Red cells on Yellow: see the rules tests.
 TEST(PlayBoard, WhatYourBoxMeetsAboveIt) {
     const struct {
         Rows before, after;
@@ -46,10 +47,6 @@ TEST(PlayBoard, WhatYourBoxMeetsAboveIt) {
     } cases[] = {
         {{".", "S", "Y"}, {"S", "Y", "."}, false, kEventNone, kCodeNone},  // a Star that can move is pushed
         {{"S", "Y"}, {"Y", "."}, false, kEventStar, kCodeStar},
-        {{"H", "Y"}, {"Y", "."}, false, kEventHit, kCodeHot},
-        {{"T", "Y"}, {"Y", "."}, false, kEventTime, kCodeTime},
-        {{"M", "Y"}, {"Y", "."}, false, kEventMove, kCodeMove},
-        {{"r", "Y"}, {"Y", "."}, false, kEventHit, kCodeRed},
         {{"F", "Y"}, {"F", "Y"}, false, kEventNone, kCodeNone},
         {{"X", "Y"}, {"X", "Y"}, false, kEventNone, kCodeNone},  // an unknown box blocks
         // Freeze takes back the whole move, other boxes' steps too.
