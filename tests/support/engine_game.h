@@ -1,35 +1,46 @@
-// Building small boards for the rules tests and loading them the way the
-// game does, through a board file.
+// The rules engine's tests: boards drawn in characters (search_boards.h),
+// loaded the way the game loads them, through a board file, and played by a
+// document, recorded effects and rules together.
 #pragma once
 
 #include <sstream>
+#include <string>
+#include <vector>
 
+#include "board/board_drawing.h"
 #include "board/board_file.h"
 #include "game/engine/game_rules.h"
 #include "game/engine/recording_effects.h"
+#include "tests/support/search_boards.h"
 
 namespace vortan::test {
 
-// A new board with a Yellow interior (where Your box may take boxes) and
-// every limit switched off unless a test sets one.
-inline BoardDefinition openBoard() {
-    BoardDefinition b;
-    for (int x = 1; x < 21; ++x)
-        for (int y = 1; y < 21; ++y) b.Cell(x, y).region = RegionCode::Yellow;
+// A drawn board with every limit switched off unless a test sets one.
+inline BoardDefinition room(const std::vector<std::string>& rows) {
+    BoardDefinition b = drawn(rows);
     b.timeLimit = b.moveLimit = b.numberBoxTimeLimit = b.starBoxTimeLimit = b.numberOfLives = 0;
     return b;
 }
 
-inline void put(BoardDefinition& b, int x, int y, BoxCode box, RegionCode region = RegionCode::Yellow,
-                std::uint32_t number = 0) {
-    b.Cell(x, y) = BoardCell{region, box, number};
-}
-
-inline void region(BoardDefinition& b, int x, int y, RegionCode r) { b.Cell(x, y).region = r; }
-
 inline LoadResult load(CZembrikDoc& doc, BoardDefinition b) {
     std::istringstream in(EncodeBoard(b));
     return doc.loadBoardStream(in);
+}
+
+// The current board from (1, 1), drawn as `drawn` reads it, except that a
+// box shows whatever it stands on: a move then reads as boxes moving.
+inline std::vector<std::string> picture(const PlayBoard& pb, int rows, int columns) {
+    std::vector<std::string> out(static_cast<std::size_t>(rows));
+    for (int y = 1; y <= rows; ++y)
+        for (int x = 1; x <= columns; ++x) {
+            const PlayCell& c = pb.peek(x, y);
+            BoardCell cell{static_cast<RegionCode>(c.region), static_cast<BoxCode>(c.box),
+                           static_cast<std::uint32_t>(c.number)};
+            if (cell.box != BoxCode::Empty && charOfCell(cell) == '?')
+                cell.region = cell.box == BoxCode::Exception ? RegionCode::Green : RegionCode::Yellow;
+            out[static_cast<std::size_t>(y - 1)] += charOfCell(cell);
+        }
+    return out;
 }
 
 // Reaches `s` the way the game does.
@@ -66,6 +77,9 @@ struct Game {
         for (int i = 0; i < n; ++i) rules.OnTimer();
     }
     std::int32_t box(int x, int y) const { return doc.playBoard.peek(x, y).box; }
+    std::vector<std::string> picture(int rows, int columns) const {
+        return test::picture(doc.playBoard, rows, columns);
+    }
 };
 
 inline std::int32_t code(BoxCode b) { return static_cast<std::int32_t>(b); }
