@@ -9,6 +9,13 @@ namespace vortan {
 class Rng {
 public:
     explicit Rng(std::uint64_t seed) : s_(seed * 0x9e3779b97f4a7c15ULL + 0x632be59bd9b4e019ULL) {}
+    // The generator at exactly this state, the seed not stirred: the artwork
+    // and the sounds were made that way, and must come out the same.
+    static Rng fromState(std::uint64_t state) {
+        Rng r(0);
+        r.s_ = state;
+        return r;
+    }
     std::uint64_t next() {
         s_ += 0x9e3779b97f4a7c15ULL;
         std::uint64_t z = s_;
@@ -19,6 +26,7 @@ public:
     int below(int n) { return n <= 1 ? 0 : static_cast<int>(next() % static_cast<std::uint64_t>(n)); }
     int range(int lo, int hi) { return lo + below(hi - lo + 1); }  // lo..hi
     bool chance(int percent) { return below(100) < percent; }
+    double uniform() { return static_cast<double>(next() >> 11) * (1.0 / 9007199254740992.0); }  // [0, 1)
 
 private:
     std::uint64_t s_;

@@ -5,19 +5,6 @@
 
 namespace artgen {
 
-std::uint64_t Rng::next()
-{
-    std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ULL);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-    return z ^ (z >> 31);
-}
-
-double Rng::uniform()
-{
-    return static_cast<double>(next() >> 11) * (1.0 / 9007199254740992.0);
-}
-
 std::uint64_t hash3(std::uint64_t seed, std::int64_t a, std::int64_t b)
 {
     Rng r(seed ^ (static_cast<std::uint64_t>(a) * 0x9E3779B97F4A7C15ULL)

@@ -6,20 +6,16 @@
 #include <cstdint>
 #include <vector>
 
+#include "game/generate/rng.h"
+
 namespace artgen {
 
-// SplitMix64: small, fast and good enough for texture work.
-class Rng {
+// The game's generator, started at the given state.
+class Rng : public vortan::Rng {
 public:
-    explicit Rng(std::uint64_t seed) : state_(seed) {}
-    std::uint64_t next();
-    // Uniform in [0, 1).
-    double uniform();
+    explicit Rng(std::uint64_t state) : vortan::Rng(fromState(state)) {}
     // Uniform in [-1, 1).
     double signedUniform() { return uniform() * 2.0 - 1.0; }
-
-private:
-    std::uint64_t state_;
 };
 
 // Mixes a seed and two lattice coordinates into one well-spread value.
