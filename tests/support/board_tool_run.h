@@ -2,8 +2,6 @@
 // where it can read them, for the tests of its commands.
 #pragma once
 
-#include <cstdlib>
-#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -12,6 +10,7 @@
 
 #include "board/board_file.h"
 #include "board_tool.h"
+#include "tests/support/test_folder.h"
 
 namespace vortan::test {
 
@@ -28,10 +27,7 @@ inline ToolRun runTool(const std::vector<std::string>& args) {
 
 // A path in the test's own home folder.
 inline std::string toolPath(const std::string& name) {
-    const char* home = std::getenv("VORTAN_HOME");
-    const std::filesystem::path dir = std::filesystem::path(home ? home : "/tmp") / "board-tool";
-    std::filesystem::create_directories(dir);
-    return (dir / name).string();
+    return (vortan::testing::testFolder("board-tool", false) / name).string();
 }
 
 inline std::string savedBoard(const std::string& name, BoardDefinition b) {

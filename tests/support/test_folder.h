@@ -5,9 +5,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
-
-#include "board/file_io.h"
 
 namespace vortan::testing {
 
@@ -21,10 +20,10 @@ inline std::filesystem::path testFolder(const std::string& name, bool fresh = tr
     return dir;
 }
 
+// The whole file, or nothing when it cannot be read.
 inline std::string slurp(const std::filesystem::path& path) {
-    std::string bytes;
-    readFileBytes(path.string(), bytes);
-    return bytes;
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 inline void spit(const std::filesystem::path& path, const std::string& bytes) {

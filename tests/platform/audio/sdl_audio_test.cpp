@@ -11,17 +11,13 @@
 #include <SDL2/SDL_hints.h>
 
 #include "platform/audio/sdl_audio.h"
+#include "tests/support/test_folder.h"
 
 using namespace vortan;
 namespace fs = std::filesystem;
 
 namespace {
-fs::path folder() {
-    const char* home = std::getenv("VORTAN_HOME");
-    fs::path p = fs::path(home ? home : fs::temp_directory_path().string()) / "audio";
-    fs::create_directories(p);
-    return p;
-}
+fs::path folder() { return vortan::testing::testFolder("audio", false); }
 
 // Largest absolute 16-bit sample in a raw capture.
 int peakOf(const fs::path& raw) {

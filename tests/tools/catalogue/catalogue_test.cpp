@@ -15,6 +15,7 @@
 #include "game/engine/effects.h"
 #include "game/engine/game_rules.h"
 #include "solver.h"
+#include "tests/support/test_folder.h"
 
 using namespace vortan;
 
@@ -153,8 +154,7 @@ TEST(Catalogue, TheDemoIsWonByItsRecordedMovesOneASecond) {
 }
 
 TEST(Solutions, FileRoundTripAndBadLines) {
-    const char* home = std::getenv("VORTAN_HOME");
-    const std::string path = std::string(home ? home : "/tmp") + "/solutions.txt";
+    const std::string path = (vortan::testing::testFolder("solutions") / "solutions.txt").string();
     ASSERT_TRUE(WriteSolutions(path, {{"a1.dat", "UTRT"}, {"b2.dat", "LT"}}));
     {
         std::ofstream add(path, std::ios::app);

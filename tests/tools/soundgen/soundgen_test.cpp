@@ -2,6 +2,7 @@
 // and what the generator makes now, that the readers measuring them survive
 // damaged files, and that the generator writes the same bytes every run.
 #include "soundgen.h"
+#include "tests/support/test_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -26,15 +27,6 @@ Bytes readFile(const fs::path& path)
 {
     std::ifstream in(path, std::ios::binary);
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-fs::path freshFolder(const std::string& name)
-{
-    const char* home = std::getenv("VORTAN_HOME");
-    const fs::path dir = (home && *home ? fs::path(home) : fs::temp_directory_path() / "vortan-soundgen") / name;
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    return dir;
 }
 
 void be32(Bytes& b, std::uint32_t v)
@@ -241,8 +233,8 @@ TEST(Generator, RefusesUnknownNamesAndStyles)
 
 TEST(Generator, TwoRunsWriteIdenticalBytesAndNothingElse)
 {
-    const fs::path a = freshFolder("run-a");
-    const fs::path b = freshFolder("run-b");
+    const fs::path a = vortan::testing::testFolder("run-a");
+    const fs::path b = vortan::testing::testFolder("run-b");
     std::string error;
     ASSERT_TRUE(writeAll(a.string(), error)) << error;
     ASSERT_TRUE(writeAll(b.string() + "/", error)) << error;
@@ -260,7 +252,7 @@ TEST(Generator, TwoRunsWriteIdenticalBytesAndNothingElse)
 
 TEST(Generator, ReportsAnUnwritableTargetAndKeepsWhatWasThere)
 {
-    const fs::path dir = freshFolder("blocked");
+    const fs::path dir = vortan::testing::testFolder("blocked");
     // A folder squatting on a music file's name cannot be replaced.
     fs::create_directories(dir / "G0.MID" / "keep");
     std::string error;
