@@ -8,6 +8,7 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
 #include "game/engine/input.h"
 #include "platform/board_text.h"
@@ -105,23 +106,10 @@ const PanelLabel kPanelLabels[] = {
     {QT_TRANSLATE_NOOP("vortan::CScreenComposer", "Star Box Limit"), 419, 439, 175},
 };
 
-void paintPanelLabels(QImage& sheet, int scale);
-
-// `scale`: the sheet's pixels to a 1x pixel; the letters are drawn at the
-// sheet's own resolution. Pixels are counted here, whatever device pixel
-// ratio the sheet was read with (an "@2x" file is read as ratio 2).
-void relabelPanel(QImage& sheet, int scale) {
-    const bool asDrawn = std::all_of(std::begin(kPanelLabels), std::end(kPanelLabels), [](const PanelLabel& l) {
-        return QCoreApplication::translate("vortan::CScreenComposer", l.text) == QLatin1String(l.text);
-    });
-    if (asDrawn) return;
-    const qreal ratio = sheet.devicePixelRatio();
-    sheet.setDevicePixelRatio(1);
-    paintPanelLabels(sheet, scale);
-    sheet.setDevicePixelRatio(ratio);
-}
-
-void paintPanelLabels(QImage& sheet, int scale) {
+// Letters each label whose translation (`texts`, in the order of
+// kPanelLabels) differs from the artwork's English. `scale`: the sheet's
+// pixels to a 1x pixel; the letters are drawn at the sheet's own resolution.
+void paintPanelLabels(QImage& sheet, int scale, const QString (&texts)[std::size(kPanelLabels)]) {
     constexpr int kPanelX = 550;      // the panel's place in the sheet
     constexpr int kLetterLeft = 26;   // where the artwork's letters start
     constexpr int kCleanRight = 236;  // inside the plate's lit rim
@@ -129,8 +117,9 @@ void paintPanelLabels(QImage& sheet, int scale) {
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
     p.scale(scale, scale);
-    for (const PanelLabel& l : kPanelLabels) {
-        const QString text = QCoreApplication::translate("vortan::CScreenComposer", l.text);
+    for (std::size_t i = 0; i < std::size(kPanelLabels); ++i) {
+        const PanelLabel& l = kPanelLabels[i];
+        const QString& text = texts[i];
         if (text == QLatin1String(l.text)) continue;
         QFont font(QStringLiteral("Liberation Sans"));
         font.setBold(true);
@@ -161,6 +150,23 @@ void paintPanelLabels(QImage& sheet, int scale) {
         p.setBrush(QColor(255, 255, 255));
         p.drawPath(path);
     }
+}
+
+// Pixels are counted here, whatever device pixel ratio the sheet was read
+// with (an "@2x" file is read as ratio 2). Each label is translated once.
+void relabelPanel(QImage& sheet, int scale) {
+    QString texts[std::size(kPanelLabels)];
+    bool asDrawn = true;
+    for (std::size_t i = 0; i < std::size(kPanelLabels); ++i) {
+        texts[i] = QCoreApplication::translate("vortan::CScreenComposer", kPanelLabels[i].text);
+        asDrawn = asDrawn && texts[i] == QLatin1String(kPanelLabels[i].text);
+    }
+    // Untouched, the panel keeps sharing the sheet's pixels.
+    if (asDrawn) return;
+    const qreal ratio = sheet.devicePixelRatio();
+    sheet.setDevicePixelRatio(1);
+    paintPanelLabels(sheet, scale, texts);
+    sheet.setDevicePixelRatio(ratio);
 }
 
 }  // namespace
