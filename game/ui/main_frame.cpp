@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QRandomGenerator>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QIcon>
@@ -289,15 +290,18 @@ void CMainFrame::OnSaveBoardAs() {
     const QString path = QFileDialog::getSaveFileName(this, tr("Save Board As"), folder + QStringLiteral("/") + name +
                                                                                      QStringLiteral(".dat"),
                                                       tr("Board (*.dat)"));
-    if (!path.isEmpty()) saveBoardTo(path);
+    if (!path.isEmpty()) writeBoard(board, path);
 }
 
-bool CMainFrame::saveBoardTo(const QString& chosen) {
+bool CMainFrame::saveBoardTo(const QString& path) {
     BoardDefinition board;
-    if (!view_->runner().currentBoard(board)) return false;
+    return view_->runner().currentBoard(board) && writeBoard(board, path);
+}
+
+bool CMainFrame::writeBoard(BoardDefinition board, const QString& chosen) {
     QString path = chosen;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".dat");
-    if (!WriteBoardFile(path.toStdString(), board)) {
+    if (!WriteBoardFile(QFile::encodeName(path).toStdString(), board)) {
         QMessageBox::warning(this, tr("Save Board As"), tr("The board could not be written to %1.").arg(path));
         return false;
     }

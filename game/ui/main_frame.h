@@ -98,6 +98,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Writes `board` (its counts recounted) at `path`, ".dat" added when it
+    // has no suffix; a failure is explained in a message.
+    bool writeBoard(BoardDefinition board, const QString& path);
     QAction* addCommand(QMenu* menu, const QString& text, int id, bool checkable = false);
 
     CZembrikDoc doc_;
