@@ -11,7 +11,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <atomic>
-#include <memory>
 #include <thread>
 
 #include "platform/dialog_style.h"
@@ -99,19 +98,17 @@ QString boardIdProblemMessage(const ParsedId& parsed) {
 }
 
 GenerateStatus makeRandomBoard(QWidget* parent, const BoardId& id, RandomBoard& out) {
-    // The worker owns its half through the shared state, so a window closed
-    // while it runs leaves nothing dangling.
+    // Shared with the worker, which is joined before this returns.
     struct Job {
         std::atomic<bool> cancel{false};
         std::atomic<bool> done{false};
         std::atomic<int> progress{0};
         RandomBoard board;
         GenerateStatus status = GenerateStatus::NotFound;
-    };
-    auto job = std::make_shared<Job>();
-    std::thread worker([job, id] {
-        job->status = GenerateRandomBoard(id, job->board, {&job->cancel, &job->progress});
-        job->done.store(true);
+    } job;
+    std::thread worker([&job, &id] {
+        job.status = GenerateRandomBoard(id, job.board, {&job.cancel, &job.progress});
+        job.done.store(true);
     });
 
     QProgressDialog progress(QObject::tr("Building a board that can be won..."), QObject::tr("Cancel"), 0,
@@ -126,12 +123,12 @@ GenerateStatus makeRandomBoard(QWidget* parent, const BoardId& id, RandomBoard& 
     QTimer poll;
     poll.setInterval(20);
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (job->done.load()) {
+        if (job.done.load()) {
             loop.quit();
             return;
         }
-        if (progress.wasCanceled()) job->cancel.store(true);
-        progress.setValue(job->progress.load());
+        if (progress.wasCanceled()) job.cancel.store(true);
+        progress.setValue(job.progress.load());
     });
     poll.start();
     loop.exec();
@@ -139,8 +136,8 @@ GenerateStatus makeRandomBoard(QWidget* parent, const BoardId& id, RandomBoard& 
     // Asked before closing: closing a progress dialog counts as Cancel.
     const bool cancelled = progress.wasCanceled();
     progress.close();
-    if (job->status == GenerateStatus::Made) out = job->board;
-    return cancelled ? GenerateStatus::Cancelled : job->status;
+    if (job.status == GenerateStatus::Made) out = job.board;
+    return cancelled ? GenerateStatus::Cancelled : job.status;
 }
 
 }  // namespace vortan
