@@ -176,8 +176,8 @@ QRectF CQuorvel1View::gridRect() const {
 void CQuorvel1View::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRectF grid = gridRect();
-    const QImage picture = image_.copy(0, 0, kGridPixels + 1, kGridPixels + 1);
-    drawFitted(p, rect(), grid, picture, palette().color(QPalette::Window));
+    // The grid part of the surface, drawn in place rather than copied out at every paint.
+    drawFitted(p, rect(), grid, image_, palette().color(QPalette::Window), QRect(0, 0, kGridPixels + 1, kGridPixels + 1));
     // The selection is drawn in grid pixels, scaled with the grid.
     p.translate(grid.topLeft());
     p.scale(grid.width() / (kGridPixels + 1), grid.height() / (kGridPixels + 1));

@@ -33,15 +33,17 @@ QPoint toPicture(QPointF pos, const QRectF& target, QSize picture) {
     return {static_cast<int>(std::floor(x)), static_cast<int>(std::floor(y))};
 }
 
-void drawFitted(QPainter& p, const QRect& area, const QRectF& target, const QImage& image, const QColor& background) {
+void drawFitted(QPainter& p, const QRect& area, const QRectF& target, const QImage& image, const QColor& background,
+                const QRect& source) {
     const QRegion bars = QRegion(area) - QRegion(target.toAlignedRect());
     for (const QRect& r : bars) p.fillRect(r, background);
+    const QRect from = source.isNull() ? image.rect() : source;
     const double ratio = p.device() ? p.device()->devicePixelRatioF() : 1.0;
-    const double scale = target.width() * ratio / image.width();
+    const double scale = target.width() * ratio / from.width();
     const bool whole = std::abs(scale - std::round(scale)) < 1e-9 &&
-                       std::abs(target.height() * ratio - std::round(scale) * image.height()) < 1e-6;
+                       std::abs(target.height() * ratio - std::round(scale) * from.height()) < 1e-6;
     p.setRenderHint(QPainter::SmoothPixmapTransform, !whole);
-    p.drawImage(target, image, QRectF(image.rect()));
+    p.drawImage(target, image, QRectF(from));
 }
 
 }  // namespace vortan

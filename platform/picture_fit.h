@@ -27,10 +27,12 @@ QRectF fitInWidget(QSize picture, QSize size, double ratio);
 // `target`; outside the picture the result lies outside 0..picture-1.
 QPoint toPicture(QPointF pos, const QRectF& target, QSize picture);
 
-// Draws `image` (of any device pixel ratio) into `target` and fills the rest
-// of `area` with `background`. An exact whole multiple of the image's pixels
-// is copied pixel for pixel; any other size is scaled smoothly, so no row or
-// column of the picture comes out wider than the others.
-void drawFitted(QPainter& p, const QRect& area, const QRectF& target, const QImage& image, const QColor& background);
+// Draws `source` of `image` (the whole image when `source` is null; any
+// device pixel ratio) into `target` and fills the rest of `area` with
+// `background`. An exact whole multiple of the source's pixels is copied
+// pixel for pixel; any other size is scaled smoothly, so no row or column of
+// the picture comes out wider than the others.
+void drawFitted(QPainter& p, const QRect& area, const QRectF& target, const QImage& image, const QColor& background,
+                const QRect& source = QRect());
 
 }  // namespace vortan
