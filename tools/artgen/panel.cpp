@@ -41,13 +41,11 @@ QFont labelFont()
     return pickFont({"Liberation Sans", "Arial", "Nimbus Sans", "DejaVu Sans"}, 20, QFont::Bold);
 }
 
-// Device pixels to each panel pixel of the picture being drawn.
-int gScale = 1;
-
-// Darkens (f < 1) or lightens a rectangle of the stone, given in panel pixels.
-void shadeRect(QImage& img, const QRect& panelRect, double f)
+// Darkens (f < 1) or lightens a rectangle of the stone, given in panel
+// pixels; `s` device pixels to each panel pixel.
+void shadeRect(QImage& img, const QRect& panelRect, double f, int s)
 {
-    const QRect r(panelRect.topLeft() * gScale, panelRect.size() * gScale);
+    const QRect r(panelRect.topLeft() * s, panelRect.size() * s);
     const QRect c = r.intersected(img.rect());
     for (int y = c.top(); y <= c.bottom(); ++y) {
         for (int x = c.left(); x <= c.right(); ++x) {
@@ -60,38 +58,35 @@ void shadeRect(QImage& img, const QRect& panelRect, double f)
 
 // A plate sunk into the stone: darker face, shadowed top/left rim, lit
 // bottom/right rim.
-void sinkPlate(QImage& img, const QRect& r)
+void sinkPlate(QImage& img, const QRect& r, int s)
 {
-    shadeRect(img, r, 0.72);
-    shadeRect(img, QRect(r.left(), r.top(), r.width(), 2), 0.6);
-    shadeRect(img, QRect(r.left(), r.top() + 2, 2, r.height() - 2), 0.6);
-    shadeRect(img, QRect(r.left() + 1, r.bottom(), r.width() - 1, 1), 1.7);
-    shadeRect(img, QRect(r.right(), r.top() + 1, 1, r.height() - 1), 1.7);
+    shadeRect(img, r, 0.72, s);
+    shadeRect(img, QRect(r.left(), r.top(), r.width(), 2), 0.6, s);
+    shadeRect(img, QRect(r.left(), r.top() + 2, 2, r.height() - 2), 0.6, s);
+    shadeRect(img, QRect(r.left() + 1, r.bottom(), r.width() - 1, 1), 1.7, s);
+    shadeRect(img, QRect(r.right(), r.top() + 1, 1, r.height() - 1), 1.7, s);
 }
 
-void raisedFrame(QImage& img, int width)
+void raisedFrame(QImage& img, int width, int s)
 {
     // Ring by device pixel, so a 2x frame shades smoothly across its width.
-    const int s = gScale;
-    gScale = 1;
     const int w = kWidth * s;
     const int h = kHeight * s;
     for (int r = 0; r < width * s; ++r) {
         const double ring = double(r) / s;
         const double lit = 1.55 - 0.12 * ring;
         const double dark = 0.45 + 0.12 * ring;
-        shadeRect(img, QRect(r, r, w - 2 * r, 1), lit);
-        shadeRect(img, QRect(r, r + 1, 1, h - 2 * r - 1), lit);
-        shadeRect(img, QRect(r + 1, h - 1 - r, w - 2 * r - 1, 1), dark);
-        shadeRect(img, QRect(w - 1 - r, r + 1, 1, h - 2 * r - 2), dark);
+        shadeRect(img, QRect(r, r, w - 2 * r, 1), lit, 1);
+        shadeRect(img, QRect(r, r + 1, 1, h - 2 * r - 1), lit, 1);
+        shadeRect(img, QRect(r + 1, h - 1 - r, w - 2 * r - 1, 1), dark, 1);
+        shadeRect(img, QRect(w - 1 - r, r + 1, 1, h - 2 * r - 2), dark, 1);
     }
-    gScale = s;
 }
 
-void groove(QImage& img, int y, int left, int right)
+void groove(QImage& img, int y, int left, int right, int s)
 {
-    shadeRect(img, QRect(left, y, right - left, 1), 0.5);
-    shadeRect(img, QRect(left, y + 1, right - left, 1), 1.5);
+    shadeRect(img, QRect(left, y, right - left, 1), 0.5, s);
+    shadeRect(img, QRect(left, y + 1, right - left, 1), 1.5, s);
 }
 
 void drawWhite(QPainter& p, const QPainterPath& path)
@@ -135,9 +130,9 @@ void drawTitleLine(QPainter& p)
     drawWhite(p, diamond);
 }
 
-QImage renderPanel(double gain)
+// `s` device pixels to each panel pixel.
+QImage renderPanel(double gain, int s)
 {
-    const int s = gScale;
     QImage img(kWidth * s, kHeight * s, QImage::Format_RGB32);
     for (int y = 0; y < kHeight * s; ++y) {
         for (int x = 0; x < kWidth * s; ++x) {
@@ -151,13 +146,13 @@ QImage renderPanel(double gain)
                                     int(std::lround(v * 0.96))));
         }
     }
-    raisedFrame(img, 4);
+    raisedFrame(img, 4, s);
     const int plateWidth = kWidth - 2 * kPlateMargin;
-    sinkPlate(img, QRect(kPlateMargin, 34, plateWidth, 48));
-    groove(img, 98, kPlateMargin, kWidth - kPlateMargin);
+    sinkPlate(img, QRect(kPlateMargin, 34, plateWidth, 48), s);
+    groove(img, 98, kPlateMargin, kWidth - kPlateMargin, s);
     for (const Label& l : kLabels)
-        sinkPlate(img, QRect(kPlateMargin, l.top - 6, plateWidth, l.bottom - l.top + 15));
-    groove(img, 458, kPlateMargin, kWidth - kPlateMargin);
+        sinkPlate(img, QRect(kPlateMargin, l.top - 6, plateWidth, l.bottom - l.top + 15), s);
+    groove(img, 458, kPlateMargin, kWidth - kPlateMargin, s);
 
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -190,17 +185,16 @@ double meanGrey(const QImage& img)
 
 QImage statusPanel(int scale)
 {
-    gScale = scale;
     // Plates, frame and lettering all shift the average, so settle the
     // stone's brightness on the finished picture.
     double gain = 1.0;
-    QImage img = renderPanel(gain);
+    QImage img = renderPanel(gain, scale);
     for (int round = 0; round < 3; ++round) {
         const double mean = meanGrey(img);
         if (std::abs(mean - kTargetGrey) < 0.5)
             break;
         gain *= kTargetGrey / mean;
-        img = renderPanel(gain);
+        img = renderPanel(gain, scale);
     }
     return img;
 }
