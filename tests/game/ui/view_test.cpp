@@ -71,7 +71,7 @@ protected:
 
 // ---- picture ---------------------------------------------------------------
 
-TEST_F(ViewTest, TheTitleShowsWhileIdleAndInputThenDoesNothing) {
+TEST_F(ViewTest, TheTitleShowsWhileIdleAndABoardOpenedIsPlayedAndShownAtOnce) {
     auto titleShown = [this] {
         const QImage& img = view->composedImage();
         for (QPoint p : {QPoint(0, 0), QPoint(120, 180), QPoint(400, 300), QPoint(799, 599)})
@@ -86,8 +86,12 @@ TEST_F(ViewTest, TheTitleShowsWhileIdleAndInputThenDoesNothing) {
     EXPECT_EQ(doc.gameState(), GameState::Idle);
     EXPECT_TRUE(titleShown());
 
+    BoardDefinition b = uitest::plainBoard(4, 6);
+    EXPECT_EQ(view->openBoardFile(uitest::writeBoard("start.dat", b)), LoadResult::Loaded);
+    EXPECT_EQ(doc.gameState(), GameState::Playing);
+    QCoreApplication::processEvents();  // the next paint shows the new board
+    EXPECT_EQ(shownAt(4, 6, 2, 2), QPoint(274, 329));
     // After a game, whatever was played.
-    open(uitest::plainBoard());
     doc.endRun();
     view->composeScreen();
     EXPECT_TRUE(titleShown());
@@ -106,27 +110,17 @@ TEST_F(ViewTest, UnknownStyleOrRegionPaintsNoTile) {
     EXPECT_EQ(shownAt(4, 3, 5, 5), QPoint(5, 255));  // unchanged
 }
 
-TEST_F(ViewTest, BoxSpritesSitAtTheirPlaces) {
+TEST_F(ViewTest, SpritesSitOnTheirTilesAndNumbersOutsideOneToNineAreBare) {
     BoardDefinition b = uitest::plainBoard(2, 2);
-    const BoxCode boxes[] = {BoxCode::Free, BoxCode::Star, BoxCode::Hot, BoxCode::Freeze,
-                             BoxCode::Time, BoxCode::Move, BoxCode::Exception};
-    for (int i = 0; i < 7; ++i) b.Cell(4 + 2 * i, 8).box = boxes[i];
-    for (int n = 1; n <= 9; ++n) b.Cell(2 + 2 * n, 12) = BoardCell{RegionCode::Yellow, BoxCode::Number, std::uint32_t(n)};
+    b.Cell(4, 8).box = BoxCode::Exception;
     b.Cell(4, 14) = BoardCell{RegionCode::Yellow, BoxCode::Number, 0};
     b.Cell(6, 14) = BoardCell{RegionCode::Yellow, BoxCode::Number, 10};
     openWithoutZones(b);
     EXPECT_EQ(shownAt(2, 2, 2, 2), QPoint(274, 329));  // Your box resting, 21 x 21 at +2
     EXPECT_EQ(shownAt(2, 2, 22, 22), QPoint(294, 349));
-    const QPoint sprites[7] = {{150, 75}, {274, 40}, {274, 20}, {274, 60}, {274, 80}, {274, 100}, {150, 25}};
-    for (int i = 0; i < 7; ++i) {
-        EXPECT_EQ(shownAt(4 + 2 * i, 8, 4, 4), sprites[i]) << i;
-        EXPECT_EQ(shownAt(4 + 2 * i, 8, 18, 18), sprites[i] + QPoint(14, 14)) << i;
-        EXPECT_EQ(shownAt(4 + 2 * i, 8, 3, 3), QPoint(3, 278)) << "tile around sprite " << i;
-    }
-    const int rows[3] = {0, 120, 140};
-    for (int n = 1; n <= 9; ++n)
-        EXPECT_EQ(shownAt(2 + 2 * n, 12, 4, 4), QPoint(274 + 30 * ((n - 1) % 3), rows[(n - 1) / 3])) << n;
-    // Numbers outside 1..9 are bare tiles.
+    EXPECT_EQ(shownAt(4, 8, 4, 4), QPoint(150, 25));  // other boxes 15 x 15 at +4
+    EXPECT_EQ(shownAt(4, 8, 18, 18), QPoint(164, 39));
+    EXPECT_EQ(shownAt(4, 8, 3, 3), QPoint(3, 278));  // the tile around it
     EXPECT_EQ(shownAt(4, 14, 8, 8), QPoint(8, 283));
     EXPECT_EQ(shownAt(6, 14, 8, 8), QPoint(8, 283));
 }
@@ -235,11 +229,9 @@ TEST_F(ViewTest, LastMoveZoneIsWhiteTheOthersBlue) {
 
 // ---- input -----------------------------------------------------------------
 
-TEST_F(ViewTest, ArrowKeysMoveEvenAutoRepeatedAndOtherKeysDoNot) {
+TEST_F(ViewTest, ArrowKeysEvenAutoRepeatedAndDoubleClicksMoveAndOtherInputDoesNot) {
     open(uitest::plainBoard(10, 10));
-    QTest::keyClick(view.get(), Qt::Key_Down);
-    QTest::keyClick(view.get(), Qt::Key_Left);
-    QTest::keyClick(view.get(), Qt::Key_Up);
+    for (Qt::Key k : {Qt::Key_Down, Qt::Key_Left, Qt::Key_Up}) QTest::keyClick(view.get(), k);
     EXPECT_EQ(doc.playBoard.yourX(), 9);
     EXPECT_EQ(doc.playBoard.yourY(), 10);
     for (int i = 0; i < 3; ++i) {
@@ -251,7 +243,17 @@ TEST_F(ViewTest, ArrowKeysMoveEvenAutoRepeatedAndOtherKeysDoNot) {
     for (Qt::Key k : {Qt::Key_Percent, Qt::Key_Ampersand, Qt::Key_Apostrophe, Qt::Key_ParenLeft, Qt::Key_A})
         QTest::keyClick(view.get(), k);
     EXPECT_EQ(doc.movesLeft, moves);
-    EXPECT_EQ(doc.playBoard.yourX(), 12);
+    // A double click is a press, a release and a second press.
+    QTest::mouseClick(view.get(), Qt::LeftButton, Qt::NoModifier, QPoint(650, 275));
+    QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(650, 275), view->mapToGlobal(QPointF(650, 275)),
+                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(view.get(), &dbl);
+    EXPECT_EQ(doc.playBoard.yourX(), 14);
+    // Mouse control off: clicks are dead, keys still move.
+    view->OnMouseControl();
+    QTest::mouseClick(view.get(), Qt::LeftButton, Qt::NoModifier, QPoint(650, 275));
+    QTest::keyClick(view.get(), Qt::Key_Right);
+    EXPECT_EQ(doc.playBoard.yourX(), 15);
 }
 
 TEST_F(ViewTest, LeftClicksMoveByZoneAtAnyWindowSize) {
@@ -312,61 +314,33 @@ TEST_F(ViewTest, ALargeWindowComposesWithTheTwiceDetailedArtwork) {
     EXPECT_GT(detailed, 800 * 600 * 3 / 4);
 }
 
-TEST_F(ViewTest, ADoubleClickMovesOnceMoreAndMouseControlOffLeavesClicksDead) {
-    open(uitest::plainBoard(10, 10));
-    QTest::mousePress(view.get(), Qt::LeftButton, Qt::NoModifier, QPoint(650, 275));
-    QTest::mouseRelease(view.get(), Qt::LeftButton, Qt::NoModifier, QPoint(650, 275));
-    QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(650, 275), view->mapToGlobal(QPointF(650, 275)),
-                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(view.get(), &dbl);
-    EXPECT_EQ(doc.playBoard.yourX(), 12);
-
-    view->OnMouseControl();
-    QTest::mouseClick(view.get(), Qt::LeftButton, Qt::NoModifier, QPoint(650, 275));
-    EXPECT_EQ(doc.playBoard.yourX(), 12);
-    QTest::keyClick(view.get(), Qt::Key_Right);
-    EXPECT_EQ(doc.playBoard.yourX(), 13);
-}
-
 // ---- ends of games ---------------------------------------------------------
 
-TEST_F(ViewTest, TheWinningMoveShowsTheWonDialogAndTheTitleThirtyTicksLater) {
-    BoardDefinition b = uitest::plainBoard(19, 10);
-    b.Cell(20, 10).box = BoxCode::Star;
-    b.Cell(20, 20).box = BoxCode::Empty;
-    open(b);
-    ModalAnswerer answer;
-    answer.accept();
-    QTest::keyPress(view.get(), Qt::Key_Right);
-    answer.stop();
-    ASSERT_EQ(answer.shown.size(), 1u);
-    EXPECT_EQ(answer.shown[0].name, "gameWonDialog");
-    EXPECT_TRUE(answer.shown[0].text.contains("YOU WON")) << answer.shown[0].text.toStdString();
-    EXPECT_EQ(doc.gameOutcome, GameOutcome::Won);
-
-    for (int i = 0; i < 29; ++i) view->rules().OnTimer();
-    EXPECT_EQ(doc.gameState(), GameState::GameOver);
-    view->rules().OnTimer();
-    EXPECT_EQ(doc.gameState(), GameState::Idle);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(view->composedImage().pixel(400, 300) | 0xff000000, uitest::kTitleColour);
-}
-
-TEST_F(ViewTest, LosingTheLastLifeShowsTheLostDialogAndTheLostSprite) {
-    BoardDefinition b = uitest::plainBoard(19, 10);
-    b.Cell(20, 10).box = BoxCode::Hot;
-    b.numberOfLives = 1;
-    open(b);
-    ModalAnswerer answer;
-    answer.accept();
-    QTest::keyClick(view.get(), Qt::Key_Right);
-    answer.stop();
-    ASSERT_EQ(answer.shown.size(), 1u);
-    EXPECT_EQ(answer.shown[0].name, "gameLostDialog");
-    EXPECT_TRUE(answer.shown[0].text.contains("YOU LOST"));
-    // Every repaint now shows the lost sprite.
-    view->composeScreen();
-    EXPECT_EQ(shownAt(20, 10, 2, 2), QPoint(274, 287));
+TEST_F(ViewTest, AGamesEndShowsItsDialogThenTheTitleThirtyTicksLater) {
+    for (BoxCode met : {BoxCode::Star, BoxCode::Hot}) {
+        const bool won = met == BoxCode::Star;
+        BoardDefinition b = uitest::plainBoard(19, 10);
+        b.Cell(20, 10).box = met;
+        if (won) b.Cell(20, 20).box = BoxCode::Empty;
+        b.numberOfLives = 1;
+        open(b);
+        ModalAnswerer answer;
+        answer.accept();
+        QTest::keyClick(view.get(), Qt::Key_Right);
+        answer.stop();
+        ASSERT_EQ(answer.shown.size(), 1u);
+        EXPECT_EQ(answer.shown[0].name, won ? "gameWonDialog" : "gameLostDialog");
+        EXPECT_TRUE(answer.shown[0].text.contains(won ? "YOU WON" : "YOU LOST"));
+        EXPECT_EQ(doc.gameOutcome, won ? GameOutcome::Won : GameOutcome::Lost);
+        // Every repaint of a lost game shows the lost sprite.
+        view->composeScreen();
+        if (!won) {
+            EXPECT_EQ(shownAt(20, 10, 2, 2), QPoint(274, 287));
+        }
+        for (int i = 0; i < 30; ++i) view->rules().OnTimer();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(view->composedImage().pixel(400, 300) | 0xff000000, uitest::kTitleColour);
+    }
 }
 
 TEST_F(ViewTest, HitAnimationShowsEachFrame) {
@@ -411,19 +385,6 @@ TEST_F(ViewTest, DamagedFileIsRefusedAndTheGameGoesOn) {
     EXPECT_EQ(doc.movesLeft, moves);
     EXPECT_EQ(doc.playBoard.peek(11, 10).box, 1);
     EXPECT_EQ(readBytes(good), bytes);  // only read
-}
-
-TEST_F(ViewTest, OpeningABoardStartsPlayAndRedraws) {
-    EXPECT_EQ(doc.gameState(), GameState::Idle);
-    BoardDefinition b = uitest::plainBoard(4, 6);
-    const QString path = uitest::writeBoard("start.dat", b);
-    trace.clear();
-    EXPECT_EQ(view->openBoardFile(path), LoadResult::Loaded);
-    EXPECT_EQ(doc.gameState(), GameState::Playing);
-    EXPECT_EQ(doc.gameName, "Trial");
-    // The next paint shows the new board.
-    QCoreApplication::processEvents();
-    EXPECT_EQ(shownAt(4, 6, 2, 2), QPoint(274, 329));
 }
 
 TEST_F(ViewTest, EmbeddedArtworkLoads) {
