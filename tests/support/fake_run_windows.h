@@ -2,8 +2,10 @@
 // the same log as the game's effects, so a test reads one order of events.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,9 +18,8 @@ struct FakeWindows : RunWindows {
     explicit FakeWindows(std::vector<std::string>& l) : log(l) {}
     std::function<bool(PlayGameModel&)> playGame = [](PlayGameModel&) { return true; };
     std::function<void()> whileUp;  // runs inside every dialog (timer ticks)
-    bool optionsOk = true;
-    std::int32_t optionsChoice[3] = {-1, -1, -1};
-    bool setOptions = false;
+    // The Options dialog's choice when OK is pressed; none: Cancel.
+    std::optional<std::array<std::int32_t, 3>> optionsChoice;
     std::string initials = "ABC";
 
     void up() {
@@ -40,9 +41,9 @@ struct FakeWindows : RunWindows {
     bool showOptions(std::int32_t (&fields)[3]) override {
         log.push_back("dialog options " + std::to_string(fields[0]) + " " + std::to_string(fields[1]) + " " +
                       std::to_string(fields[2]));
-        if (setOptions)
-            for (int i = 0; i < 3; ++i) fields[i] = optionsChoice[i];
-        return optionsOk;
+        if (!optionsChoice) return false;
+        for (int i = 0; i < 3; ++i) fields[i] = (*optionsChoice)[i];
+        return true;
     }
     std::string enterHighScore(std::int32_t score) override {
         log.push_back("dialog high score " + std::to_string(score));

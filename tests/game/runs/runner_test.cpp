@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 
 #include "board/board_file.h"
@@ -50,28 +51,9 @@ struct Run : ::testing::Test {
 
 }  // namespace
 
-TEST_F(Run, PlayRunsItsStepsInOrder) {
-    writeBoard("alvor13.dat", "Good luck");
-    win.playGame = [](PlayGameModel& m) {
-        m.onSeries(1);
-        m.onGame(2);
-        return true;
-    };
-    runner.OnPlay();
-    EXPECT_THAT(events(), ElementsAre("dialog play", "sound SSTART", "message Opening Message: Good luck",
-                                      "sound SSTART", "music start"));
-    EXPECT_EQ(doc.gameState(), GameState::Playing);
-    EXPECT_EQ(doc.playedSeries, 1);
-    EXPECT_EQ(doc.playedGame, 2);
-    EXPECT_EQ(doc.timeLeft, 100);
-    // Options remember the game; six high-score files exist.
-    EXPECT_EQ(slurp("Options.dat"), std::string("\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\x01\0\0\0\x02\0\0\0", 24));
-    for (int v = 0; v < 6; ++v) EXPECT_EQ(slurp(GameRunner::highScoreFileName(v)), std::string(360, '\0'));
-}
-
-TEST_F(Run, PlayKeepsTheStylesAndWritesTheChosenGame) {
+TEST_F(Run, PlayRunsItsStepsInOrderKeepsTheStylesAndFilesTheWinInTheChosenVersion) {
     ASSERT_TRUE(WriteOptions(at("Options.dat"), OptionsRecord{2, 1, 1, 0, 0, 0}));
-    writeBoard("brenno37.dat", "x");
+    writeBoard("brenno37.dat", "Good luck");
     win.playGame = [](PlayGameModel& m) {
         EXPECT_EQ(m.version, 0);
         m.onVersion(1);
@@ -80,11 +62,16 @@ TEST_F(Run, PlayKeepsTheStylesAndWritesTheChosenGame) {
         return true;
     };
     runner.OnPlay();
+    EXPECT_THAT(events(), ElementsAre("dialog play", "sound SSTART", "message Opening Message: Good luck",
+                                      "sound SSTART", "music start"));
+    EXPECT_EQ(doc.gameState(), GameState::Playing);
+    EXPECT_EQ(doc.timeLeft, 100);
+    // Options remember the game; six high-score files exist.
     OptionsRecord r;
     ASSERT_TRUE(ReadOptions(at("Options.dat"), r));
     EXPECT_EQ(r, (OptionsRecord{2, 1, 1, 1, 3, 6}));
-    EXPECT_EQ(runner.selectedVersion, 1);
     EXPECT_EQ(rules.settings.graphicsStyle, 2);
+    for (int v = 0; v < 6; ++v) EXPECT_EQ(slurp(GameRunner::highScoreFileName(v)), std::string(360, '\0'));
 
     // Won, the score goes to that version's table, at that series and game.
     rules.OnKeyDown(kKeyUp);
@@ -273,17 +260,12 @@ TEST_F(Run, RecordingWritesTheMovesTwoTicksAfterTheEnd) {
 
 TEST_F(Run, OptionsDialogWritesTheStylesAndKeepsTheGame) {
     // Missing file: zeros first, the dialog opens with nothing checked.
-    win.optionsOk = false;
     runner.OnOptions();
     EXPECT_EQ(fx.log.back(), "dialog options -1 -1 -1");
     EXPECT_EQ(slurp("Options.dat"), std::string(24, '\0'));
 
     ASSERT_TRUE(WriteOptions(at("Options.dat"), OptionsRecord{0, 0, 0, 1, 3, 6}));
-    win.optionsOk = true;
-    win.setOptions = true;
-    win.optionsChoice[0] = 2;
-    win.optionsChoice[1] = 0;
-    win.optionsChoice[2] = -1;
+    win.optionsChoice = {2, 0, -1};
     runner.OnOptions();
     OptionsRecord r;
     ASSERT_TRUE(ReadOptions(at("Options.dat"), r));
@@ -291,38 +273,32 @@ TEST_F(Run, OptionsDialogWritesTheStylesAndKeepsTheGame) {
     EXPECT_EQ(rules.settings.graphicsStyle, 2);
     EXPECT_THAT(fx.log, ::testing::IsSupersetOf({"styles", "music reopen play"}));
     // Cancel writes nothing.
-    win.optionsOk = false;
+    win.optionsChoice.reset();
     const std::string before = slurp("Options.dat");
     runner.OnOptions();
     EXPECT_EQ(slurp("Options.dat"), before);
 }
 
 TEST_F(Run, OutOfRangeOptionsAreTakenAsTheFirstChoice) {
+    const auto styles = [this] {
+        return std::array{rules.settings.graphicsStyle, rules.settings.musicStyle, rules.settings.soundStyle};
+    };
     // Styles: -1 is what the dialog writes for a group left unchecked.
     ASSERT_TRUE(WriteOptions(at("Options.dat"), OptionsRecord{-1, 3, -7, 0, 0, 0}));
     runner.LoadOptions();
-    EXPECT_EQ(rules.settings.graphicsStyle, 0);
-    EXPECT_EQ(rules.settings.musicStyle, 0);
-    EXPECT_EQ(rules.settings.soundStyle, 0);
-    win.optionsOk = true;
-    win.setOptions = true;
-    win.optionsChoice[0] = -1;
-    win.optionsChoice[1] = 2;
-    win.optionsChoice[2] = -1;
+    EXPECT_EQ(styles(), (std::array{0, 0, 0}));
+    win.optionsChoice = {-1, 2, -1};
     runner.OnOptions();
     OptionsRecord kept;
     ASSERT_TRUE(ReadOptions(at("Options.dat"), kept));
     EXPECT_EQ(kept, (OptionsRecord{-1, 2, -1, 0, 0, 0}));
-    EXPECT_EQ(rules.settings.graphicsStyle, 0);
-    EXPECT_EQ(rules.settings.musicStyle, 2);
-    EXPECT_EQ(rules.settings.soundStyle, 0);
+    EXPECT_EQ(styles(), (std::array{0, 2, 0}));
 
     ASSERT_TRUE(WriteOptions(at("Options.dat"), OptionsRecord{1, 0, 0, 9, -3, 77}));
     runner.LoadOptions();
     EXPECT_EQ(rules.settings.graphicsStyle, 1);
-    EXPECT_EQ(runner.selectedVersion, 0);
-    EXPECT_EQ(runner.selectedSeries, 0);
-    EXPECT_EQ(runner.selectedGame, 0);
+    EXPECT_EQ((std::array{runner.selectedVersion, runner.selectedSeries, runner.selectedGame}),
+              (std::array{0, 0, 0}));
     ASSERT_TRUE(WriteOptions(at("Options.dat"), OptionsRecord{0, 0, 0, 3, 2, 1}));
     win.playGame = [](PlayGameModel& m) {
         EXPECT_EQ(m.version, 3);
