@@ -50,11 +50,7 @@ public:
     ModalAnswerer& box(QMessageBox::StandardButton button = QMessageBox::Ok) {
         return then([this, button](QWidget* w) {
             auto* mb = qobject_cast<QMessageBox*>(w);
-            if (!mb) {
-                unexpected.push_back(QStringLiteral("not a message box: ") + w->metaObject()->className());
-                static_cast<QDialog*>(w)->reject();
-                return;
-            }
+            if (!mb) return refuse(w, QStringLiteral("not a message box: "));
             shown.push_back(ShownBox{mb->windowTitle(), mb->text(), mb->icon(), mb->objectName()});
             boxes.push_back(mb->windowTitle() + QStringLiteral(" | ") + mb->text());
             if (QAbstractButton* b = mb->button(button)) b->click();
@@ -84,11 +80,7 @@ public:
     ModalAnswerer& file(const QString& path) {
         return then([this, path](QWidget* w) {
             auto* fd = qobject_cast<QFileDialog*>(w);
-            if (!fd) {
-                unexpected.push_back(QStringLiteral("not a file dialog: ") + w->metaObject()->className());
-                static_cast<QDialog*>(w)->reject();
-                return;
-            }
+            if (!fd) return refuse(w, QStringLiteral("not a file dialog: "));
             fileDialogs.push_back(fd->windowTitle() + QStringLiteral(" | ") + fd->nameFilters().join(';'));
             if (path.isEmpty()) {
                 fd->reject();
@@ -110,11 +102,7 @@ public:
     ModalAnswerer& dialog(std::function<void(D*)> f) {
         return then([this, f](QWidget* w) {
             auto* d = qobject_cast<D*>(w);
-            if (!d) {
-                unexpected.push_back(QStringLiteral("unexpected dialog: ") + w->metaObject()->className());
-                if (auto* any = qobject_cast<QDialog*>(w)) any->reject();
-                return;
-            }
+            if (!d) return refuse(w, QStringLiteral("unexpected dialog: "));
             f(d);
         });
     }
@@ -124,12 +112,8 @@ public:
     ModalAnswerer& dialog(const char* name, std::function<void(D*)> f) {
         return then([this, name, f](QWidget* w) {
             auto* d = qobject_cast<D*>(w);
-            if (!d || w->objectName() != QLatin1String(name)) {
-                unexpected.push_back(QStringLiteral("expected %1, got %2 '%3'")
-                                         .arg(QLatin1String(name), w->objectName(), w->windowTitle()));
-                if (auto* any = qobject_cast<QDialog*>(w)) any->reject();
-                return;
-            }
+            if (!d || w->objectName() != QLatin1String(name))
+                return refuse(w, QStringLiteral("expected %1, got %2 ").arg(QLatin1String(name), w->objectName()));
             f(d);
         });
     }
@@ -145,6 +129,16 @@ public:
     std::vector<QString> unexpected;
 
 private:
+    // Records a window nobody expected (or not the one expected) and closes it.
+    void refuse(QWidget* w, const QString& why) {
+        QString what = why + QString::fromLatin1(w->metaObject()->className()) + QStringLiteral(" '") +
+                       w->windowTitle() + QStringLiteral("'");
+        if (auto* mb = qobject_cast<QMessageBox*>(w)) what += QStringLiteral(": ") + mb->text();
+        unexpected.push_back(what);
+        if (auto* d = qobject_cast<QDialog*>(w)) d->reject();
+        else w->close();
+    }
+
     void poll() {
         QWidget* w = QApplication::activeModalWidget();
         if (!w || !w->isVisible()) return;
@@ -161,14 +155,7 @@ private:
             h = std::move(queue_.front());
             queue_.pop_front();
         } else {
-            h = [this](QWidget* m) {
-                QString what = QString::fromLatin1(m->metaObject()->className()) + QStringLiteral(" '") +
-                               m->windowTitle() + QStringLiteral("'");
-                if (auto* mb = qobject_cast<QMessageBox*>(m)) what += QStringLiteral(": ") + mb->text();
-                unexpected.push_back(what);
-                if (auto* d = qobject_cast<QDialog*>(m)) d->reject();
-                else m->close();
-            };
+            h = [this](QWidget* m) { refuse(m, QString()); };
         }
         // Act outside the timer so that a modal window opened by the action
         // is answered too.

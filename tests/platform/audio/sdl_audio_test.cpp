@@ -113,14 +113,20 @@ TEST(SdlAudio, NoSoundDeviceMeansSilenceNotFailure) {
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
 }
 
-TEST(SdlAudio, TheProgramCanStillBeStoppedBySignals) {
+// SDL is told to leave SIGTERM and SIGINT alone and to name the game to the
+// sound server.
+TEST(SdlAudio, SignalsStopTheProgramAndTheSoundServerSeesTheGamesName) {
     Driver d("dummy");
+    unsetenv("SDL_APP_NAME");
     SdlAudio audio;
-    struct sigaction current {};
-    ASSERT_EQ(sigaction(SIGTERM, nullptr, &current), 0);
-    EXPECT_EQ(current.sa_handler, SIG_DFL);
-    ASSERT_EQ(sigaction(SIGINT, nullptr, &current), 0);
-    EXPECT_EQ(current.sa_handler, SIG_DFL);
+    for (int signal : {SIGTERM, SIGINT}) {
+        struct sigaction current {};
+        ASSERT_EQ(sigaction(signal, nullptr, &current), 0);
+        EXPECT_EQ(current.sa_handler, SIG_DFL) << signal;
+    }
+    const char* name = SDL_GetHint(SDL_HINT_APP_NAME);
+    ASSERT_NE(name, nullptr);
+    EXPECT_STREQ(name, "Vortan");
 }
 
 namespace {
@@ -138,13 +144,4 @@ TEST(SdlAudio, SoundFontComesFromSdlThenTheSystemDefaultThenTimGM6mb) {
     EXPECT_EQ(SdlAudio::defaultSoundFont(), "/from/the/environment.sf2");
     unsetenv("SDL_SOUNDFONTS");
     EXPECT_NE(SdlAudio::defaultSoundFont(), "/from/the/environment.sf2");
-}
-
-TEST(SdlAudio, TheSoundServerSeesTheGamesName) {
-    Driver d("dummy");
-    unsetenv("SDL_APP_NAME");
-    SdlAudio audio;
-    const char* name = SDL_GetHint(SDL_HINT_APP_NAME);
-    ASSERT_NE(name, nullptr);
-    EXPECT_STREQ(name, "Vortan");
 }
