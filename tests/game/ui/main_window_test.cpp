@@ -384,7 +384,10 @@ TEST_F(MainWindow, PlayAChosenGameWinItAndSeeTheHighScoreNextTime) {
 
     std::int32_t scoreShown = -99;
     ModalAnswerer end;
-    end.dialog<QDialog>("gameWonDialog", [](QDialog* d) { d->accept(); });
+    end.dialog<QDialog>("gameWonDialog", [](QDialog* d) {
+        EXPECT_EQ(d->findChild<QLabel*>("line2")->text(), "YOU WON");
+        d->accept();
+    });
     end.dialog<CEnterHighScoreDlg>("enterHighScoreDialog", [&scoreShown](CEnterHighScoreDlg* d) {
         EXPECT_TRUE(d->scoreEdit()->isReadOnly());
         // The prompt stands on one line, left of the initials, all inside.
@@ -510,6 +513,7 @@ TEST_F(MainWindow, TheClockKeepsTickingWhileADialogOpenedByATickIsUp) {
     bool valuesDrawn = false;
     ModalAnswerer loss;
     loss.dialog<QDialog>("gameLostDialog", [&](QDialog* d) {
+        EXPECT_EQ(d->findChild<QLabel*>("line2")->text(), "YOU LOST");
         const QImage& shown = view().composedImage();
         valuesDrawn = anyWhiteIn(shown, QRect(110, 171, 40, 25)) && anyWhiteIn(shown, QRect(175, 271, 40, 25)) &&
                       anyWhiteIn(shown, QRect(175, 371, 40, 25));
