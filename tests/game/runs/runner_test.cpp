@@ -162,11 +162,17 @@ TEST_F(Run, WinningFilesTheScoreAfterTheDialog) {
     EXPECT_TRUE(fx.log.empty());
 }
 
-TEST_F(Run, AWinWithAHintFilesNoScoreAndSaysSo) {
+TEST_F(Run, AWinOnABoardNotChosenFromTheCatalogueOrWithAHintFilesNoScore) {
+    writeBoard("board.dat", "x", 100);
+    ASSERT_EQ(doc.openDocument(at("board.dat")), LoadResult::Loaded);
+    rules.OnKeyDown(kKeyUp);
+    EXPECT_EQ(doc.gameOutcome, GameOutcome::Won);
+    EXPECT_EQ(events().back(), "dialog won");
+    EXPECT_FALSE(fs::exists(at("HIScore0.dat")));
+
     writeBoard("alvor1.dat", "x", 100);
     runner.OnPlay();
     doc.hintUsed = true;
-    fx.log.clear();
     rules.OnKeyDown(kKeyUp);
     EXPECT_EQ(doc.gameOutcome, GameOutcome::Won);
     EXPECT_EQ(events().back(), std::string("message Game Message: ") + kHintedWinMessage);
@@ -176,15 +182,6 @@ TEST_F(Run, AWinWithAHintFilesNoScoreAndSaysSo) {
     // The next game starts without it.
     runner.OnPlay();
     EXPECT_FALSE(doc.hintUsed);
-}
-
-TEST_F(Run, ABoardOpenedWithoutAChoiceFromTheCatalogueFilesNoScore) {
-    writeBoard("board.dat", "x", 100);
-    ASSERT_EQ(doc.openDocument(at("board.dat")), LoadResult::Loaded);
-    rules.OnKeyDown(kKeyUp);
-    EXPECT_EQ(doc.gameOutcome, GameOutcome::Won);
-    EXPECT_EQ(events().back(), "dialog won");
-    EXPECT_FALSE(fs::exists(at("HIScore0.dat")));
 }
 
 TEST_F(Run, PauseSuspendsAndRestoresTheState) {
