@@ -9,7 +9,6 @@
 #include <QTemporaryDir>
 
 #include <deque>
-#include <sstream>
 
 #include "board/board_file.h"
 #include "board/file_io.h"
@@ -33,9 +32,9 @@ struct ScriptedHost : FileHost {
     std::vector<PathQuestion> pathQuestions;
 
     template <typename T>
-    static T next(std::deque<T>& queue, const char* what, T none) {
+    static T next(std::deque<T>& queue, T none) {
         if (queue.empty()) {
-            ADD_FAILURE() << "unexpected " << what;
+            ADD_FAILURE() << "nothing queued to answer with";
             return none;
         }
         const T front = queue.front();
@@ -44,11 +43,11 @@ struct ScriptedHost : FileHost {
     }
     Answer askSaveChanges(const QString& question) override {
         questions << question;
-        return next(answers, "save question", Answer::Cancel);
+        return next(answers, Answer::Cancel);
     }
     QString askPath(const PathQuestion& question) override {
         pathQuestions.push_back(question);
-        return next(paths, "file dialog", QString());
+        return next(paths, QString());
     }
     void fileMessage(const QString& text) override { messages << text; }
 };
@@ -69,8 +68,7 @@ protected:
     }
     std::string savedName(const QString& path) {
         BoardDefinition read;
-        std::istringstream in(readBytes(path));
-        EXPECT_TRUE(ReadBoard(in, read).ok());
+        EXPECT_TRUE(ReadBoardFile(QFile::encodeName(path).toStdString(), read).read.ok());
         return read.gameName;
     }
 
@@ -120,28 +118,6 @@ TEST_F(FileCommands, TheSaveQuestionGoesOnStopsOrSavesFirst) {
     EXPECT_EQ(host.pathQuestions.size(), 2u);  // no dialog after Cancel
     EXPECT_EQ(doc.board().gameName, "Edited");
     EXPECT_TRUE(host.messages.isEmpty());
-}
-
-TEST_F(FileCommands, SaveAsNamesTheFileThenSaveWritesWithoutAsking) {
-    host.paths = {at("first.dat")};
-    EXPECT_TRUE(doc.OnFileSave());  // a new board has no file yet
-    ASSERT_EQ(host.pathQuestions.size(), 1u);
-    EXPECT_TRUE(host.pathQuestions[0].selected.isEmpty());
-    EXPECT_EQ(doc.fileName(), at("first.dat"));
-
-    edit("Second");
-    EXPECT_TRUE(doc.OnFileSave());
-    EXPECT_EQ(host.pathQuestions.size(), 1u);
-    EXPECT_EQ(savedName(at("first.dat")), "Second");
-    EXPECT_FALSE(doc.IsModified());
-
-    // Save As offers the board's own name in the board's own folder.
-    host.paths = {at("second.dat")};
-    EXPECT_TRUE(doc.OnFileSaveAs());
-    EXPECT_TRUE(host.pathQuestions[1].save);
-    EXPECT_EQ(host.pathQuestions[1].selected, "first.dat");
-    EXPECT_EQ(QDir(host.pathQuestions[1].folder), QDir(dir.path()));
-    EXPECT_EQ(doc.displayName(), "second.dat");
 }
 
 TEST_F(FileCommands, AFailedSaveKeepsTheOldFileAndTheModifiedFlag) {
@@ -217,16 +193,28 @@ TEST_F(FileCommands, GoodDamagedHostileAndEmptyFiles) {
     EXPECT_EQ(doc.fileName(), at("empty.dat"));
 }
 
-TEST_F(FileCommands, RecentFilesAndWhereTheDialogsStart) {
-    host.paths = {QString()};
-    doc.OnFileOpen();
+TEST_F(FileCommands, WhereTheDialogsStartAndTheRecentFiles) {
+    // A new board: Save asks, from the boards folder, offering no name.
+    host.paths = {at("first.dat")};
+    EXPECT_TRUE(doc.OnFileSave());
     EXPECT_EQ(QDir(host.pathQuestions.at(0).folder), QDir(userDataFolder() + "/boards"));
     EXPECT_TRUE(QFileInfo(userDataFolder() + "/boards").isDir());
+    EXPECT_TRUE(host.pathQuestions[0].selected.isEmpty());
+    // Named, Save writes without asking; Save As offers the board's own
+    // name in the board's own folder.
+    edit("Second");
+    EXPECT_TRUE(doc.OnFileSave());
+    EXPECT_EQ(savedName(at("first.dat")), "Second");
+    host.paths = {at("b1.dat")};
+    EXPECT_TRUE(doc.OnFileSaveAs());
+    ASSERT_EQ(host.pathQuestions.size(), 2u);
+    EXPECT_EQ(host.pathQuestions[1].selected, "first.dat");
+    EXPECT_EQ(QDir(host.pathQuestions[1].folder), QDir(dir.path()));
+    EXPECT_EQ(doc.displayName(), "b1.dat");
 
     // Four boards, newest first; a fifth pushes out the oldest.
-    for (int i = 1; i <= 5; ++i) ASSERT_TRUE(doc.savePath(at(QStringLiteral("b%1.dat").arg(i))));
-    QStringList recent = doc.recentFiles();
-    EXPECT_EQ(recent, (QStringList{at("b5.dat"), at("b4.dat"), at("b3.dat"), at("b2.dat")}));
+    for (int i = 2; i <= 5; ++i) ASSERT_TRUE(doc.savePath(at(QStringLiteral("b%1.dat").arg(i))));
+    EXPECT_EQ(doc.recentFiles(), (QStringList{at("b5.dat"), at("b4.dat"), at("b3.dat"), at("b2.dat")}));
     doc.openRecent(at("b3.dat"));
     EXPECT_EQ(doc.recentFiles().first(), at("b3.dat"));
     EXPECT_EQ(doc.recentFiles().size(), 4);

@@ -17,6 +17,8 @@ int R(RegionCode r) { return static_cast<int>(r); }
 int B(BoxCode b) { return static_cast<int>(b); }
 using Ids = std::vector<MessageId>;
 using M = MessageId;
+using RC = RegionCode;
+using BC = BoxCode;
 
 class RecordingHost : public PlacementHost {
 public:
@@ -82,8 +84,6 @@ BoardCell cell(RegionCode r, BoxCode b, std::uint32_t n = 0) { return BoardCell{
 }  // namespace
 
 TEST_F(Placement, RegionAndBoxToolsOnOrdinaryBoxes) {
-    using RC = RegionCode;
-    using BC = BoxCode;
     run({
         // Tool pairs the region itself refuses: nothing changes.
         {cell(RC::Yellow, BC::Free), R(RC::Green), B(BC::Star), {M::M2}, cell(RC::Yellow, BC::Free)},
@@ -111,8 +111,6 @@ TEST_F(Placement, RegionAndBoxToolsOnOrdinaryBoxes) {
 }
 
 TEST_F(Placement, OneYourBoxInARegionThatHoldsIt) {
-    using RC = RegionCode;
-    using BC = BoxCode;
     run({
         {cell(RC::White, BC::Hot), R(RC::Red), B(BC::Your), {M::M13}, cell(RC::Red, BC::Hot)},
         {cell(RC::Orange, BC::Empty), Off, B(BC::Your), {M::M12}, cell(RC::Orange, BC::Empty)},
@@ -123,16 +121,14 @@ TEST_F(Placement, OneYourBoxInARegionThatHoldsIt) {
     // on the Your box itself too.
     for (auto [x, y] : {std::pair{11, 11}, {5, 5}}) {
         host.shown.clear();
-        click(x, y, R(RegionCode::Yellow), B(BoxCode::Your));
-        EXPECT_EQ(messages({MessageId::M11}), host.shown);
-        EXPECT_EQ(x == 5 ? RegionCode::Green : RegionCode::White, board.Cell(x, y).region);
+        click(x, y, R(RC::Yellow), B(BC::Your));
+        EXPECT_EQ(messages({M::M11}), host.shown);
+        EXPECT_EQ(x == 5 ? RC::Green : RC::White, board.Cell(x, y).region);
     }
-    EXPECT_EQ(1, board.CountBoxes(BoxCode::Your));
+    EXPECT_EQ(1, board.CountBoxes(BC::Your));
 }
 
 TEST_F(Placement, NumberBoxAsksAndRefusesBadOrUsedNumbers) {
-    using RC = RegionCode;
-    using BC = BoxCode;
     board.Cell(9, 9) = cell(RC::White, BC::Number, 5);
     board.Cell(12, 12) = cell(RC::White, BC::Free, 3);  // only a loaded file can hold this
     const BoardCell free = cell(RC::White, BC::Free);

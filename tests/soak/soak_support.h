@@ -1,15 +1,14 @@
-// Shared pieces of the soak programs: a seeded random source, a deadline,
-// and an answerer that handles whatever modal window comes up, at random.
+// Shared pieces of the soak programs: a seeded random source, an answer
+// at random to whatever modal window comes up, and the run around the
+// program's own random steps. usage: soak_... SECONDS [SEED]
 #pragma once
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
-#include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -20,8 +19,10 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "game/generate/rng.h"
 
@@ -30,82 +31,101 @@ namespace soak {
 // The game's own deterministic generator: a failing run is repeated by its seed.
 using Random = vortan::Rng;
 
+template <typename List>
+auto& pick(Random& random, const List& list) {
+    return list[random.below(static_cast<int>(list.size()))];
+}
+
 [[noreturn]] inline void fail(const std::string& what) {
     std::fprintf(stderr, "SOAK FAILURE: %s\n", what.c_str());
     std::fflush(stderr);
     std::abort();
 }
 
-// Answers every modal window: sometimes fiddles with its radio buttons and
+// Answers a modal window: sometimes fiddles with its radio buttons and
 // edits, then presses one of its push buttons (or closes it). File dialogs
 // get one of `files` or are cancelled.
-class ModalAnswerer : public QObject {
-public:
-    ModalAnswerer(Random& random, QStringList files) : random_(random), files_(std::move(files)) {
-        timer_.setInterval(3);
-        connect(&timer_, &QTimer::timeout, this, [this] { poll(); });
-        timer_.start();
+inline void answerModal(QWidget* w, Random& random, const QStringList& files) {
+    if (auto* fd = qobject_cast<QFileDialog*>(w)) {
+        if (files.isEmpty() || random.chance(30)) return fd->reject();
+        const QFileInfo path(pick(random, files));
+        fd->setDirectory(path.absolutePath());
+        if (auto* name = fd->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) name->setText(path.fileName());
+        else fd->selectFile(path.filePath());
+        return static_cast<QDialog*>(fd)->accept();
     }
+    const auto radios = w->findChildren<QRadioButton*>();
+    for (int i = random.below(4); i > 0 && !radios.isEmpty(); --i) {
+        QRadioButton* r = pick(random, radios);
+        if (r->isEnabled() && r->isVisible()) r->click();
+        if (!w->isVisible()) return;
+    }
+    static const char* const samples[] = {"", "0", "7", "-3", "abc", "99999999999", " 42 ", "+5", "ZZZ"};
+    for (QLineEdit* e : w->findChildren<QLineEdit*>())
+        if (!e->isReadOnly() && e->isVisible() && random.chance(30))
+            e->setText(QString::fromLatin1(samples[random.below(9)]));
+    QList<QPushButton*> buttons;
+    for (QPushButton* b : w->findChildren<QPushButton*>())
+        if (b->isEnabled() && b->isVisible()) buttons << b;
+    if (!buttons.isEmpty() && !random.chance(10)) return pick(random, buttons)->click();
+    if (auto* d = qobject_cast<QDialog*>(w)) d->reject();
+    else w->close();
+}
+
+// A whole soak program: a data folder of its own holding copies of the
+// shipped boards named in `files` (all of them when empty; a name not
+// shipped is only offered, to save under), offered in every file dialog;
+// then, until time is up, the steps that `start` returns once the
+// application exists (it opens the windows, which the step keeps).
+inline int main(int argc, char** argv, std::vector<std::string> files,
+                 const std::function<std::function<void()>(Random&)>& start) {
+    namespace fs = std::filesystem;
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s SECONDS [SEED]\n", argv[0]);
+        return 2;
+    }
+    const double seconds = std::atof(argv[1]);
+    const std::uint64_t seed = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 1;
+
+    const fs::path home = fs::temp_directory_path() / ("vortan-soak-" + std::to_string(getpid()));
+    const fs::path shipped(VORTAN_SOURCE_DIR "/data");
+    fs::remove_all(home);
+    fs::create_directories(home);
+    if (files.empty())
+        for (const auto& e : fs::directory_iterator(shipped))
+            if (e.path().extension() == ".dat") files.push_back(e.path().filename().string());
+    QStringList offered;
+    for (const std::string& name : files) {
+        if (fs::exists(shipped / name)) fs::copy_file(shipped / name, home / name);
+        offered << QString::fromStdString((home / name).string());
+    }
+    setenv("VORTAN_HOME", home.c_str(), 1);
+    // Test Board on a board of random clicks may search for minutes under the
+    // solver's default budget; a small one keeps each test to about a second.
+    setenv("VORTAN_SOLVE_BUDGET", "16M", 1);
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("vortan"));
+    Random random(seed);
     int answered = 0;
-
-private:
-    void poll() {
-        QWidget* w = QApplication::activeModalWidget();
+    QTimer answerer;
+    answerer.setInterval(3);
+    QObject::connect(&answerer, &QTimer::timeout, [&] {
+        // Answered outside the timer, so that a window the answer opens is answered too.
+        QPointer<QWidget> w = QApplication::activeModalWidget();
         if (!w || !w->isVisible()) return;
-        QPointer<QWidget> target(w);
-        QMetaObject::invokeMethod(
-            this, [this, target] { if (target && target->isVisible()) answer(target); }, Qt::QueuedConnection);
-    }
+        QMetaObject::invokeMethod(&answerer, [&, w] {
+            if (!w || !w->isVisible()) return;
+            ++answered;
+            answerModal(w, random, offered);
+        }, Qt::QueuedConnection);
+    });
+    answerer.start();
+    std::function<void()> step = start(random);
 
-    void answer(QWidget* w) {
-        ++answered;
-        if (auto* fd = qobject_cast<QFileDialog*>(w)) {
-            if (files_.isEmpty() || random_.chance(30)) {
-                fd->reject();
-                return;
-            }
-            const QString path = files_[random_.below(static_cast<int>(files_.size()))];
-            fd->setDirectory(QFileInfo(path).absolutePath());
-            if (auto* name = fd->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
-                name->setText(QFileInfo(path).fileName());
-            else
-                fd->selectFile(path);
-            static_cast<QDialog*>(fd)->accept();
-            return;
-        }
-        const auto radios = w->findChildren<QRadioButton*>();
-        for (int i = random_.below(4); i > 0 && !radios.isEmpty(); --i) {
-            QRadioButton* r = radios[random_.below(static_cast<int>(radios.size()))];
-            if (r->isEnabled() && r->isVisible()) r->click();
-            if (!target(w)) return;
-        }
-        const auto edits = w->findChildren<QLineEdit*>();
-        for (QLineEdit* e : edits) {
-            if (e->isReadOnly() || !e->isVisible() || !random_.chance(30)) continue;
-            static const char* const samples[] = {"", "0", "7", "-3", "abc", "99999999999", " 42 ", "+5", "ZZZ"};
-            e->setText(QString::fromLatin1(samples[random_.below(9)]));
-        }
-        QList<QAbstractButton*> buttons;
-        for (QAbstractButton* b : w->findChildren<QAbstractButton*>())
-            if (qobject_cast<QPushButton*>(b) && b->isEnabled() && b->isVisible()) buttons << b;
-        if (buttons.isEmpty() || random_.chance(10)) {
-            if (auto* d = qobject_cast<QDialog*>(w)) d->reject();
-            else w->close();
-            return;
-        }
-        buttons[random_.below(static_cast<int>(buttons.size()))]->click();
-    }
-
-    static bool target(QWidget* w) { return w && w->isVisible(); }
-
-    Random& random_;
-    QStringList files_;
-    QTimer timer_;
-};
-
-// Runs `step` over and over (only while no modal window is up) until
-// `seconds` have passed, then quits the event loop.
-inline int runFor(double seconds, const std::function<void()>& step) {
+    // The step runs over and over, only while no modal window is up.
     QElapsedTimer clock;
     clock.start();
     long steps = 0;
@@ -132,7 +152,10 @@ inline int runFor(double seconds, const std::function<void()>& step) {
     });
     driver.start();
     QApplication::exec();
-    std::printf("%ld steps in %.1f s\n", steps, clock.elapsed() / 1000.0);
+    step = nullptr;  // the windows go before the application
+    std::printf("%ld steps in %.1f s, %d modal windows answered\n", steps, clock.elapsed() / 1000.0,
+                answered);
+    fs::remove_all(home);
     return steps > 0 ? 0 : 1;
 }
 
