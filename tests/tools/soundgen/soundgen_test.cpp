@@ -9,8 +9,6 @@
 #include <bitset>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <set>
 #include <string>
@@ -25,8 +23,8 @@ const std::string kData = std::string(VORTAN_SOURCE_DIR) + "/data/";
 
 Bytes readFile(const fs::path& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    const std::string bytes = vortan::testing::slurp(path);
+    return Bytes(bytes.begin(), bytes.end());
 }
 
 void be32(Bytes& b, std::uint32_t v)

@@ -109,13 +109,8 @@ TEST(SolverLimits, LivesLimitsAndBonusBoxesDecideTheShortestWin) {
     }
 }
 
-TEST(SolverSearch, ReportsNoWinAndStopsAtItsBudgetsOrWhenCancelled) {
-    // On White a Star box can never be taken.
-    const SolveResult none = SolveBoard(whitened(drawn({"..S..", ".....", "..Y.."})));
-    EXPECT_EQ(none.status, SolveStatus::NoWin);
-    EXPECT_GT(none.states, 1u);
-    EXPECT_TRUE(none.moves.empty());
-
+// (No win at all is found on the random boards above and through the solve command.)
+TEST(SolverSearch, StopsAtItsBudgetsOrWhenCancelled) {
     SolveOptions small;
     small.memoryBudget = 64 * 1024;
     const SolveResult r = SolveBoard(busyBoard(), small);
