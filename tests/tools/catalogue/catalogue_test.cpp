@@ -9,7 +9,6 @@
 #include <string>
 
 #include "board/board_file.h"
-#include "board/file_io.h"
 #include "board_check.h"
 #include "catalogue.h"
 #include "game/engine/effects.h"
@@ -87,8 +86,7 @@ TEST(Catalogue, EveryBoardIsWellFormedAndWonWithTimeToSpareHarderAlongItsSeries)
 }
 
 TEST(Catalogue, TheDemoIsWonByItsRecordedMovesOneASecond) {
-    std::string bytes;
-    ASSERT_TRUE(readFileBytes(kData + "demomoves.dat", bytes));
+    const std::string bytes = vortan::testing::slurp(kData + "demomoves.dat");
     ASSERT_EQ(bytes.size(), 2u * kDemoMoveCount);
     BoardDefinition b;
     b.ClearCells();
