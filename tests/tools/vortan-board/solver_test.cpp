@@ -75,8 +75,9 @@ TEST(SolverLimits, LivesLimitsAndBonusBoxesDecideTheShortestWin) {
         // The move that uses up the last allowed move loses.
         {"move limit = length", walk, 1, 3, 0, 0, 0, -1},
         {"move limit > length", walk, 1, 4, 0, 0, 0, 3},
-        // Seven moves with five allowed: the Move box within the first four.
-        {"a Move box", farStar, 1, 5, 10, 0, 0, 7},
+        // Seven moves with five allowed and three more from the Move box (one
+        // short would lose): it must be taken within the first four.
+        {"a Move box", farStar, 1, 5, 3, 0, 0, 7},
         // The Star's countdown runs out unless the Time box is taken on the way.
         {"a Time box", countdown, 1, 600, 0, 3, 5, 4},
         // Red cells and Freeze boxes never cost a life.
