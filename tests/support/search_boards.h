@@ -52,9 +52,6 @@ inline int exhaustiveShortest(const CZembrikDoc& doc, int maxDepth) {
     }
     return -1;
 }
-inline int exhaustiveShortest(const BoardDefinition& b, int maxDepth) {
-    return exhaustiveShortest(LoadedDocument(b), maxDepth);
-}
 
 // A small random room (rows x columns drawn as above) with one Your box, a
 // Number box 1, and pieces drawn from `pieces`; limits drawn small enough

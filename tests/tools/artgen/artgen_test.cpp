@@ -2,10 +2,10 @@
 // sprite where the board painter looks for it, recognisable and animated),
 // and that the generator reproduces it exactly.
 #include "artwork.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/image_compare.h"
 
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QTemporaryDir>
@@ -14,12 +14,16 @@
 
 #include <algorithm>
 #include <functional>
+#include <iterator>
 #include <set>
+#include <utility>
 #include <vector>
 
 namespace {
 
 using vortan::testing::pixelsApart;
+using vortan::testing::readBytes;
+using vortan::testing::writeBytes;
 
 const QString kArtDir = QStringLiteral(VORTAN_SOURCE_DIR "/resources/game/");
 
@@ -98,57 +102,42 @@ protected:
     void SetUp() override { ASSERT_EQ(sheet().size(), QSize(800, 600)); }
 };
 
-struct TileCase {
-    int x, y, r, g, b;
-};
+// Where the board painter takes its region tiles from.
+const QPoint kTiles[] = {{0, 0},   {25, 0},   {0, 25},   {0, 50},   {0, 75},   {25, 75},
+                         {25, 100}, {0, 150}, {0, 200}, {0, 250}, {0, 275}, {0, 300}};
 
-// Where the board painter takes each region tile from, and the colour the
-// eye expects there.
-const TileCase kTiles[] = {
-    {0, 0, 35, 31, 134},    {25, 0, 35, 31, 134},   {0, 25, 128, 40, 148},  {0, 50, 123, 79, 172},
-    {0, 75, 144, 146, 225}, {25, 75, 144, 146, 225}, {25, 100, 73, 73, 73}, {0, 150, 71, 152, 66},
-    {0, 200, 177, 34, 39},  {0, 250, 211, 90, 32},  {0, 275, 237, 217, 72}, {0, 300, 220, 220, 214},
-};
-
-TEST_F(CheckedInArt, TilesAreMottledBevelledAndOfTheirColour)
+TEST_F(CheckedInArt, TilesAreMottledAndBevelled)
 {
-    for (const TileCase& t : kTiles) {
-        SCOPED_TRACE(testing::Message() << "tile at " << t.x << "," << t.y);
-        const QRect cell(t.x, t.y, 25, 25);
-        const Mean m = meanOf(sheet(), cell);
-        EXPECT_NEAR(m.r, t.r, 12.0);
-        EXPECT_NEAR(m.g, t.g, 12.0);
-        EXPECT_NEAR(m.b, t.b, 12.0);
+    for (const QPoint t : kTiles) {
+        SCOPED_TRACE(testing::Message() << "tile at " << t.x() << "," << t.y());
         // Lit from the top left: top edge brighter than bottom, left than right.
-        const auto edge = [&](int dx, int dy, int w, int h) { return meanOf(sheet(), QRect(t.x + dx, t.y + dy, w, h)).lum(); };
+        const auto edge = [&](int dx, int dy, int w, int h) { return meanOf(sheet(), QRect(t + QPoint(dx, dy), QSize(w, h))).lum(); };
         EXPECT_GT(edge(2, 0, 21, 2), edge(2, 23, 21, 2) + 20);
         EXPECT_GT(edge(0, 2, 2, 21), edge(23, 2, 2, 21) + 20);
-        EXPECT_GT(distinctColours(sheet(), cell.adjusted(3, 3, -3, -3)), 60) << "a flat fill";
+        EXPECT_GT(distinctColours(sheet(), QRect(t + QPoint(3, 3), QSize(19, 19))), 60) << "a flat fill";
     }
 }
 
-TEST_F(CheckedInArt, AnimatedBoxesMoveOnInEveryFrame)
+TEST_F(CheckedInArt, AnimatedBoxesChangeInEveryFrameAndYourBoxShowsItsState)
 {
     const QImage& s = sheet();
-    const auto yellow = [](QRgb p) { return qRed(p) > 200 && qGreen(p) > 170 && qBlue(p) < 120; };
-    const auto darkGreen = [](QRgb p) { return qGreen(p) < 120 && qGreen(p) > qRed(p) + 20; };
-    for (int f = 1; f < 6; ++f) {
-        SCOPED_TRACE(testing::Message() << "frame " << f);
-        // The glint moves over the raised boxes, the hot square grows, the
-        // star fades to red and the octagon grows over Your box.
-        EXPECT_NE(s.copy(frame({150, 25}, f)), s.copy(frame({150, 25}, f - 1)));
-        EXPECT_NE(s.copy(frame({150, 75}, f)), s.copy(frame({150, 75}, f - 1)));
-        EXPECT_GT(countIf(s, frame({274, 20}, f), yellow), countIf(s, frame({274, 20}, f - 1), yellow));
-        EXPECT_LT(meanOf(s, frame({274, 40}, f)).g, meanOf(s, frame({274, 40}, f - 1)).g);
-        EXPECT_GT(countIf(s, frame({274, 329}, f, 21), darkGreen), countIf(s, frame({274, 329}, f - 1, 21), darkGreen));
+    // Glinting Exception and Free boxes, the Hot, Star and letter boxes, and
+    // Your box resting and hit.
+    const struct {
+        QPoint first;
+        int size;
+    } strips[] = {{{150, 25}, 15},  {{150, 75}, 15},  {{274, 20}, 15},  {{274, 40}, 15}, {{274, 60}, 15},
+                  {{274, 80}, 15}, {{274, 100}, 15}, {{274, 329}, 21}, {{274, 308}, 21}};
+    for (const auto& strip : strips)
+        for (int f = 1; f < 6; ++f)
+            EXPECT_NE(s.copy(frame(strip.first, f, strip.size)), s.copy(frame(strip.first, f - 1, strip.size)))
+                << strip.first.x() << "," << strip.first.y() << " frame " << f;
+    for (int f = 0; f < 6; ++f)
         for (int row : {60, 80, 100}) {
             // Blue, even while the letter glows yellow.
             const Mean letter = meanOf(s, frame({274, row}, f));
-            EXPECT_GT(letter.b, std::max(letter.r, letter.g) + 20) << "row " << row;
+            EXPECT_GT(letter.b, std::max(letter.r, letter.g) + 20) << "row " << row << " frame " << f;
         }
-    }
-    EXPECT_GT(countIf(s, frame({274, 40}, 0), isWhite), 6) << "the star starts white";
-    EXPECT_GT(countIf(s, frame({274, 329}, 5, 21), darkGreen), 21 * 21 * 3 / 4) << "the octagon ends nearly square";
     // Your box is bright green at rest, darker when hit, red when lost.
     const Mean resting = meanOf(s, frame({274, 329}, 0, 21));
     const Mean hit = meanOf(s, frame({274, 308}, 0, 21));
@@ -185,7 +174,6 @@ TEST_F(CheckedInArt, PanelIsDarkStoneWithLabelsLeftOfPlatesThatHoldEveryValue)
     const Mean stone = meanOf(s, QRect(550, 0, 250, 600));
     EXPECT_NEAR(stone.lum(), 65.0, 6.0);
     EXPECT_LT(std::max({stone.r, stone.g, stone.b}) - std::min({stone.r, stone.g, stone.b}), 8.0) << "grey";
-    EXPECT_GT(distinctColours(s, QRect(550, 0, 250, 600)), 100);
     EXPECT_GT(countIf(s, QRect(576, 43, 224, 28), isWhite), 30) << "the title line";
     for (int top : {120, 170, 220, 270, 320, 370, 419}) {
         SCOPED_TRACE(testing::Message() << "row " << top);
@@ -227,34 +215,28 @@ TEST_F(CheckedInArt, SpriteSheetsAtBothScalesAreWhatTheGeneratorDraws)
         }
 }
 
-TEST(ArtGenerator, IsDeterministic)
-{
-    ensureApp();
-    EXPECT_EQ(artgen::spriteSheet(), artgen::spriteSheet());
-    EXPECT_EQ(artgen::statusPanel(), artgen::statusPanel());
-    EXPECT_EQ(artgen::titlePicture(), artgen::titlePicture());
-    EXPECT_EQ(artgen::gameIcon(), artgen::gameIcon());
-    EXPECT_EQ(artgen::designerIcon(), artgen::designerIcon());
-}
-
-TEST(ArtGenerator, WritesEveryPictureIntoANewFolderOrNamesTheOnesItCouldNot)
+// Every picture written is the one drawn again afterwards: the generator
+// draws the same pixels every time.
+TEST(ArtGenerator, WritesEveryPictureAsDrawnIntoANewFolderOrNamesTheOnesItCouldNot)
 {
     ensureApp();
     QTemporaryDir tmp;
     ASSERT_TRUE(tmp.isValid());
     const QString folder = tmp.filePath("nested/art");
     EXPECT_TRUE(artgen::writeArtwork(folder).isEmpty());
-    for (const QString& name : artgen::artworkFileNames())
-        EXPECT_FALSE(QImage(QDir(folder).filePath(name)).isNull()) << name.toStdString();
-    EXPECT_EQ(QImage(QDir(folder).filePath("sprites.png")), artgen::spriteSheet().convertToFormat(QImage::Format_RGB32));
+    const std::pair<const char*, QImage> drawn[] = {
+        {"sprites.png", artgen::spriteSheet()},   {"title.png", artgen::titlePicture()},
+        {"zembrik.png", artgen::gameIcon()},      {"designer.png", artgen::designerIcon()},
+        {"sprites@2x.png", artgen::spriteSheet(2)}, {"title@2x.png", artgen::titlePicture(2)}};
+    ASSERT_EQ(artgen::artworkFileNames().size(), int(std::size(drawn)));
+    for (const auto& [name, picture] : drawn)
+        EXPECT_EQ(QImage(QDir(folder).filePath(name)).convertToFormat(QImage::Format_ARGB32),
+                  picture.convertToFormat(QImage::Format_ARGB32)) << name;
 
     // A plain file where the folder should be is left alone.
-    QFile blocker(tmp.filePath("blocker"));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.write("x");
-    blocker.close();
-    EXPECT_EQ(artgen::writeArtwork(blocker.fileName() + "/art"), artgen::artworkFileNames());
-    EXPECT_EQ(blocker.size(), 1);
+    writeBytes(tmp.filePath("blocker"), "x");
+    EXPECT_EQ(artgen::writeArtwork(tmp.filePath("blocker/art")), artgen::artworkFileNames());
+    EXPECT_EQ(readBytes(tmp.filePath("blocker")), "x");
 }
 
 } // namespace

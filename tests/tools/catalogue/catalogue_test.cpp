@@ -1,5 +1,5 @@
 // The shipped boards: each well formed, won by its kept line with time and
-// moves to spare, looking like its series, and harder along the series; the
+// moves to spare, and harder along the series (mirrored where so named); the
 // demo won by its recorded moves; the solutions file read back.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -9,7 +9,6 @@
 #include <string>
 
 #include "board/board_file.h"
-#include "board/file_io.h"
 #include "board_check.h"
 #include "catalogue.h"
 #include "game/engine/effects.h"
@@ -30,49 +29,20 @@ CZembrikDoc loadShipped(const std::string& name) {
     return doc;
 }
 
-int boxesLeft(const CZembrikDoc& doc, BoxCode box) {
-    int n = 0;
-    for (int y = 0; y < kGridSize; ++y)
-        for (int x = 0; x < kGridSize; ++x) n += doc.playBoard.peek(x, y).box == static_cast<std::int32_t>(box);
-    return n;
-}
-
-int regionCells(const BoardDefinition& b, RegionCode r) {
-    int n = 0;
+// Mirror boards are the same both sides of the middle, but for Your box.
+void expectMirrored(const BoardDefinition& b) {
     for (int y = 1; y <= 20; ++y)
-        for (int x = 1; x <= 20; ++x) n += b.Cell(x, y).region == r;
-    return n;
-}
-
-// What each series label promises can be seen on its boards.
-void expectLooksLike(const std::string& label, const BoardDefinition& b) {
-    if (label == "Traps") {
-        EXPECT_GE(b.CountBoxes(BoxCode::Hot), 2);
-        EXPECT_GE(b.CountBoxes(BoxCode::Freeze), 1);
-        EXPECT_GE(regionCells(b, RegionCode::Red), 4);
-        EXPECT_GE(b.numberOfLives, 2u);
-    } else if (label == "Transparent") {
-        EXPECT_GE(std::min(regionCells(b, RegionCode::Green), regionCells(b, RegionCode::Orange)), 4);
-    } else if (label == "Supergraphic" || label == "Symbol") {
-        // Large pictures: many coloured cells over a board left open.
-        const int blue = regionCells(b, RegionCode::Blue);
-        EXPECT_GE(regionCells(b, RegionCode::Green) + regionCells(b, RegionCode::Orange) +
-                      regionCells(b, RegionCode::White) + blue, 60);
-        EXPECT_LE(blue, 150);
-    } else if (label == "Mirrors") {
-        for (int y = 1; y <= 20; ++y)
-            for (int x = 1; x <= 10; ++x) {
-                const BoardCell& l = b.Cell(x, y);
-                const BoardCell& r = b.Cell(21 - x, y);
-                EXPECT_EQ(l.region, r.region) << x << "," << y;
-                EXPECT_TRUE(l.box == r.box || l.box == BoxCode::Your || r.box == BoxCode::Your) << x << "," << y;
-            }
-    }
+        for (int x = 1; x <= 10; ++x) {
+            const BoardCell& l = b.Cell(x, y);
+            const BoardCell& r = b.Cell(21 - x, y);
+            EXPECT_EQ(l.region, r.region) << x << "," << y;
+            EXPECT_TRUE(l.box == r.box || l.box == BoxCode::Your || r.box == BoxCode::Your) << x << "," << y;
+        }
 }
 
 }  // namespace
 
-TEST(Catalogue, EveryBoardIsWellFormedWonWithTimeToSpareAndLooksLikeItsSeries) {
+TEST(Catalogue, EveryBoardIsWellFormedAndWonWithTimeToSpareHarderAlongItsSeries) {
     const auto solutions = ReadSolutions(std::string(VORTAN_SOURCE_DIR) + "/tools/catalogue/solutions.txt");
     std::set<std::string> names;
     double versionMean[kCatalogueVersions] = {};
@@ -87,7 +57,7 @@ TEST(Catalogue, EveryBoardIsWellFormedWonWithTimeToSpareAndLooksLikeItsSeries) {
                 ASSERT_TRUE(ReadBoardFile(kData + file, b).read.ok());
                 EXPECT_THAT(boardProblems(b), ::testing::IsEmpty());
                 EXPECT_TRUE(names.insert(std::to_string(v) + b.gameName).second) << "name used twice: " << b.gameName;
-                expectLooksLike(seriesLabel(v, s), b);
+                if (seriesLabel(v, s) == "Mirrors") expectMirrored(b);
 
                 ASSERT_EQ(solutions.count(file), 1u);
                 const std::string& line = solutions.at(file);
@@ -96,25 +66,17 @@ TEST(Catalogue, EveryBoardIsWellFormedWonWithTimeToSpareAndLooksLikeItsSeries) {
                 previous = length;
                 versionMean[v] += static_cast<double>(length) / (kSeriesCount * kGamesPerSeries);
                 const CZembrikDoc doc = loadShipped(file);
-                const ReplayResult played = ReplayMoves(doc, line);
-                ASSERT_TRUE(played.ok);
-                EXPECT_TRUE(played.won());
-                // A person has twice the seconds the line needs, counting
-                // what the Time boxes on the line add: the line played at
-                // one move every two seconds still wins.
+                EXPECT_TRUE(ReplayMoves(doc, line).won());
+                // A person has twice the seconds the line needs, Time boxes
+                // taken on the way included: played at one move every two
+                // seconds it still wins.
                 std::string slow;
                 for (char c : line) slow += c == 'T' ? "TT" : std::string(1, c);
                 EXPECT_TRUE(ReplayMoves(doc, slow).won());
-                const int timeTaken = b.CountBoxes(BoxCode::Time) - boxesLeft(played.doc, BoxCode::Time);
-                const int moveTaken = b.CountBoxes(BoxCode::Move) - boxesLeft(played.doc, BoxCode::Move);
-                EXPECT_GE(static_cast<int>(b.timeLimit + timeTaken * b.timeBoxTimeValue), 2 * length);
-                EXPECT_GT(static_cast<int>(b.moveLimit + moveTaken * b.moveBoxMoveValue), length);
                 if (seriesLabel(v, s) == "Bonus") {
                     // Neither the time nor the moves last the line without its bonus boxes.
                     EXPECT_LT(static_cast<int>(b.timeLimit), length);
                     EXPECT_LT(static_cast<int>(b.moveLimit), length);
-                    EXPECT_GE(timeTaken, 1);
-                    EXPECT_GE(moveTaken, 1);
                 }
             }
         }
@@ -124,8 +86,7 @@ TEST(Catalogue, EveryBoardIsWellFormedWonWithTimeToSpareAndLooksLikeItsSeries) {
 }
 
 TEST(Catalogue, TheDemoIsWonByItsRecordedMovesOneASecond) {
-    std::string bytes;
-    ASSERT_TRUE(readFileBytes(kData + "demomoves.dat", bytes));
+    const std::string bytes = vortan::testing::slurp(kData + "demomoves.dat");
     ASSERT_EQ(bytes.size(), 2u * kDemoMoveCount);
     BoardDefinition b;
     b.ClearCells();
