@@ -80,6 +80,7 @@ TEST(SolverLimits, LivesLimitsAndBonusBoxesDecideTheShortestWin) {
         {"a Move box", farStar, 1, 5, 3, 0, 0, 7},
         // The Star's countdown runs out unless the Time box is taken on the way.
         {"a Time box", countdown, 1, 600, 0, 3, 5, 4},
+        {"a Time box in the last second", countdown, 1, 600, 0, 1, 5, 4},
         // Red cells and Freeze boxes never cost a life.
         {"Red cells", {".S.", "rr.", "Y.."}, 3, 600, 0, 0, 0, 4},
         {"a Freeze box", {"S#.", "Z..", "Y.."}, 3, 600, 0, 0, 0, 4},
