@@ -9,9 +9,7 @@
 
 #include "game/runs/records.h"
 #include "game/ui/zembrik_view.h"
-#include "platform/audio/sdl_audio.h"
 #include "tests/support/fake_audio.h"
-#include "tests/support/modal_answerer.h"
 #include "ui_test_support.h"
 
 using namespace vortan;
@@ -96,26 +94,6 @@ TEST_F(SoundTest, MusicSwitchedOnDuringAGamePlaysThePieceOfTheMusicStyle) {
     view->OnSoundMusic();
     EXPECT_EQ(midi.log.front(), "open G1.MID");
     EXPECT_EQ(midi.log.back(), "play 0");
-}
-
-TEST_F(SoundTest, TheRealAudioWithoutADeviceOrFilesStaysSilent) {
-    // The dummy driver of the tests and an empty game folder: every sound and
-    // the music are asked for and nothing waits or fails.
-    SdlAudio audio;
-    doc.endRun();
-    view = std::make_unique<CZembrikView>(doc);
-    uitest::prepareView(*view);
-    view->useAudio(audio, audio.midi());
-    open(meeting(BoxCode::Star));
-    key(Qt::Key_Right);
-    key(Qt::Key_Right);
-    view->OnSoundMusic();
-    view->OnSoundMusic();
-    view->rules().OnTimer();
-    EXPECT_FALSE(view->isMusicPlaying());
-    view->runner().OnEndGame();
-    EXPECT_EQ(doc.gameState(), GameState::Idle);
-    view.reset();
 }
 
 }  // namespace
