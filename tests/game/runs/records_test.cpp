@@ -20,8 +20,6 @@ TEST(Options, TwentyFourLittleEndianBytes) {
     const std::string p = file("Options.dat");
     fs::remove(p);
     EXPECT_FALSE(OptionsFileExists(p));
-    ASSERT_TRUE(WriteOptions(p, OptionsRecord{}));
-    EXPECT_EQ(slurp(p), std::string(24, '\0'));
     ASSERT_TRUE(WriteOptions(p, OptionsRecord{2, 1, 0, 1, 3, -1}));
     const std::string bytes = slurp(p);
     ASSERT_EQ(bytes.size(), 24u);
@@ -51,10 +49,6 @@ TEST(Options, AShortFileKeepsWhatItHoldsAndTheRestIsZero) {
 TEST(HighScores, FileLayoutAndRoundTrip) {
     const std::string p = file("HIScore0.dat");
     HighScoreTable t;
-    t.ClearHighScores();
-    ASSERT_TRUE(t.WriteHighScores(p));
-    EXPECT_EQ(slurp(p), std::string(360, '\0'));
-
     t.SetHighScore(0, 1, 70000, "ABCD");  // low 16 bits only; initials not limited
     t.SetHighScore(11, 9, 42, "");
     ASSERT_TRUE(t.WriteHighScores(p));
@@ -91,21 +85,6 @@ TEST(HighScores, AShortFileKeepsItsRecordsAndTheRestAreEmpty) {
     spit(p, std::string("\x05\x00\xFF\xFF\xFF\xFF\xFF\xFF\x7F", 9));
     ASSERT_TRUE(back.ReadHighScores(p));
     EXPECT_EQ(back.GetHighScore(0, 0), 0);
-}
-
-TEST(HighScores, EnsureCreatesAMissingFileOnly) {
-    const std::string p = file("HIScore4.dat");
-    fs::remove(p);
-    HighScoreTable t;
-    t.SetHighScore(1, 1, 5, "Z");
-    t.ensureAndRead(p);
-    EXPECT_EQ(slurp(p), std::string(360, '\0'));
-    EXPECT_EQ(t.GetHighScore(1, 1), 0);
-    t.SetHighScore(1, 1, 5, "Z");
-    t.WriteHighScores(p);
-    HighScoreTable u;
-    u.ensureAndRead(p);
-    EXPECT_EQ(u.GetInitials(1, 1), "Z");
 }
 
 TEST(DemoMoves, ThreeHundredAndTwoBytes) {
