@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
+
 #include "catalogue.h"
 
 using namespace vortan;
@@ -13,40 +15,30 @@ TEST(Catalogue, BoardFileNames) {
     EXPECT_EQ(boardFileName(9, 0, 0), "fennow1.dat");
 }
 
-TEST(PlayGameDialog, SeriesRememberTheirGame) {
+// Each series keeps its own last game, each version its own series and game.
+TEST(PlayGameDialog, SeriesAndVersionsRememberTheirSelection) {
+    using Choice = void (PlayGameModel::*)(int);
+    const Choice toVersion = &PlayGameModel::onVersion, toSeries = &PlayGameModel::onSeries,
+                 toGame = &PlayGameModel::onGame;
+    const struct {
+        Choice choose;
+        int value, series, game;  // the selection afterwards
+    } steps[] = {
+        {toSeries, 1, 1, 0}, {toGame, 3, 1, 3},  // Traditional, Game 4
+        {toSeries, 3, 3, 0},                     // Maze: never chosen, Game 1
+        {toGame, 6, 3, 6},   {toSeries, 1, 1, 3}, {toSeries, 3, 3, 6},
+        {toSeries, 0, 0, 6},  // Easy keeps the game that Maze had selected
+        {toVersion, 1, 0, 0}, {toSeries, 4, 4, 0}, {toGame, 2, 4, 2},
+        {toVersion, 0, 0, 6}, {toSeries, 7, 7, 0}, {toGame, 9, 7, 9},
+        {toVersion, 1, 4, 2}, {toVersion, 0, 7, 9},
+    };
     PlayGameModel m;
     m.onOpen();
-    m.onSeries(1);  // Traditional
-    m.onGame(3);    // Game 4
-    m.onSeries(3);  // Maze: its own last game (never chosen: Game 1)
-    EXPECT_EQ(m.game, 0);
-    m.onGame(6);
-    m.onSeries(1);  // back to Traditional: Game 4 again
-    EXPECT_EQ(m.game, 3);
-    m.onSeries(3);
-    EXPECT_EQ(m.game, 6);
-    m.onSeries(0);  // Easy keeps the game that Maze had selected
-    EXPECT_EQ(m.game, 6);
-}
-
-TEST(PlayGameDialog, VersionsRememberTheirSelection) {
-    PlayGameModel m;
-    m.onOpen();
-    m.onVersion(1);
-    m.onSeries(4);
-    m.onGame(2);
-    EXPECT_EQ(m.seriesLabels[4], "Cadrel 1");
-    m.onVersion(0);
-    EXPECT_EQ(m.series, 0);
-    EXPECT_EQ(m.seriesLabels[0], "Easy");
-    m.onSeries(7);
-    m.onGame(9);
-    m.onVersion(1);
-    EXPECT_EQ(m.series, 4);
-    EXPECT_EQ(m.game, 2);
-    m.onVersion(0);
-    EXPECT_EQ(m.series, 7);
-    EXPECT_EQ(m.game, 9);
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+        (m.*steps[i].choose)(steps[i].value);
+        EXPECT_EQ(m.series, steps[i].series) << "step " << i;
+        EXPECT_EQ(m.game, steps[i].game) << "step " << i;
+    }
 }
 
 TEST(PlayGameDialog, ShowsScoresAndResets) {
