@@ -146,12 +146,6 @@ TEST(Clock, DemosAndRecordingsEndWithTheirMessagesAndNoDialogs) {
     g.ticks(28);
     EXPECT_EQ(g.doc.gameState(), GameState::Idle);
 
-    Game r(b, RunKind::Recording);
-    r.key(Direction::Up);
-    EXPECT_EQ(r.doc.gameState(), GameState::RecordingOver);
-    r.ticks(2);
-    EXPECT_EQ(r.fx.events().back(), "recording over");
-
     // A recording lost by its clock ends as a recording, with no loss sequence.
     b.timeLimit = 1;
     Game lost(b, RunKind::Recording);
