@@ -6,7 +6,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "board/board_file.h"
 #include "board/file_io.h"
 #include "tests/support/test_folder.h"
 
@@ -35,21 +34,6 @@ TEST(FileIo, AtomicWriteReplacesOnlyWhenComplete) {
     EXPECT_EQ(slurp(file), big);
     // A folder that does not exist cannot be written.
     EXPECT_FALSE(writeFileAtomically((dir / "missing" / "x.dat").string(), "x"));
-}
-
-TEST(FileIo, BoardFilesThroughTheFileHelpers) {
-    const fs::path dir = testFolder("boards");
-    BoardDefinition b;
-    b.gameName = "On disk";
-    ASSERT_TRUE(WriteBoardFile((dir / "a.dat").string(), b));
-    BoardDefinition back;
-    const FileReadResult r = ReadBoardFile((dir / "a.dat").string(), back);
-    EXPECT_TRUE(r.opened);
-    EXPECT_TRUE(r.read.ok());
-    EXPECT_EQ(back.gameName, "On disk");
-    EXPECT_FALSE(ReadBoardFile((dir / "none.dat").string(), back).opened);
-    EXPECT_TRUE(fileReadable((dir / "a.dat").string()));
-    EXPECT_FALSE(fileReadable((dir / "none.dat").string()));
 }
 
 TEST(FileIo, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewFileWhole) {
