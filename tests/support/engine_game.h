@@ -62,10 +62,11 @@ struct Game {
     RecordingEffects fx;
     GameRules rules{doc, fx};
 
-    explicit Game(const BoardDefinition& b, RunKind kind = RunKind::Played) {
+    explicit Game(BoardDefinition b, RunKind kind = RunKind::Played) : Game(EncodeBoard(b), kind) {}
+    // A board file's bytes, as a test may have damaged them.
+    explicit Game(const std::string& bytes, RunKind kind = RunKind::Played) {
         rules.setRunListener(&fx);
-        BoardDefinition copy = b;
-        std::istringstream in(EncodeBoard(copy));
+        std::istringstream in(bytes);
         doc.openAndStartRun(in, kind);
         rules.settings.musicOn = 0;  // music requests would crowd the recorded events
     }

@@ -26,9 +26,6 @@ TEST(Load, ANewDocumentShowsNothingAvailable) {
     CZembrikDoc doc;
     EXPECT_EQ(doc.gameState(), GameState::Idle);
     for (std::int32_t v : {doc.numberOfLives, doc.timeLeft, doc.score}) EXPECT_EQ(v, kNotAvailable);
-    // An empty demo list but for its end marker; out of range reads as empty.
-    for (int i : {-1, 0, 149, 151}) EXPECT_EQ(doc.GetDemoMove(i), 0) << i;
-    EXPECT_EQ(doc.GetDemoMove(150), 6);
 }
 
 TEST(Load, ZeroLimitsAreSwitchedOffAndCountdownsStart) {

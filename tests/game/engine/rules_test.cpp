@@ -146,20 +146,16 @@ TEST(Rules, CountsThatDisagreeWithTheBoard) {
     BoardDefinition b = room({"#1", "S#", "Y#"});
     std::string bytes = EncodeBoard(b);
     bytes[25 + 2 * 11] = 0;  // the stored star count, behind the writer's back
-    CZembrikDoc doc;
-    RecordingEffects fx;
-    GameRules rules(doc, fx);
-    std::istringstream in(bytes);
-    doc.openAndStartRun(in);
-    rules.OnKeyDown(kKeyUp);
-    EXPECT_EQ(doc.starBoxCount, -1);
-    EXPECT_EQ(doc.gameState(), GameState::Playing);
-    fx.log.clear();
+    Game g(bytes);
+    g.key(Direction::Up);
+    EXPECT_EQ(g.doc.starBoxCount, -1);
+    EXPECT_EQ(g.doc.gameState(), GameState::Playing);
+    g.fx.log.clear();
     // A second star taken with the count below 0 changes nothing and is silent.
-    doc.playBoard.setCell(1, 1, 0, code(BoxCode::Star), 0);
-    rules.OnKeyDown(kKeyUp);
-    EXPECT_EQ(doc.starBoxCount, -1);
-    EXPECT_TRUE(fx.events().empty());
+    g.doc.playBoard.setCell(1, 1, 0, code(BoxCode::Star), 0);
+    g.key(Direction::Up);
+    EXPECT_EQ(g.doc.starBoxCount, -1);
+    EXPECT_TRUE(g.fx.events().empty());
 }
 
 TEST(Rules, ABoardWithoutStarsOrNumbersIsWonByTheFirstMoveAndSoundsCanBeOff) {
