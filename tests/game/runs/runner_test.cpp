@@ -260,6 +260,7 @@ TEST_F(Run, OptionsDialogWritesTheStylesAndKeepsTheGame) {
     ASSERT_TRUE(ReadOptions(at("Options.dat"), r));
     EXPECT_EQ(r, (OptionsRecord{2, 0, -1, 1, 3, 6}));
     EXPECT_EQ(rules.settings.graphicsStyle, 2);
+    EXPECT_EQ(rules.settings.soundStyle, 0);  // -1: the group was left unchecked
     EXPECT_THAT(fx.log, ::testing::IsSupersetOf({"styles", "music reopen play"}));
     // Cancel writes nothing.
     win.optionsChoice.reset();
@@ -269,19 +270,11 @@ TEST_F(Run, OptionsDialogWritesTheStylesAndKeepsTheGame) {
 }
 
 TEST_F(Run, OutOfRangeOptionsAreTakenAsTheFirstChoice) {
-    const auto styles = [this] {
-        return std::array{rules.settings.graphicsStyle, rules.settings.musicStyle, rules.settings.soundStyle};
-    };
     // Styles: -1 is what the dialog writes for a group left unchecked.
     ASSERT_TRUE(WriteOptions(at("Options.dat"), OptionsRecord{-1, 3, -7, 0, 0, 0}));
     runner.LoadOptions();
-    EXPECT_EQ(styles(), (std::array{0, 0, 0}));
-    win.optionsChoice = {-1, 2, -1};
-    runner.OnOptions();
-    OptionsRecord kept;
-    ASSERT_TRUE(ReadOptions(at("Options.dat"), kept));
-    EXPECT_EQ(kept, (OptionsRecord{-1, 2, -1, 0, 0, 0}));
-    EXPECT_EQ(styles(), (std::array{0, 2, 0}));
+    EXPECT_EQ((std::array{rules.settings.graphicsStyle, rules.settings.musicStyle, rules.settings.soundStyle}),
+              (std::array{0, 0, 0}));
 
     ASSERT_TRUE(WriteOptions(at("Options.dat"), OptionsRecord{1, 0, 0, 9, -3, 77}));
     runner.LoadOptions();
@@ -300,8 +293,6 @@ TEST_F(Run, OutOfRangeOptionsAreTakenAsTheFirstChoice) {
 TEST_F(Run, ARandomBoardPlaysAsPlayDoesAndFilesItsBestNotAHighScore) {
     BoardDefinition b = starBoard("Board E-1234-5678", 100);
     runner.PlayRandom(b, 1, "M-1234-5678");
-    EXPECT_THAT(events(), ElementsAre("sound SSTART", "message Opening Message: Board E-1234-5678", "sound SSTART",
-                                      "music start"));
     EXPECT_EQ(doc.gameState(), GameState::Playing);
     EXPECT_TRUE(runner.playingRandom());
     rules.OnTimer();
