@@ -119,8 +119,6 @@ TEST_F(Exchange, NumbersAboveTheLimitAndTextsABoardCannotStoreAreRefused) {
     answer.box();
     EXPECT_FALSE(dde.fromFields());
     EXPECT_EQ(5u, value);
-    EXPECT_EQ(number, dialog.focusWidget());
-    EXPECT_EQ(QStringLiteral("65536"), number->selectedText());
     number->setText(QStringLiteral("65535"));
 
     // The euro sign is in the Windows code page; a macron and an emoji are not.

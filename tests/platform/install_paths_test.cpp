@@ -10,20 +10,12 @@
 #include <optional>
 
 #include "platform/install_paths.h"
+#include "tests/support/modal_answerer.h"
 #include "vortan/build_info.h"
 
 using namespace vortan;
 
 namespace {
-
-QCoreApplication& app() {
-    static int argc = 1;
-    static char name[] = "install_paths_test";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication instance(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("vortan"));
-    return instance;
-}
 
 // Sets or unsets an environment variable for one scope.
 class ScopedEnv {
@@ -53,7 +45,8 @@ void touch(const QString& path) {
 class InstallPaths : public ::testing::Test {
 protected:
     void SetUp() override {
-        app();
+        vortan::testing::testApp();
+        QCoreApplication::setApplicationName(QStringLiteral("vortan"));
         ASSERT_TRUE(tmp.isValid());
     }
     QString at(const QString& relative) const { return QDir::cleanPath(tmp.path() + "/" + relative); }
@@ -80,9 +73,6 @@ TEST_F(InstallPaths, DataFoldersAreSearchedBuildThenInstallationThenXdg) {
                                   QDir::cleanPath(at("prefix/bin") + "/" VORTAN_DATA_DIR_FROM_PROGRAMS),
                                   QStringLiteral(VORTAN_INSTALLED_DATA_DIR), at("one/vortan"), at("two/vortan")};
     EXPECT_EQ(folders, expected);
-    // The configured folder and the one beside a moved prefix agree.
-    EXPECT_TRUE(QStringLiteral(VORTAN_INSTALLED_DATA_DIR).endsWith(QStringLiteral("/" VORTAN_DATA_SUBDIR)));
-    EXPECT_TRUE(QStringLiteral(VORTAN_DATA_DIR_FROM_PROGRAMS).endsWith(QStringLiteral("/" VORTAN_DATA_SUBDIR)));
 
     ScopedEnv unset("XDG_DATA_DIRS", std::nullopt);
     const QStringList defaults = dataFolderCandidates(at("prefix/bin"));

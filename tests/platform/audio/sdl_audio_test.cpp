@@ -129,12 +129,9 @@ TEST(SdlAudio, SignalsStopTheProgramAndTheSoundServerSeesTheGamesName) {
     EXPECT_STREQ(name, "Vortan");
 }
 
-namespace {
-bool nothingExists(const std::string&) { return false; }
-bool everythingExists(const std::string&) { return true; }
-}  // namespace
-
 TEST(SdlAudio, SoundFontComesFromSdlThenTheSystemDefaultThenTimGM6mb) {
+    const auto everythingExists = [](const std::string&) { return true; };
+    const auto nothingExists = [](const std::string&) { return false; };
     EXPECT_EQ(SdlAudio::chooseSoundFont("/mine/a.sf2;/mine/b.sf2", everythingExists), "/mine/a.sf2;/mine/b.sf2");
     EXPECT_EQ(SdlAudio::chooseSoundFont(nullptr, everythingExists), "/usr/share/sounds/sf2/default-GM.sf2");
     EXPECT_EQ(SdlAudio::chooseSoundFont("", everythingExists), "/usr/share/sounds/sf2/default-GM.sf2");
