@@ -1,13 +1,13 @@
 // The HTML help window shared by both programs.
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 
 #include "platform/help_window.h"
 #include "tests/support/modal_answerer.h"
+#include "tests/support/test_folder.h"
 
 using vortan::HelpWindow;
 
@@ -15,10 +15,8 @@ TEST(HelpWindow, ShowsTheFileAndReusesOneWindowPerOwner) {
     vortan::testing::testApp();
     QTemporaryDir dir;
     const QString path = dir.path() + "/h.html";
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("<html><body><h1>Title</h1><p>Body text</p><h2 id='end'>End</h2></body></html>");
-    f.close();
+    vortan::testing::spit(path.toStdString(),
+                          "<html><body><h1>Title</h1><p>Body text</p><h2 id='end'>End</h2></body></html>");
 
     QWidget owner;
     HelpWindow* w = HelpWindow::showHelp(&owner, path, QStringLiteral("Some Help"));
