@@ -54,8 +54,7 @@ TEST(Input, KeysAndClicksMoveOnlyWhilePlaying) {
 }
 
 TEST(Input, RecordingStoresArrowKeysAndCountsEveryKey) {
-    Game g(room({"s..", "...", ".Y."}), RunKind::Recording);
-    g.doc.ClearDemoMoves();
+    Game g(room({"s..", "...", ".Y."}), RunKind::Recording);  // a new document's list: empty but its end marker
     for (int key : {kKeyUp, kKeyRight, 32, kKeyDown, kKeyLeft}) g.rules.OnKeyDown(key);
     const std::int32_t expected[] = {1, 4, 0, 2, 3, 0};
     for (int i = 0; i < 6; ++i) EXPECT_EQ(g.doc.GetDemoMove(i), expected[i]) << i;
