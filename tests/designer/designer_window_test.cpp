@@ -153,8 +153,6 @@ TEST_F(DesignerWindow, ToolsAndTheCellUnderThePointerInTheStatusBarAndTheRightCl
     // Codes outside the tables (a hand-made file) are reported blank, not guessed.
     board().Cell(7, 2) = BoardCell{RegionCode::Red, BoxCode::Number, 7};
     board().Cell(3, 3) = BoardCell{static_cast<RegionCode>(200), static_cast<BoxCode>(77), 42};
-    QTest::mouseMove(view(), cellPixel(7, 2));
-    EXPECT_EQ(QStringLiteral("Cell 7, 2: Red, Number, Seven"), frame->cellStatus()->text());
     answer.box().box();
     modal([&] {
         for (QPoint c : {QPoint(7, 2), QPoint(3, 3)})
@@ -164,7 +162,10 @@ TEST_F(DesignerWindow, ToolsAndTheCellUnderThePointerInTheStatusBarAndTheRightCl
     EXPECT_EQ(QStringLiteral("Region:\tRed\nBox:\tNumber\nNumber:\tSeven"), answer.shown[0].text);
     EXPECT_EQ(QStringLiteral("Region:\t\nBox:\t\nNumber:\t"), answer.shown[1].text);
     EXPECT_FALSE(doc()->IsModified());
-    // The status follows an edit.
+
+    // The cell under the pointer, followed through an edit.
+    QTest::mouseMove(view(), cellPixel(7, 2));
+    EXPECT_EQ(QStringLiteral("Cell 7, 2: Red, Number, Seven"), frame->cellStatus()->text());
     leftClick(cellPixel(7, 2));
     EXPECT_EQ(QStringLiteral("Cell 7, 2: Yellow, Star, NA"), frame->cellStatus()->text());
 }
@@ -184,9 +185,12 @@ TEST_F(DesignerWindow, DataDialogsStayOpenOnWhatABoardFileCannotHold) {
     command(57643);  // Edit > Undo: the values come back too
     EXPECT_EQ(150u, board().timeLimit);
 
-    // Initialize: the texts go to the board in the Windows code page; in the
+    // Initialize: a name outside the Windows code page is refused; in the
     // message Ctrl+Enter starts a line and Enter confirms.
     answer.dialog<CInitializeDlg>([](CInitializeDlg* d) {
+        fill(d, "edit1018", QString::fromUtf8("Caf\xc3\xa9 \xc4\x81"));
+        press(d, "button1");
+        EXPECT_TRUE(d->isVisible());
         fill(d, "edit1018", QString::fromUtf8("Caf\xc3\xa9 \xe2\x82\xac"));
         auto* message = d->findChild<QPlainTextEdit*>(QStringLiteral("edit1002"));
         message->setPlainText(QStringLiteral("Line one"));
@@ -195,6 +199,7 @@ TEST_F(DesignerWindow, DataDialogsStayOpenOnWhatABoardFileCannotHold) {
         message->insertPlainText(QStringLiteral("Line two"));
         QTest::keyClick(message, Qt::Key_Return);
     });
+    answer.box();
     modal([&] { command(32789); });
     EXPECT_EQ("Caf\xe9 \x80", board().gameName);
     EXPECT_EQ("Line one\r\nLine two", board().openingMessage);

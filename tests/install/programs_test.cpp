@@ -31,6 +31,7 @@ ProgramRun run(const char* program, const char* option, const QString& platform 
     p.start(QStringLiteral(VORTAN_BIN_DIR "/") + QLatin1String(program), {QLatin1String(option)});
     ProgramRun r;
     if (!p.waitForFinished(20000)) {
+        r.err = p.errorString();
         p.kill();
         p.waitForFinished();
         return r;
@@ -56,7 +57,7 @@ TEST(Programs, HelpOnStandardOutputAndUnknownOptionsRefused) {
         }
         // Options are read once the window program's display is open.
         const ProgramRun r = run(program, "--no-such-option", QStringLiteral("offscreen"));
-        EXPECT_EQ(r.code, window ? 1 : 2);
+        EXPECT_EQ(r.code, window ? 1 : 2) << r.err.toStdString();
         EXPECT_TRUE(!window || r.err.contains(QStringLiteral("no-such-option"))) << r.err.toStdString();
     }
 }
