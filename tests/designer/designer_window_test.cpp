@@ -70,11 +70,16 @@ protected:
         ASSERT_NE(nullptr, a) << id;
         a->trigger();
     }
-    // Runs `f`, then lets the answers queued for its modal windows run.
-    template <typename F>
-    void modal(F f, int wait = 30) {
+    // Runs `f`, answering with OK `boxes` message boxes more than the test
+    // queued, and lets the answers run; the texts of the boxes shown.
+    QStringList modal(const std::function<void()>& f, int boxes = 0) {
+        const std::size_t first = answer.shown.size();
+        for (int i = 0; i < boxes; ++i) answer.box();
         f();
-        QTest::qWait(wait);
+        QTest::qWait(50);
+        QStringList texts;
+        for (std::size_t i = first; i < answer.shown.size(); ++i) texts << answer.shown[i].text;
+        return texts;
     }
     void leftClick(QPoint p) { QTest::mouseClick(view(), Qt::LeftButton, Qt::NoModifier, p); }
     void tools(int region, int box) {
@@ -124,11 +129,8 @@ TEST_F(DesignerWindow, AClickPaintsTheCellUnderThePointerAtAnyWindowSize) {
     EXPECT_EQ(RegionCode::Yellow, region(1, 2));
     EXPECT_EQ(tile("105-region-yellow.png"), view()->image().copy(21, 41, 20, 20));
 
-    // A refused click is a warning box over the window.
-    answer.box();
-    modal([&] { leftClick(QPoint(2, 2)); });  // cell (0, 0): the border
-    ASSERT_EQ(1u, answer.shown.size());
-    EXPECT_EQ(QStringLiteral("This Region can't be modified!"), answer.shown[0].text);
+    // A refused click, here on cell (0, 0) of the border, is a box over the window.
+    EXPECT_EQ(modal([&] { leftClick(QPoint(2, 2)); }, 1), QStringList{"This Region can't be modified!"});
     EXPECT_EQ(1, undo()->count());  // marked modified, but no step that changes nothing
 
     // In a window twice as large, the far corner of cell (7, 9), grid
@@ -153,14 +155,12 @@ TEST_F(DesignerWindow, ToolsAndTheCellUnderThePointerInTheStatusBarAndTheRightCl
     // Codes outside the tables (a hand-made file) are reported blank, not guessed.
     board().Cell(7, 2) = BoardCell{RegionCode::Red, BoxCode::Number, 7};
     board().Cell(3, 3) = BoardCell{static_cast<RegionCode>(200), static_cast<BoxCode>(77), 42};
-    answer.box().box();
-    modal([&] {
+    const QStringList reports = modal([&] {
         for (QPoint c : {QPoint(7, 2), QPoint(3, 3)})
             QTest::mouseClick(view(), Qt::RightButton, Qt::NoModifier, cellPixel(c.x(), c.y()));
-    });
-    ASSERT_EQ(2u, answer.shown.size());
-    EXPECT_EQ(QStringLiteral("Region:\tRed\nBox:\tNumber\nNumber:\tSeven"), answer.shown[0].text);
-    EXPECT_EQ(QStringLiteral("Region:\t\nBox:\t\nNumber:\t"), answer.shown[1].text);
+    }, 2);
+    EXPECT_EQ(reports,
+              (QStringList{"Region:\tRed\nBox:\tNumber\nNumber:\tSeven", "Region:\t\nBox:\t\nNumber:\t"}));
     EXPECT_FALSE(doc()->IsModified());
 
     // The cell under the pointer, followed through an edit.
@@ -179,8 +179,7 @@ TEST_F(DesignerWindow, DataDialogsStayOpenOnWhatABoardFileCannotHold) {
         fill(d, "edit1005", QStringLiteral("65535"));
         press(d, "button1");
     });
-    answer.box();
-    modal([&] { command(32790); });
+    modal([&] { command(32790); }, 1);
     EXPECT_EQ(65535u, board().timeLimit);
     command(57643);  // Edit > Undo: the values come back too
     EXPECT_EQ(150u, board().timeLimit);
@@ -199,8 +198,7 @@ TEST_F(DesignerWindow, DataDialogsStayOpenOnWhatABoardFileCannotHold) {
         message->insertPlainText(QStringLiteral("Line two"));
         QTest::keyClick(message, Qt::Key_Return);
     });
-    answer.box();
-    modal([&] { command(32789); });
+    modal([&] { command(32789); }, 1);
     EXPECT_EQ("Caf\xe9 \x80", board().gameName);
     EXPECT_EQ("Line one\r\nLine two", board().openingMessage);
 }
@@ -231,10 +229,8 @@ TEST_F(DesignerWindow, FileCommandsAskThroughTheWindowsDialogs) {
     frame->openFromArguments({QStringLiteral("--style"), dir.path() + "/other.dat"});
     EXPECT_EQ(tile("111-box-your.png"), view()->image().copy(3 + 80, 3 + 100, 16, 16));
     vortan::testing::writeBytes(dir.path() + "/cut.dat", EncodeBoard(other).substr(0, 1500));
-    answer.box();
-    modal([&] { frame->openFromArguments({dir.path() + "/cut.dat"}); });
-    ASSERT_EQ(2u, answer.shown.size());
-    EXPECT_EQ(QStringLiteral("Unexpected file format."), answer.shown[1].text);
+    EXPECT_EQ(modal([&] { frame->openFromArguments({dir.path() + "/cut.dat"}); }, 1),
+              QStringList{"Unexpected file format."});
 }
 
 TEST_F(DesignerWindow, ADragPaintsEveryCellOnItsWayAndOneUndoRestoresThem) {
@@ -276,12 +272,9 @@ TEST_F(DesignerWindow, AStrokeSaysWhatItRefusedAndEmptiedOnceAtItsEnd) {
     board().Cell(2, 7).box = BoxCode::Star;
     board().Cell(3, 7).box = BoxCode::Hot;
     tools(R(RegionCode::Blue), B(BoxCode::Star));
-    answer.box();
-    modal([&] { drag(QPoint(2, 7), QPoint(4, 7), {QPoint(3, 7)}); }, 50);
-    ASSERT_EQ(1u, answer.shown.size());
-    EXPECT_EQ(QStringLiteral("3 cells of 3 were refused:\nThis Box can't be placed in this region\n\n"
-                             "2 cells lost their box:\nThe Blue Region will delete\n any box in this spot"),
-              answer.shown[0].text);
+    EXPECT_EQ(modal([&] { drag(QPoint(2, 7), QPoint(4, 7), {QPoint(3, 7)}); }, 1),
+              QStringList{"3 cells of 3 were refused:\nThis Box can't be placed in this region\n\n"
+                          "2 cells lost their box:\nThe Blue Region will delete\n any box in this spot"});
     EXPECT_EQ(0, board().CountBoxes(BoxCode::Star));
 }
 
@@ -295,11 +288,9 @@ TEST_F(DesignerWindow, CopyAndPasteARectangleThroughThePlacementRules) {
 
     // Boxes come with their regions; the border refuses as it would a
     // click, and what hangs over the edge of the grid is left out.
-    answer.box();
     QTest::mouseMove(view(), cellPixel(20, 10));
-    modal([&] { key(Qt::Key_V); }, 50);
-    ASSERT_EQ(1u, answer.shown.size());
-    EXPECT_EQ(QStringLiteral("2 cells of 4 were refused:\nThis Region can't be modified!"), answer.shown[0].text);
+    EXPECT_EQ(modal([&] { key(Qt::Key_V); }, 1),
+              QStringList{"2 cells of 4 were refused:\nThis Region can't be modified!"});
     EXPECT_EQ((BoardCell{RegionCode::Red, BoxCode::Star, 0}), board().Cell(20, 10));
     EXPECT_EQ((BoardCell{RegionCode::Orange, BoxCode::Hot, 0}), board().Cell(20, 11));
     key(Qt::Key_Z);  // one step for the whole paste
@@ -310,11 +301,9 @@ TEST_F(DesignerWindow, CopyAndPasteARectangleThroughThePlacementRules) {
     drag(QPoint(6, 18), QPoint(8, 18), {}, Qt::ShiftModifier);
     tools(kToolOff, B(BoxCode::Number));
     boxNumber(QStringLiteral("5"));
-    answer.box();
-    modal([&] { key(Qt::Key_F); }, 50);
+    EXPECT_EQ(modal([&] { key(Qt::Key_F); }, 1),
+              QStringList{"2 cells of 3 were refused:\nThat Number box already exists"});
     EXPECT_EQ((BoardCell{RegionCode::White, BoxCode::Number, 5}), board().Cell(6, 18));
-    ASSERT_EQ(2u, answer.shown.size());
-    EXPECT_EQ(QStringLiteral("2 cells of 3 were refused:\nThat Number box already exists"), answer.shown[1].text);
 }
 
 TEST_F(DesignerWindow, PrintsTheBoard) {
