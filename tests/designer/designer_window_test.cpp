@@ -86,13 +86,6 @@ protected:
         command(32772 + region);  // -1 maps to 32771 "Turned Off"
         command(32779 + box);
     }
-    // Answers the Box Number dialog with `text`.
-    void boxNumber(const QString& text) {
-        answer.dialog<CBoxNumberDlg>([text](CBoxNumberDlg* d) {
-            fill(d, "edit1000", text);
-            press(d, "button1");
-        });
-    }
     // A left-button drag from cell to cell, the pointer passing the centre
     // of each cell named in `via` on the way.
     void drag(QPoint from, QPoint to, const std::vector<QPoint>& via = {},
@@ -300,7 +293,10 @@ TEST_F(DesignerWindow, CopyAndPasteARectangleThroughThePlacementRules) {
     // Filling with the Number tool asks once; the number goes on one cell.
     drag(QPoint(6, 18), QPoint(8, 18), {}, Qt::ShiftModifier);
     tools(kToolOff, B(BoxCode::Number));
-    boxNumber(QStringLiteral("5"));
+    answer.dialog<CBoxNumberDlg>([](CBoxNumberDlg* d) {
+        fill(d, "edit1000", QStringLiteral("5"));
+        press(d, "button1");
+    });
     EXPECT_EQ(modal([&] { key(Qt::Key_F); }, 1),
               QStringList{"2 cells of 3 were refused:\nThat Number box already exists"});
     EXPECT_EQ((BoardCell{RegionCode::White, BoxCode::Number, 5}), board().Cell(6, 18));
