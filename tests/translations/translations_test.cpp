@@ -166,14 +166,11 @@ protected:
         QCoreApplication::removeTranslator(&pseudo_);
         EXPECT_TRUE(left_.isEmpty()) << left_.join('\n').toStdString();
     }
-    // Records the texts of `w` left untranslated, with the window's class.
-    void look(QWidget* w) {
+    // Records the texts of a window left untranslated, with the window's class.
+    const std::function<void(QWidget*)> look = [this](QWidget* w) {
         for (const QString& t : untranslatedTexts(w))
             left_ << w->metaObject()->className() + QStringLiteral(": ") + t;
-    }
-    std::function<void(QWidget*)> looker() {
-        return [this](QWidget* w) { look(w); };
-    }
+    };
 
     QTranslator pseudo_;
     QStringList left_;
@@ -185,13 +182,13 @@ TEST_F(PseudoTranslation, EveryTextOfTheGame) {
     look(&frame);
     for (int id : {vortan::kCmdPlay, vortan::kCmdOptions, vortan::kCmdWebLink, vortan::kCmdAppAbout,
                    vortan::kCmdRandomBoard, vortan::kCmdCopyBoardId, vortan::kCmdSaveBoardAs})
-        throughModals(1, looker(), [&] { frame.commandAction(id)->trigger(); });
+        throughModals(1, look, [&] { frame.commandAction(id)->trigger(); });
     // The demo's board (none here) has the opening message, then the demo's own.
-    throughModals(2, looker(), [&] { frame.commandAction(vortan::kCmdDemo)->trigger(); });
+    throughModals(2, look, [&] { frame.commandAction(vortan::kCmdDemo)->trigger(); });
     frame.commandAction(vortan::kCmdEndGame)->trigger();
-    throughModals(1, looker(), [&] { frame.view()->openBoardFile(QStringLiteral("/no/such/board.dat")); });
+    throughModals(1, look, [&] { frame.view()->openBoardFile(QStringLiteral("/no/such/board.dat")); });
     vortan::CRunWindows& windows = frame.view()->runWindows();
-    throughModals(8, looker(), [&] {
+    throughModals(8, look, [&] {
         windows.showPause();
         windows.showGameWon();
         windows.showGameLost();
@@ -209,7 +206,7 @@ TEST_F(PseudoTranslation, EveryTextOfTheGame) {
 TEST_F(PseudoTranslation, EveryTextOfTheDesigner) {
     vortan::designer::CMainFrame frame;
     vortan::designer::CQuorvel1View* view = frame.view();
-    for (int id : {32789, 32790, 57664}) throughModals(1, looker(), [&] { frame.action(id)->trigger(); });
+    for (int id : {32789, 32790, 57664}) throughModals(1, look, [&] { frame.action(id)->trigger(); });
     vortan::designer::CBoxNumberDlg number(&frame);
     number.show();
     look(&number);
@@ -222,7 +219,7 @@ TEST_F(PseudoTranslation, EveryTextOfTheDesigner) {
     for (const QString& part : open.fileDialogs.front().split(QRegularExpression(QStringLiteral(" \\| |;"))))
         EXPECT_TRUE(isPseudoTranslated(part)) << part.toStdString();
 
-    throughModals(16, looker(), [&] {
+    throughModals(16, look, [&] {
         for (int m = 1; m <= 16; ++m)
             view->showMessage(vortan::designer::placementMessage(vortan::designer::MessageId(m)));
     });
@@ -231,7 +228,7 @@ TEST_F(PseudoTranslation, EveryTextOfTheDesigner) {
     // board's test and New asking to save the change.
     view->setBoxTool(static_cast<int>(vortan::BoxCode::Your));
     view->setSelection(QRect(0, 0, 3, 3));
-    throughModals(4, looker(), [&] {
+    throughModals(4, look, [&] {
         view->OnFillSelection();
         view->OnRButtonDown(QPoint(50, 50));
         frame.action(32791)->trigger();
