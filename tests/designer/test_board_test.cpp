@@ -33,7 +33,6 @@ BoardDefinition oneMoveBoard() {
 
 TEST(TestBoard, ReportsTheSolversAnswerWithoutTouchingTheBoard) {
     vortan::testing::testApp();
-    if (!QFile::exists(kSolver)) GTEST_SKIP() << "vortan-board is not built";
     BoardDefinition b = oneMoveBoard();
     b.starBoxCount = 7;  // stale: the tester must not recount the document's board
     BoardTestResult r = runBoardTest(b, nullptr, kSolver);
@@ -54,19 +53,14 @@ TEST(TestBoard, NamesTheCauseWhenNoRealGameCanBePlayed) {
     // Found before any search: the solver is not even needed. A new board
     // lacks both a Your box and anything to take.
     BoardDefinition b;
-    EXPECT_EQ(boardTestReport(runBoardTest(b, nullptr, kNoSolver)).count(QLatin1Char('\n')), 1);
-    b.Cell(5, 5) = {RegionCode::Yellow, BoxCode::Star, 0};
     BoardTestResult r = runBoardTest(b, nullptr, kNoSolver);
     EXPECT_EQ(r.kind, BoardTestResult::Unplayable);
-    EXPECT_TRUE(boardTestReport(r).contains(QStringLiteral("no Your box")));
-    b.Cell(5, 5) = {RegionCode::Yellow, BoxCode::Your, 0};
-    b.Cell(6, 5) = {RegionCode::Yellow, BoxCode::Hot, 0};
-    r = runBoardTest(b, nullptr, kNoSolver);
-    EXPECT_EQ(r.kind, BoardTestResult::Unplayable);
-    EXPECT_TRUE(boardTestReport(r).contains(QStringLiteral("no Star box and no Number box")));
+    const QString causes = boardTestReport(r);
+    EXPECT_TRUE(causes.contains(QStringLiteral("no Your box")) && causes.contains(QStringLiteral("no Star box")));
 
-    // One Number box is enough to go on to the search, and a missing solver
-    // is reported, not fatal.
+    // A Your box and one Number box are enough to go on to the search, and
+    // a missing solver is reported, not fatal.
+    b.Cell(5, 5) = {RegionCode::Yellow, BoxCode::Your, 0};
     b.Cell(7, 5) = {RegionCode::Yellow, BoxCode::Number, 1};
     r = runBoardTest(b, nullptr, kNoSolver);
     EXPECT_EQ(r.kind, BoardTestResult::Failed);

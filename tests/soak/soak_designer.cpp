@@ -40,9 +40,9 @@ void check(const BoardDefinition& b) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Boards to open, and a name to save under.
-    const std::vector<std::string> files = {"alvor1.dat",    "alvor57.dat",  "brenno33.dat",
-                                            "brenno120.dat", "demogame.dat", "made.dat"};
+    // Boards to open (whose borders are whole), and a name to save under.
+    const QStringList files = {"alvor1.dat",    "alvor57.dat",  "brenno33.dat",
+                               "brenno120.dat", "demogame.dat", "made.dat"};
     return soak::main(argc, argv, files, [](soak::Random& random) {
         auto frame = std::make_shared<designer::CMainFrame>();
         frame->show();

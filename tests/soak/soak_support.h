@@ -4,25 +4,19 @@
 #pragma once
 
 #include <QApplication>
-#include <QDialog>
 #include <QElapsedTimer>
-#include <QFileInfo>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTimer>
 
-#include <unistd.h>
-
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "game/generate/rng.h"
 
@@ -77,9 +71,8 @@ inline void answerModal(QWidget* w, Random& random, const QStringList& files) {
 // shipped is only offered, to save under), offered in every file dialog;
 // then, until time is up, the steps that `start` returns once the
 // application exists (it opens the windows, which the step keeps).
-inline int main(int argc, char** argv, std::vector<std::string> files,
+inline int main(int argc, char** argv, QStringList files,
                  const std::function<std::function<void()>(Random&)>& start) {
-    namespace fs = std::filesystem;
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s SECONDS [SEED]\n", argv[0]);
         return 2;
@@ -87,19 +80,15 @@ inline int main(int argc, char** argv, std::vector<std::string> files,
     const double seconds = std::atof(argv[1]);
     const std::uint64_t seed = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 1;
 
-    const fs::path home = fs::temp_directory_path() / ("vortan-soak-" + std::to_string(getpid()));
-    const fs::path shipped(VORTAN_SOURCE_DIR "/data");
-    fs::remove_all(home);
-    fs::create_directories(home);
-    if (files.empty())
-        for (const auto& e : fs::directory_iterator(shipped))
-            if (e.path().extension() == ".dat") files.push_back(e.path().filename().string());
+    const QTemporaryDir home;
+    const QDir shipped(QStringLiteral(VORTAN_SOURCE_DIR "/data"));
+    if (files.isEmpty()) files = shipped.entryList({QStringLiteral("*.dat")}, QDir::Files);
     QStringList offered;
-    for (const std::string& name : files) {
-        if (fs::exists(shipped / name)) fs::copy_file(shipped / name, home / name);
-        offered << QString::fromStdString((home / name).string());
+    for (const QString& name : files) {
+        QFile::copy(shipped.filePath(name), home.filePath(name));  // fails for a name not shipped
+        offered << home.filePath(name);
     }
-    setenv("VORTAN_HOME", home.c_str(), 1);
+    setenv("VORTAN_HOME", QFile::encodeName(home.path()).constData(), 1);
     // Test Board on a board of random clicks may search for minutes under the
     // solver's default budget; a small one keeps each test to about a second.
     setenv("VORTAN_SOLVE_BUDGET", "16M", 1);
@@ -155,7 +144,6 @@ inline int main(int argc, char** argv, std::vector<std::string> files,
     step = nullptr;  // the windows go before the application
     std::printf("%ld steps in %.1f s, %d modal windows answered\n", steps, clock.elapsed() / 1000.0,
                 answered);
-    fs::remove_all(home);
     return steps > 0 ? 0 : 1;
 }
 
