@@ -22,14 +22,15 @@ int main(int argc, char** argv) {
     if (vortan::answerInfoRequest(parser, argc, argv, VORTAN_GAME_PROGRAM, exitCode)) return exitCode;
 
     QApplication app(argc, argv);
-    // The title picture decodes on a thread of its own while the window is
-    // made, ready for the first paint.
-    vortan::CScreenComposer::preloadTitle();
     vortan::initApplication();
     QCoreApplication::setApplicationVersion(QStringLiteral(VORTAN_VERSION));
     // Ties the window to its desktop entry: icon and name on Wayland.
     QGuiApplication::setDesktopFileName(QStringLiteral(VORTAN_GAME_ID));
+    // Before any thread starts: a bad option exits the program from here.
     parser.process(app);
+    // The title picture decodes on a thread of its own while the window is
+    // made, ready for the first paint.
+    vortan::CScreenComposer::preloadTitle();
     // One audio device for the whole program; it outlives the window. Nothing
     // sounds before a game starts, so the device is opened only once the
     // window is up: the player sees the title picture sooner.
