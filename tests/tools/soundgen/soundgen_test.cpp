@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <bitset>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -71,7 +70,9 @@ Pcm ramp(std::size_t frames)
 
 } // namespace
 
-TEST(ShippedEffects, EachIsAnAudibleCleanDistinctClipAsTheGeneratorMakesIt)
+// The shipped bytes are pinned to the generator, so each file is only checked
+// to be sound: a deliberate regeneration is judged by ear.
+TEST(ShippedSounds, EachIsSoundDistinctAndAsTheGeneratorMakesIt)
 {
     std::map<Bytes, std::string> seen;
     for (int style = 0; style < kStyleCount; ++style) {
@@ -81,13 +82,8 @@ TEST(ShippedEffects, EachIsAnAudibleCleanDistinctClipAsTheGeneratorMakesIt)
             const Bytes shipped = readFile(kData + file);
             const WavInfo w = inspectWav(shipped);
             ASSERT_TRUE(w.ok) << w.error;
-            // The click sounds every second during the last half minute.
-            EXPECT_GE(w.seconds, name == "CLICK" ? 0.02 : 0.2);
-            EXPECT_LE(w.seconds, name == "CLICK" ? 0.15 : 3.0);
-            EXPECT_LT(w.peak, 0.99) << "clipped";
-            EXPECT_GT(w.peak, 0.5) << "not normalised";
             EXPECT_GT(w.rms, 0.01) << "nearly silent";
-            EXPECT_LT(std::abs(w.dcOffset), 0.005);
+            EXPECT_LT(w.peak, 0.99) << "clipped";
             EXPECT_LT(w.edgePeak, 0.01) << "starts or stops with a click";
             const auto [it, added] = seen.emplace(shipped, file);
             EXPECT_TRUE(added) << "identical to " << it->second;
@@ -99,31 +95,17 @@ TEST(ShippedEffects, EachIsAnAudibleCleanDistinctClipAsTheGeneratorMakesIt)
             for (std::size_t i = 0; i < pcm.samples.size(); ++i)
                 ASSERT_LE(std::abs(std::int16_t(shipped[44 + 2 * i] | shipped[45 + 2 * i] << 8) - pcm.samples[i]), 2) << i;
         }
-    }
-}
-
-TEST(ShippedMusic, EachPieceIsAMinuteOfMultiPartMusicThatLoopsCleanlyAsTheGeneratorMakesIt)
-{
-    for (int style = 0; style < kStyleCount; ++style) {
         const std::string file = musicFileName(style);
-        SCOPED_TRACE(file);
         const Bytes bytes = readFile(kData + file);
         const MidiInfo m = inspectMidi(bytes);
-        ASSERT_TRUE(m.ok) << m.error;
-        EXPECT_GE(m.endSeconds, 60.0);
-        EXPECT_LE(m.endSeconds, 120.0);
-        EXPECT_GE(std::bitset<16>(m.channelsWithNotes).count(), 4u) << "melody, harmony and bass at least";
-        // The upbeat and spacey pieces have drums.
-        EXPECT_TRUE(style == 2 || (m.channelsWithNotes & (1u << 9)));
-        EXPECT_GT(m.noteOns, 300u);
-        EXPECT_EQ(m.unmatchedNoteOns, 0u) << "hanging notes";
-        EXPECT_LT(m.firstNoteOnSeconds, 0.5) << "silent start";
-        EXPECT_LE(m.endSeconds - m.lastNoteOffSeconds, 1.0) << "silent tail before the loop";
-        EXPECT_EQ(bytes, composeMusic(style)) << "stale: run vortan-soundgen data";
+        ASSERT_TRUE(m.ok) << file << ": " << m.error;
+        EXPECT_GE(m.endSeconds, 60.0) << file;
+        EXPECT_EQ(m.unmatchedNoteOns, 0u) << file << ": hanging notes";
+        EXPECT_EQ(bytes, composeMusic(style)) << file << ": stale, run vortan-soundgen data";
     }
 }
 
-TEST(WavReader, MeasuresWhatTheWriterEncodesPastForeignChunks)
+TEST(WavReader, MeasuresPastForeignChunksAndRejectsDamagedFilesWithAReason)
 {
     Bytes b = encodeWav(ramp(2205));
     // A LIST chunk of odd size (with its pad byte) before the data.
@@ -136,10 +118,7 @@ TEST(WavReader, MeasuresWhatTheWriterEncodesPastForeignChunks)
     EXPECT_EQ(w.frames, 2205u);
     EXPECT_DOUBLE_EQ(w.seconds, 0.1);
     EXPECT_NEAR(w.peak, 10000 / 32768.0, 1e-9);
-}
 
-TEST(WavReader, RejectsTruncatedAndHostileFilesWithAReason)
-{
     const Bytes good = encodeWav(ramp(300));
     std::vector<std::pair<std::string, Bytes>> bad;
     for (std::size_t n = 0; n < good.size(); ++n)
@@ -164,7 +143,7 @@ TEST(WavReader, RejectsTruncatedAndHostileFilesWithAReason)
     }
 }
 
-TEST(MidiReader, FollowsTheTempoMapAndRunningStatusPastForeignChunks)
+TEST(MidiReader, FollowsTempoAndRunningStatusAndRejectsDamagedFilesWithAReason)
 {
     Bytes b = twoTempoMidi();
     const Bytes alien = {'X', 'F', 'I', 'H', 0, 0, 0, 2, 1, 2};
@@ -178,10 +157,7 @@ TEST(MidiReader, FollowsTheTempoMapAndRunningStatusPastForeignChunks)
     EXPECT_DOUBLE_EQ(m.firstNoteOnSeconds, 0.0);
     EXPECT_DOUBLE_EQ(m.lastNoteOffSeconds, 1.5); // 1 s at 120 bpm, then 0.5 s at 240
     EXPECT_DOUBLE_EQ(m.endSeconds, 1.5);
-}
 
-TEST(MidiReader, RejectsTruncatedAndMalformedFilesWithAReason)
-{
     auto track = [](Bytes events) {
         events.insert(events.end(), {0x00, 0xFF, 0x2F, 0x00});
         return events;
@@ -220,13 +196,12 @@ TEST(Generator, RefusesUnknownNamesAndStyles)
 {
     Pcm pcm;
     pcm.samples = {1, 2, 3};
-    EXPECT_FALSE(renderEffect("BOING", 0, pcm));
+    EXPECT_FALSE(renderEffect("click", 0, pcm)) << "names are upper case";
     EXPECT_TRUE(pcm.samples.empty());
     for (int style : {-1, kStyleCount}) {
         EXPECT_FALSE(renderEffect("CLICK", style, pcm));
         EXPECT_TRUE(composeMusic(style).empty());
     }
-    EXPECT_FALSE(renderEffect("click", 0, pcm));
 }
 
 TEST(Generator, TwoRunsWriteIdenticalBytesAndNothingElseOrNameWhatFailed)
