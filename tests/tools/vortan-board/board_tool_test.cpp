@@ -91,6 +91,7 @@ TEST(BoardTool, NewWritesTheNewBoardAndEveryCommandRefusesBadArgumentsAndFiles) 
         {{"generate", "--difficulty", "Easy", "--seed", "-1", x}, 2, "usage"},
         {{"generate", "--difficulty", "Easy", "--seed", "2147483648", x}, 2, "usage"},
         {{"generate", "--difficulty", "Easy", "--seed", "1"}, 2, "usage"},
+        {{"generate", "--id", "Q-2000-01A5", x}, 2, "not a board ID"},
     };
     for (const auto& c : cases) {
         const ToolRun r = runTool(c.args);
@@ -109,8 +110,5 @@ TEST(BoardTool, GenerateWritesTheGamesRandomBoardAndItsIdRebuildsIt) {
     EXPECT_EQ(runTool({"generate", "--id", id, toolPath("again.dat")}).out, made.out);
     EXPECT_EQ(slurp(toolPath("again.dat")), slurp(toolPath("m7.dat")));
     EXPECT_THAT(runTool({"info", toolPath("m7.dat")}).out, HasSubstr("\"problems\":[]"));
-    std::string typo = id;
-    typo[3] = typo[3] == '7' ? '8' : '7';
-    EXPECT_THAT(runTool({"generate", "--id", typo, toolPath("x.dat")}).err, HasSubstr("typing mistake"));
     EXPECT_EQ(runTool({"generate", "--difficulty", "Hard", "--id", id, toolPath("x.dat")}).code, 2);
 }
