@@ -26,18 +26,6 @@ using vortan::testing::writeBytes;
 
 const QString kArtDir = QStringLiteral(VORTAN_SOURCE_DIR "/resources/game/");
 
-// Text rendering needs a GUI application; one is made on first use.
-void ensureApp()
-{
-    static int argc = 1;
-    static char name[] = "artgen_test";
-    static char* argv[] = {name, nullptr};
-    if (!QGuiApplication::instance()) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static QGuiApplication app(argc, argv);
-    }
-}
-
 void forEachPixel(const QImage& img, const QRect& rect, const std::function<void(QRgb)>& f)
 {
     for (int y = rect.top(); y <= rect.bottom(); ++y)
@@ -97,7 +85,11 @@ TEST(CheckedInArt, PanelLabelsLeaveRoomForTheValuesOnPlatesThatHoldThem)
 // checked to be sound: a deliberate regeneration is judged by eye.
 TEST(ArtGenerator, WritesEveryPictureAsDrawnEachRunAndTheCheckedInOnesAreCurrent)
 {
-    ensureApp();
+    // Text is drawn with installed fonts, which need a GUI application.
+    int argc = 1;
+    char name[] = "artgen_test";
+    char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
     QTemporaryDir tmp;
     ASSERT_TRUE(tmp.isValid());
     const QString folder = tmp.filePath("nested/art");
