@@ -13,16 +13,10 @@
 
 using namespace vortan;
 
-namespace {
-std::string scratch(const char* name) {
-    static const std::string dir = [] {
-        char tmpl[] = "/tmp/vortan-fuzz-XXXXXX";
-        const char* d = mkdtemp(tmpl);
-        return std::string(d ? d : "/tmp");
-    }();
-    return dir + "/" + name;
+// Scratch files of this process's own, written again for every input.
+static std::string scratch(const char* name) {
+    return "/tmp/vortan-fuzz-" + std::to_string(getpid()) + "-" + name;
 }
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;

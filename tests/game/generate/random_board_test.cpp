@@ -36,8 +36,7 @@ TEST(BoardIds, RoundTripAndEveryTypoOrForeignIdIsNamed) {
             const std::string text = formatBoardId(id);
             const ParsedId back = parseBoardId(text);
             ASSERT_EQ(back.problem, IdProblem::None) << text;
-            EXPECT_EQ(back.id.seed, seed);
-            EXPECT_EQ(back.id.difficulty, id.difficulty);
+            EXPECT_TRUE(back.id.seed == seed && back.id.difficulty == id.difficulty) << text;
             // Every single wrong character and every swap of two neighbours is caught.
             for (std::size_t i = 0; i < text.size(); ++i) {
                 if (text[i] == '-') continue;
@@ -68,18 +67,14 @@ TEST(BoardIds, RoundTripAndEveryTypoOrForeignIdIsNamed) {
     EXPECT_EQ(parseBoardId(std::string(100000, 'H')).problem, IdProblem::Malformed);
 }
 
-// The same ID gives the same board, byte for byte; these two are pinned, so
-// any change to what the generator builds fails here until its version is raised.
-TEST(RandomBoards, AnIdRebuildsItsBoardByteForByte) {
-    const RandomBoard easy = made(Difficulty::Easy, 1), again = made(Difficulty::Easy, 1);
-    EXPECT_EQ(fingerprint(easy.board), fingerprint(again.board));
-    EXPECT_EQ(easy.moves, again.moves);
+// An ID's board is pinned, so any change to what the generator builds fails
+// here until its version is raised; an ID of another version builds nothing.
+// (The board tool's test rebuilds a board from its ID in the same process.)
+TEST(RandomBoards, AnIdBuildsItsPinnedBoardUnlessCancelledOrForeign) {
+    const RandomBoard easy = made(Difficulty::Easy, 1);
     EXPECT_EQ(fingerprint(easy.board), 0x839419d1991e27c7ULL);
     EXPECT_EQ(fingerprint(made(Difficulty::Expert, 2).board), 0x399c8477e3586672ULL);
     EXPECT_NE(fingerprint(made(Difficulty::Easy, 2).board), fingerprint(easy.board));
-}
-
-TEST(RandomBoards, ARaisedCancelFlagStopsAtOnce) {
     std::atomic<bool> cancel{true};
     RandomBoard out;
     EXPECT_EQ(GenerateRandomBoard({Difficulty::Hard, 3, kGeneratorVersion}, out, {&cancel, nullptr}),

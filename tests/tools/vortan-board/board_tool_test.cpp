@@ -12,29 +12,11 @@ using namespace vortan::test;
 using vortan::testing::slurp;
 using ::testing::HasSubstr;
 
-TEST(BoardTool, NewWritesTheNewBoardFile) {
-    const std::string p = toolPath("new.dat");
-    EXPECT_EQ(runTool({"new", p}).code, 0);
-    BoardDefinition fresh;
-    EXPECT_EQ(slurp(p), EncodeBoard(fresh));
-}
-
-TEST(BoardTool, InfoPrintsValuesCountsAndTheDrawing) {
+TEST(BoardTool, InfoPrintsValuesCountsTheDrawingAndEveryBrokenInvariant) {
     BoardDefinition b;
     b.gameName = "Caf\xE9 \"quoted\"";
     b.Cell(3, 3) = {RegionCode::Yellow, BoxCode::Star, 0};
     b.Cell(4, 3) = {RegionCode::Yellow, BoxCode::Number, 1};
-    const ToolRun r = runTool({"info", savedBoard("good.dat", b)});
-    EXPECT_EQ(r.code, 0);
-    EXPECT_THAT(r.out, HasSubstr("\"gameName\":\"Caf\xC3\xA9 \\\"quoted\\\"\""));
-    EXPECT_THAT(r.out, HasSubstr("\"stars\":1,\"numbers\":1,"));
-    EXPECT_THAT(r.out, HasSubstr("\"problems\":[]"));
-    // Row 3 as the board drawing writes it, with its two boxes.
-    EXPECT_THAT(r.out, HasSubstr("\"#,,S1,,,,,,,,,,,,,,,,#\""));
-}
-
-TEST(BoardTool, InfoNamesEveryBrokenInvariant) {
-    BoardDefinition b;
     b.Cell(0, 5) = {RegionCode::White, BoxCode::Empty, 0};      // border not Blue
     b.Cell(4, 4) = {RegionCode::Green, BoxCode::Free, 0};       // box its region may not hold
     b.Cell(5, 5).box = BoxCode::Your;
@@ -44,15 +26,20 @@ TEST(BoardTool, InfoNamesEveryBrokenInvariant) {
     b.Cell(9, 9) = {RegionCode::White, BoxCode::Number, 12};     // out of range
     b.Cell(10, 10) = {RegionCode::White, BoxCode::Empty, 4};     // number without a Number box
     b.Cell(11, 11) = {static_cast<RegionCode>(8), BoxCode::Empty, 0};
+    b.boardWidth = 21;
     std::string bytes = EncodeBoard(b);
-    bytes[25 + 2 * 12] = 9;  // numberBoxCount differs from the cells
-    bytes[25] = 21;          // boardWidth
+    // numberBoxCount, the last value before the cells, differs from the cells.
+    bytes[bytes.size() - 6 * kCellCount - 2] = 9;
     const std::string p = toolPath("bad.dat");
     vortan::testing::spit(p, bytes);
     const ToolRun r = runTool({"info", p});
     EXPECT_EQ(r.code, 0);
-    for (const char* part : {"Border Cell (0, 5)", "Cell (4, 4): a Green cell may not hold a Free box",
-                             "2 Your boxes", "Number 3 is carried by 2", "Cell (9, 9) holds a Number box carrying 12",
+    // The name as JSON, the counts of the cells, row 3 as the board drawing
+    // writes it, and every problem.
+    for (const char* part : {"\"gameName\":\"Caf\xC3\xA9 \\\"quoted\\\"\"", "\"stars\":1,\"numbers\":4,",
+                             "\"#,,S1,,,,,,,,,,,,,,,,#\"", "Border Cell (0, 5)",
+                             "Cell (4, 4): a Green cell may not hold a Free box", "2 Your boxes",
+                             "Number 3 is carried by 2", "Cell (9, 9) holds a Number box carrying 12",
                              "Cell (10, 10) carries number 4", "numberBoxCount is 9", "boardWidth is 21",
                              "region code 8"})
         EXPECT_THAT(r.out, HasSubstr(part));
@@ -72,13 +59,15 @@ TEST(BoardTool, PlayReportsTheGameAfterTheMoves) {
     EXPECT_THAT(r.out, HasSubstr("\"state\":\"GameOver\",\"outcome\":\"Won\""));
     EXPECT_THAT(r.out, HasSubstr("\"endTicks\":3"));
     EXPECT_THAT(r.out, HasSubstr("\"sounds\":[\"ESTAR\",\"GEWON\"]"));
-    EXPECT_THAT(runTool({"play", p, "U" + std::string(30, 'T')}).out, HasSubstr("\"state\":\"Idle\""));
 }
 
-TEST(BoardTool, RefusesBadArgumentsAndUnreadableFiles) {
-    const std::string good = savedBoard("p.dat", BoardDefinition{});
-    BoardDefinition b;
-    std::string bytes = EncodeBoard(b);
+// The new board's file, as `new` writes it, and two damaged copies.
+TEST(BoardTool, NewWritesTheNewBoardAndEveryCommandRefusesBadArgumentsAndFiles) {
+    const std::string good = toolPath("new.dat");
+    EXPECT_EQ(runTool({"new", good}).code, 0);
+    std::string bytes = slurp(good);
+    BoardDefinition fresh;
+    EXPECT_EQ(bytes, EncodeBoard(fresh));
     const std::string shortFile = toolPath("short.dat"), wrong = toolPath("wrong.dat");
     vortan::testing::spit(shortFile, bytes.substr(0, 100));
     bytes[1] = 'v';
@@ -102,6 +91,7 @@ TEST(BoardTool, RefusesBadArgumentsAndUnreadableFiles) {
         {{"generate", "--difficulty", "Easy", "--seed", "-1", x}, 2, "usage"},
         {{"generate", "--difficulty", "Easy", "--seed", "2147483648", x}, 2, "usage"},
         {{"generate", "--difficulty", "Easy", "--seed", "1"}, 2, "usage"},
+        {{"generate", "--id", "Q-2000-01A5", x}, 2, "not a board ID"},
     };
     for (const auto& c : cases) {
         const ToolRun r = runTool(c.args);
@@ -120,8 +110,5 @@ TEST(BoardTool, GenerateWritesTheGamesRandomBoardAndItsIdRebuildsIt) {
     EXPECT_EQ(runTool({"generate", "--id", id, toolPath("again.dat")}).out, made.out);
     EXPECT_EQ(slurp(toolPath("again.dat")), slurp(toolPath("m7.dat")));
     EXPECT_THAT(runTool({"info", toolPath("m7.dat")}).out, HasSubstr("\"problems\":[]"));
-    std::string typo = id;
-    typo[3] = typo[3] == '7' ? '8' : '7';
-    EXPECT_THAT(runTool({"generate", "--id", typo, toolPath("x.dat")}).err, HasSubstr("typing mistake"));
     EXPECT_EQ(runTool({"generate", "--difficulty", "Hard", "--id", id, toolPath("x.dat")}).code, 2);
 }
