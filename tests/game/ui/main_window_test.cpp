@@ -227,6 +227,10 @@ TEST_F(MainWindow, LeavingTheWindowPausesARunningGameUntilUnpaused) {
     ASSERT_TRUE(WriteOptions(homeStd("Options.dat"), {1, 0, 0, 1, 3, 6}));
     ModalAnswerer own;
     own.dialog<COptionsDlg>("optionsDialog", [](COptionsDlg* d) {
+        // Answered only once the frame has seen it take the activation, as a
+        // player's answer always is.
+        EXPECT_TRUE(QTest::qWaitForWindowActive(d));
+        QTest::qWait(20);
         for (int g = 0; g < 3; ++g)
             for (int i = 0; i < 3; ++i) {
                 EXPECT_EQ(d->button(g, i)->isEnabled(), g == 0 || i == 0) << g << i;
