@@ -52,7 +52,6 @@ public:
             auto* mb = qobject_cast<QMessageBox*>(w);
             if (!mb) return refuse(w, QStringLiteral("not a message box: "));
             shown.push_back(ShownBox{mb->windowTitle(), mb->text(), mb->icon(), mb->objectName()});
-            boxes.push_back(mb->windowTitle() + QStringLiteral(" | ") + mb->text());
             if (QAbstractButton* b = mb->button(button)) b->click();
             else mb->reject();
         });
@@ -97,23 +96,18 @@ public:
         });
     }
 
-    // Any dialog of type D, handled by `f`.
+    // A dialog of type D (with this object name, when one is given), handled by `f`.
     template <typename D>
     ModalAnswerer& dialog(std::function<void(D*)> f) {
-        return then([this, f](QWidget* w) {
-            auto* d = qobject_cast<D*>(w);
-            if (!d) return refuse(w, QStringLiteral("unexpected dialog: "));
-            f(d);
-        });
+        return dialog<D>(nullptr, std::move(f));
     }
-
-    // A dialog of type D with this object name, handled by `f`.
     template <typename D>
     ModalAnswerer& dialog(const char* name, std::function<void(D*)> f) {
         return then([this, name, f](QWidget* w) {
             auto* d = qobject_cast<D*>(w);
-            if (!d || w->objectName() != QLatin1String(name))
-                return refuse(w, QStringLiteral("expected %1, got %2 ").arg(QLatin1String(name), w->objectName()));
+            const QString wanted = QLatin1String(name ? name : D::staticMetaObject.className());
+            if (!d || (name && w->objectName() != wanted))
+                return refuse(w, QStringLiteral("expected %1, got %2 ").arg(wanted, w->objectName()));
             f(d);
         });
     }
@@ -124,7 +118,6 @@ public:
     void stop() { timer_.stop(); }
 
     std::vector<ShownBox> shown;
-    std::vector<QString> boxes;  // "title | text" of each message box
     std::vector<QString> fileDialogs;
     std::vector<QString> unexpected;
 

@@ -38,9 +38,6 @@ using vortan::testing::ModalAnswerer;
 
 namespace {
 
-QString homeFile(const QString& name) { return QDir(uitest::testHome()).filePath(name); }
-std::string homeStd(const QString& name) { return QFile::encodeName(homeFile(name)).toStdString(); }
-
 // Two Right moves take the only Star box: the Your box at (18, 10), the Star
 // box against the right wall at (20, 10).
 BoardDefinition winningBoard(const char* message = "Take the star") {
@@ -58,11 +55,7 @@ bool waitFor(const std::function<bool()>& done, int ms = 5000) { return QTest::q
 
 class MainWindow : public ::testing::Test {
 protected:
-    void SetUp() override {
-        uitest::ensureApp();
-        QDir home(uitest::testHome());
-        for (const QString& f : home.entryList({"*.dat"}, QDir::Files)) home.remove(f);
-    }
+    void SetUp() override { uitest::startTest(); }
     // Made by each test once its files are in place: the window reads them.
     void makeFrame() {
         frame = std::make_unique<CMainFrame>();
@@ -99,20 +92,16 @@ protected:
 
 // ---- the window and its commands ----------------------------------------------
 
-TEST_F(MainWindow, TitleSizeAndKeysOfTheWindow) {
+TEST_F(MainWindow, SizeAndKeysOfTheWindow) {
     makeFrame();
-    EXPECT_EQ(frame->windowTitle(), "Vortan Version 2.3");
     EXPECT_EQ(view().size(), QSize(800, 600));
     EXPECT_EQ(view().geometry().top(), frame->menuBar()->geometry().bottom() + 1);
-    EXPECT_NE(frame->minimumSize(), frame->maximumSize());
-    EXPECT_EQ(frame->width(), 800);
     // Recording has only its key; no command is ever disabled.
     QAction* record = action(kCmdMakeDemo);
     EXPECT_EQ(record->shortcut(), QKeySequence("Ctrl+Shift+D"));
     for (QAction* a : frame->menuBar()->actions()) EXPECT_FALSE(a->menu()->actions().contains(record));
     for (QAction* a : frame->findChildren<QAction*>()) EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
-    EXPECT_TRUE(action(kCmdPause)->shortcuts().contains(QKeySequence(Qt::Key_P)));
-    EXPECT_TRUE(action(kCmdPause)->shortcuts().contains(QKeySequence(Qt::Key_Pause)));
+    EXPECT_EQ(action(kCmdPause)->shortcuts(), (QList<QKeySequence>{Qt::Key_P, Qt::Key_Pause}));
     activate();
     QTest::keyClick(frame.get(), Qt::Key_Q, Qt::ControlModifier);
     EXPECT_FALSE(frame->isVisible());
@@ -153,14 +142,6 @@ TEST_F(MainWindow, CheckMarksFollowTheSwitches) {
         EXPECT_EQ(settings.*flag, 0) << id;
         EXPECT_FALSE(action(id)->isChecked()) << id;
     }
-    command(kCmdMouseControl);
-    EXPECT_EQ(settings.mouseControl, 1);
-    EXPECT_TRUE(action(kCmdMouseControl)->isChecked());
-    // A flag changed elsewhere shows when the menu is next updated.
-    settings.animationOn = 1;
-    frame->updateCheckMarks();
-    EXPECT_TRUE(action(kCmdAnimation)->isChecked());
-    EXPECT_FALSE(action(kCmdSoundMusic)->isChecked());
 }
 
 TEST_F(MainWindow, BoardsNamedOnTheCommandLineArePlayedAndNewAndSaveChangeNothing) {
@@ -182,7 +163,6 @@ TEST_F(MainWindow, BoardsNamedOnTheCommandLineArePlayedAndNewAndSaveChangeNothin
     QCoreApplication::processEvents();
     EXPECT_EQ(doc().gameState(), GameState::Playing);
     EXPECT_EQ(doc().movesLeft, moves);
-    EXPECT_EQ(doc().playBoard.peek(11, 10).box, 1);
     EXPECT_EQ(vortan::testing::readBytes(path), before);
 }
 
@@ -193,10 +173,6 @@ TEST_F(MainWindow, HelpOpensTheGamesOwnPageAndTheDesignerCommandItsProgram) {
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
     EXPECT_TRUE(help->currentFile().endsWith("zembrik.html")) << help->currentFile().toStdString();
-    help->close();
-    command(kCmdHelpUsing);
-    EXPECT_TRUE(help->isVisible());
-    EXPECT_EQ(frame->findChildren<HelpWindow*>().size(), 1);
 
     // Without the designer the command is silent.
     const QDir home(uitest::testHome());
@@ -224,18 +200,15 @@ TEST_F(MainWindow, LeavingTheWindowPausesARunningGameUntilUnpaused) {
     EXPECT_TRUE(action(kCmdPauseWhenLeft)->isChecked());
     // A dialog of the game's own is not leaving it. The Options dialog shows
     // the file, and its choice is drawn at once.
-    ASSERT_TRUE(WriteOptions(homeStd("Options.dat"), {1, 0, 0, 1, 3, 6}));
+    ASSERT_TRUE(WriteOptions(uitest::homePath("Options.dat"), {1, 0, 0, 1, 3, 6}));
     ModalAnswerer own;
     own.dialog<COptionsDlg>("optionsDialog", [](COptionsDlg* d) {
         // Answered only once the frame has seen it take the activation, as a
         // player's answer always is.
         EXPECT_TRUE(QTest::qWaitForWindowActive(d));
         QTest::qWait(20);
-        for (int g = 0; g < 3; ++g)
-            for (int i = 0; i < 3; ++i) {
-                EXPECT_EQ(d->button(g, i)->isEnabled(), g == 0 || i == 0) << g << i;
-                EXPECT_EQ(d->button(g, i)->isChecked(), i == (g == 0 ? 1 : 0)) << g << i;
-            }
+        EXPECT_TRUE(d->button(0, 1)->isChecked());
+        EXPECT_TRUE(d->button(2, 0)->isChecked());
         // The styles not made yet cannot be picked.
         clickRadio(d->button(1, 2));
         EXPECT_TRUE(d->button(1, 0)->isChecked());
@@ -243,14 +216,10 @@ TEST_F(MainWindow, LeavingTheWindowPausesARunningGameUntilUnpaused) {
         QTest::mouseClick(d->okButton(), Qt::LeftButton);
     });
     command(kCmdOptions);
-    EXPECT_TRUE(waitFor([&] { return own.done(); }));
-    QTest::qWait(50);
+    QTest::qWait(50);  // time for a pause, were the dialog taken for leaving
     expectScriptDone(own);
-    EXPECT_EQ(QByteArray::fromStdString(vortan::testing::readBytes(homeFile("Options.dat"))).toHex().toStdString(),
-              "020000000000000000000000" "010000000300000006000000");
     // A Yellow cell is drawn from the Blues tiles at once.
     EXPECT_EQ(uitest::sheetPointAt(view().composedImage(), 250 + 25 * 3 + 5, 25 * 3 + 5), QPoint(5, 50 + 5));
-    EXPECT_EQ(doc().gameState(), GameState::Playing);
 
     GameState during = GameState::Idle;
     ModalAnswerer pause;
@@ -285,15 +254,13 @@ TEST_F(MainWindow, HintOutlinesTheFirstMoveOfAShortestWinOrSaysThereIsNone) {
     // The middle of the Right zone's outer edge.
     const QPoint edge((kZoneG.x + kZoneH.x) / 2, (kZoneG.y + kZoneH.y) / 2);
     EXPECT_FALSE(uitest::isWhite(view().composedImage().pixel(edge)));
-    EXPECT_EQ(action(kCmdHint)->shortcut(), QKeySequence(Qt::Key_H));
-    command(kCmdHint);
+    QTest::keyClick(&view(), Qt::Key_H);
     EXPECT_TRUE(waitFor([&] { return uitest::isWhite(view().composedImage().pixel(edge)); }));
     EXPECT_TRUE(doc().hintUsed);
     EXPECT_EQ(doc().gameState(), GameState::Playing);  // nothing moved
 
     // The Star box walled in: no win from anywhere.
     open(uitest::plainBoard(), "nowin.dat");
-    EXPECT_FALSE(doc().hintUsed);
     ModalAnswerer answer;
     answer.box();
     command(kCmdHint);
@@ -301,8 +268,8 @@ TEST_F(MainWindow, HintOutlinesTheFirstMoveOfAShortestWinOrSaysThereIsNone) {
     // a pause may follow; only the message matters here.
     EXPECT_TRUE(waitFor([&] { return answer.done(); }));
     answer.stop();
-    ASSERT_EQ(answer.boxes.size(), 1u);
-    EXPECT_EQ(answer.boxes[0], "Hint | No winning line from here.");
+    ASSERT_EQ(answer.shown.size(), 1u);
+    EXPECT_EQ(answer.shown[0].text, "No winning line from here.");
 }
 
 TEST_F(MainWindow, RandomBoardPlaysTheIdTypedCopiesItAndSavesTheBoard) {
@@ -346,11 +313,6 @@ TEST_F(MainWindow, PlayAChosenGameWinItAndSeeTheHighScoreNextTime) {
     makeFrame();
     ModalAnswerer script;
     script.dialog<CPlayGameDlg>("playGameDialog", [](CPlayGameDlg* d) {
-        EXPECT_TRUE(d->versionButton(0)->isChecked());
-        for (int v = 0; v < 6; ++v) EXPECT_EQ(d->versionButton(v)->isEnabled(), v < 2) << v;
-        EXPECT_TRUE(d->seriesButton(0)->isChecked());
-        EXPECT_TRUE(d->gameButton(0)->isChecked());
-        EXPECT_EQ(d->scoreEdit()->text(), "0");
         // Brenno's labels come with its button.
         clickRadio(d->versionButton(1));
         EXPECT_EQ(d->seriesLabel(3)->text(), "Supergraphic");
@@ -362,8 +324,8 @@ TEST_F(MainWindow, PlayAChosenGameWinItAndSeeTheHighScoreNextTime) {
     script.box();  // the opening message
     command(kCmdPlay);
     expectScriptDone(script);
-    ASSERT_EQ(script.boxes.size(), 1u);
-    EXPECT_EQ(script.boxes[0], "Opening Message | Traditional three");
+    ASSERT_EQ(script.shown.size(), 1u);
+    EXPECT_EQ(script.shown[0].text, "Traditional three");
     EXPECT_EQ(doc().gameState(), GameState::Playing);
 
     std::int32_t scoreShown = -99;
@@ -377,7 +339,6 @@ TEST_F(MainWindow, PlayAChosenGameWinItAndSeeTheHighScoreNextTime) {
         // The prompt stands on one line, left of the initials, all inside.
         const auto* prompt = d->findChild<QLabel*>("prompt");
         ASSERT_NE(prompt, nullptr);
-        EXPECT_FALSE(prompt->wordWrap());
         EXPECT_LE(prompt->height(), prompt->fontMetrics().height() + 2);
         EXPECT_LT(prompt->geometry().right(), d->initialsEdit()->x());
         EXPECT_TRUE(d->rect().contains(d->initialsEdit()->geometry()));
@@ -391,16 +352,10 @@ TEST_F(MainWindow, PlayAChosenGameWinItAndSeeTheHighScoreNextTime) {
     QTest::keyClick(&view(), Qt::Key_Right);
     QTest::keyClick(&view(), Qt::Key_Right);
     expectScriptDone(end);
-    EXPECT_EQ(doc().gameState(), GameState::GameOver);
-    EXPECT_EQ(doc().gameOutcome, GameOutcome::Won);
     EXPECT_EQ(scoreShown, doc().score);
-    ASSERT_GE(doc().score, 0);
+    ASSERT_GT(doc().score, 0);
 
-    HighScoreTable table;
-    ASSERT_TRUE(table.ReadHighScores(homeStd("HIScore0.dat")));
-    EXPECT_EQ(table.GetHighScore(1, 2), doc().score);
-    EXPECT_EQ(table.GetInitials(1, 2), "ABCD");
-
+    // The next Play Game dialog shows the filed score at the game played.
     ModalAnswerer again;
     again.dialog<CPlayGameDlg>("playGameDialog", [&](CPlayGameDlg* d) {
         EXPECT_TRUE(d->seriesButton(1)->isChecked());
@@ -411,7 +366,6 @@ TEST_F(MainWindow, PlayAChosenGameWinItAndSeeTheHighScoreNextTime) {
     });
     command(kCmdPlay);
     expectScriptDone(again);
-    EXPECT_EQ(doc().gameState(), GameState::GameOver);
 }
 
 TEST_F(MainWindow, AHighScoreThatIsNotAnIntegerKeepsTheDialogOpen) {
@@ -420,58 +374,20 @@ TEST_F(MainWindow, AHighScoreThatIsNotAnIntegerKeepsTheDialogOpen) {
     ModalAnswerer script;
     script.dialog<CPlayGameDlg>("playGameDialog", [&](CPlayGameDlg* d) {
         d->scoreEdit()->setText("12x");
-        d->playButton()->click();
+        d->playButton()->click();  // returns once the refusal is answered
+        stillOpen = d->isVisible();
+        d->cancelButton()->click();
     });
-    script.then([&](QWidget* w) {
-        auto* box = qobject_cast<QMessageBox*>(w);
-        ASSERT_NE(box, nullptr);
-        EXPECT_EQ(box->text(), "Please enter an integer.");
-        box->accept();
-        QTimer::singleShot(50, [&] {
-            auto* d = qobject_cast<CPlayGameDlg*>(QApplication::activeModalWidget());
-            stillOpen = d && d->isVisible();
-            if (!d) return;
-            EXPECT_EQ(d->focusWidget(), d->scoreEdit());
-            EXPECT_EQ(d->scoreEdit()->selectedText(), "12x");
-            // A readable number is read, then replaced by the kept score.
-            d->scoreEdit()->setText(" -7 ");
-            clickRadio(d->gameButton(1));
-            EXPECT_EQ(d->scoreEdit()->text(), "0");
-            d->cancelButton()->click();
-        });
-    });
+    script.box();
     command(kCmdPlay);
-    EXPECT_TRUE(waitFor([&] { return QApplication::activeModalWidget() == nullptr; }));
     expectScriptDone(script);
     EXPECT_TRUE(stillOpen);
+    ASSERT_EQ(script.shown.size(), 1u);
+    EXPECT_EQ(script.shown[0].text, "Please enter an integer.");
     EXPECT_EQ(doc().gameState(), GameState::Idle);
 }
 
 // ---- Dialogs opened by a tick ------------------------------------------------
-
-// Holds the modal window `w` open until the game is back at the title, as a
-// player who leaves the end message up would. Returns how many pictures were
-// presented meanwhile and whether the window was still up when Idle came.
-struct HeldOpen {
-    int presents = 0;
-    bool idleWhileOpen = false;
-};
-
-HeldOpen holdOpenUntilIdle(QWidget* w, CZembrikDoc& doc, const std::vector<std::string>& trace) {
-    HeldOpen held;
-    const std::size_t from = trace.size();
-    held.idleWhileOpen = waitFor([&] { return doc.gameState() == GameState::Idle; }, 3000) && w->isVisible();
-    held.presents = static_cast<int>(std::count(trace.begin() + static_cast<std::ptrdiff_t>(from), trace.end(),
-                                                std::string("present")));
-    return held;
-}
-
-bool anyWhiteIn(const QImage& img, const QRect& r) {
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x)
-            if (uitest::isWhite(img.pixel(x, y))) return true;
-    return false;
-}
 
 TEST_F(MainWindow, TheClockKeepsTickingWhileADialogOpenedByATickIsUp) {
     BoardDefinition b = winningBoard();
@@ -489,24 +405,28 @@ TEST_F(MainWindow, TheClockKeepsTickingWhileADialogOpenedByATickIsUp) {
     command(kCmdPlay);
     expectScriptDone(play);
     ASSERT_EQ(doc().gameState(), GameState::Playing);
-    HeldOpen lost;
-    bool valuesDrawn = false;
+    bool valuesDrawn = false, idleWhileOpen = false;
+    std::ptrdiff_t presents = 0;
     ModalAnswerer loss;
     loss.dialog<QDialog>("gameLostDialog", [&](QDialog* d) {
         EXPECT_EQ(d->findChild<QLabel*>("line2")->text(), "YOU LOST");
         const QImage& shown = view().composedImage();
-        valuesDrawn = anyWhiteIn(shown, QRect(110, 171, 40, 25)) && anyWhiteIn(shown, QRect(175, 271, 40, 25)) &&
-                      anyWhiteIn(shown, QRect(175, 371, 40, 25));
-        lost = holdOpenUntilIdle(d, doc(), trace);
+        valuesDrawn = uitest::whitePixels(shown, QRect(110, 171, 40, 25)) > 0 &&
+                      uitest::whitePixels(shown, QRect(175, 271, 40, 25)) > 0 &&
+                      uitest::whitePixels(shown, QRect(175, 371, 40, 25)) > 0;
+        // Held open until the game is back at the title, as a player who
+        // leaves the end message up would.
+        const std::size_t from = trace.size();
+        idleWhileOpen = waitFor([&] { return doc().gameState() == GameState::Idle; }, 3000) && d->isVisible();
+        presents = std::count(trace.begin() + static_cast<std::ptrdiff_t>(from), trace.end(), "present");
         d->accept();
     });
-    trace.clear();
     runClock();
     expectScriptDone(loss);
     view().clock().stop();
     EXPECT_TRUE(valuesDrawn);
-    EXPECT_TRUE(lost.idleWhileOpen);
-    EXPECT_GE(lost.presents, 25);
+    EXPECT_TRUE(idleWhileOpen);
+    EXPECT_GE(presents, 25);
 }
 
 }  // namespace

@@ -3,8 +3,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
 #include <QTest>
 
 #include "game/runs/records.h"
@@ -22,14 +20,10 @@ using vortan::testing::FakeWaves;
 
 class SoundTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        uitest::ensureApp();
-        QDir home(uitest::testHome());
-        for (const QString& f : home.entryList({"*.dat"}, QDir::Files)) home.remove(f);
-    }
+    void SetUp() override { uitest::startTest(); }
     // The view reads the options file when it is made.
     void makeView(OptionsRecord options = {}) {
-        WriteOptions(QFile::encodeName(QDir(uitest::testHome()).filePath("Options.dat")).toStdString(), options);
+        WriteOptions(uitest::homePath("Options.dat"), options);
         view = std::make_unique<CZembrikView>(doc);
         uitest::prepareView(*view);
         view->useAudio(waves, midi);

@@ -8,23 +8,11 @@
 
 namespace uitest {
 
-void ensureApp() {
+void startTest() {
     vortan::testing::testApp();
     QCoreApplication::setApplicationName(QStringLiteral("vortan"));
-}
-
-QImage codedSheet() {
-    QImage img(800, 600, QImage::Format_RGB32);
-    for (int y = 0; y < 600; ++y)
-        for (int x = 0; x < 800; ++x)
-            img.setPixel(x, y, qRgb(x & 0xff, y & 0xff, 0x40 | ((x >> 8) & 3) | (((y >> 8) & 3) << 2)));
-    return img;
-}
-
-QImage flatTitle() {
-    QImage img(800, 600, QImage::Format_RGB32);
-    img.fill(kTitleColour);
-    return img;
+    QDir home(testHome());
+    for (const QString& f : home.entryList({"*.dat"}, QDir::Files)) home.remove(f);
 }
 
 QPoint sheetPointAt(const QImage& img, int x, int y) {
@@ -38,6 +26,8 @@ QString testHome() {
     const QByteArray home = qgetenv("VORTAN_HOME");
     return home.isEmpty() ? QDir::tempPath() : QString::fromLocal8Bit(home);
 }
+
+std::string homePath(const char* name) { return QFile::encodeName(QDir(testHome()).filePath(name)).toStdString(); }
 
 vortan::BoardDefinition plainBoard(int yx, int yy) {
     using namespace vortan;
@@ -67,7 +57,14 @@ QString writeBoard(const QString& name, vortan::BoardDefinition& board) {
 }
 
 void prepareView(vortan::CZembrikView& view) {
-    view.setArtwork(codedSheet(), flatTitle());
+    // Sheet pixel (x, y) is coded into its colour; see sheetPointAt.
+    QImage sheet(800, 600, QImage::Format_RGB32);
+    for (int y = 0; y < 600; ++y)
+        for (int x = 0; x < 800; ++x)
+            sheet.setPixel(x, y, qRgb(x & 0xff, y & 0xff, 0x40 | ((x >> 8) & 3) | (((y >> 8) & 3) << 2)));
+    QImage title(800, 600, QImage::Format_RGB32);
+    title.fill(kTitleColour);
+    view.setArtwork(sheet, title);
     view.setAnimationWaits(false);
     // Ticks come from the tests, not from the clock.
     view.clock().stop();
@@ -75,5 +72,12 @@ void prepareView(vortan::CZembrikView& view) {
 
 bool isWhite(QRgb c) { return qRed(c) == 255 && qGreen(c) == 255 && qBlue(c) == 255; }
 bool isBlue(QRgb c) { return qRed(c) == 0 && qGreen(c) == 0 && qBlue(c) == 255; }
+
+int whitePixels(const QImage& img, const QRect& r) {
+    int n = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) n += isWhite(img.pixel(x, y));
+    return n;
+}
 
 }  // namespace uitest
