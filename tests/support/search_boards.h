@@ -35,6 +35,13 @@ inline BoardDefinition whitened(BoardDefinition b) {
     return b;
 }
 
+// No win, and far too many positions to search within a small budget.
+inline BoardDefinition busyBoard() {
+    BoardDefinition b = whitened(drawn({"..........", ".F..F..F..", "...S.....F", ".F....Y...", "....F....."}));
+    b.timeLimit = b.moveLimit = 0;
+    return b;
+}
+
 // Shortest winning length from `doc` by trying every line through the real
 // rules, or -1 when none is as short as maxDepth.
 inline int exhaustiveShortest(const CZembrikDoc& doc, int maxDepth) {

@@ -1,29 +1,16 @@
 // The search as the board tool uses it: shortest wins checked against every
 // line of play through the real rules, the limits that lengthen or forbid a
-// win, the budgets that stop it, and the solve and hint commands.
-#include <gmock/gmock.h>
+// win, and the budgets that stop it. (The solve and hint commands are
+// tested with the board tool's others.)
 #include <gtest/gtest.h>
 
 #include <random>
 
 #include "solver.h"
-#include "tests/support/board_tool_run.h"
 #include "tests/support/search_boards.h"
 
 using namespace vortan;
 using namespace vortan::test;
-using ::testing::HasSubstr;
-
-namespace {
-
-// No win, and far too many positions to search within a small budget.
-BoardDefinition busyBoard() {
-    BoardDefinition b = whitened(drawn({"..........", ".F..F..F..", "...S.....F", ".F....Y...", "....F....."}));
-    b.timeLimit = b.moveLimit = 0;
-    return b;
-}
-
-}  // namespace
 
 TEST(SolverShortest, AgreesWithAnExhaustiveSearchOnSmallRandomBoards) {
     // The second set has Red cells, Hot, Freeze, Time and Move boxes, Green
@@ -145,51 +132,4 @@ TEST(SolverSearch, StoredCountsAreTheGamesCounts) {
     CZembrikDoc doc = LoadedDocument(drawn({"#S#", "#Y#"}));
     doc.starBoxCount = 2;
     EXPECT_EQ(SolveDocument(doc).status, SolveStatus::NoWin);
-}
-
-TEST(SearchCommands, PrintAWinOrWhyThereIsNoneAndRefuseBadArgumentsAndFiles) {
-    const std::string walk = savedBoard("walk.dat", drawn({"..S..", ".....", ".....", "..Y.."}));
-    const std::string white = savedBoard("white.dat", whitened(drawn({"..S..", ".....", "..Y.."})));
-    const std::string busy = savedBoard("busy.dat", busyBoard());
-    const struct {
-        std::vector<std::string> args;
-        int code;
-        const char* says;  // on either stream
-    } cases[] = {
-        {{"solve", walk}, 0, "UTUTUT\nwon in 3 moves"},
-        {{"solve", walk, "--budget", "512M", "--threads", "1"}, 0, "won in 3 moves"},
-        {{"solve", walk, "--budget", "1g"}, 0, "won in 3 moves"},
-        {{"solve", white}, 3, "no win found"},
-        {{"solve", busy, "--budget", "64K"}, 3, "the memory budget of 64 KiB was reached"},
-        {{"hint", walk, "UT"}, 0, "Up: a win in 2 moves.\n"},
-        {{"hint", walk, "UTUTUT"}, 3, "the game is over: Won\n"},
-        {{"hint", white, "UT"}, 3, "No winning line from here.\n"},
-        {{"solve"}, 2, "usage"},
-        {{"solve", walk, "--budget"}, 2, "usage"},
-        {{"solve", walk, "--threads", "0"}, 2, "usage"},
-        {{"solve", walk, "--fast"}, 2, "usage"},
-        {{"solve", walk + ".missing"}, 1, "cannot open"},
-        {{"solve", savedBoard("two.dat", drawn({"Y.S.Y"}))}, 1, "2 Your boxes; the search takes at most one"},
-        {{"hint", walk}, 2, "usage"},
-        {{"hint", walk, "UX"}, 2, "usage"},
-        {{"hint", walk, "U", "--budget", "nope"}, 2, "usage"},
-        {{"hint", walk + ".missing", "U"}, 1, "cannot open"},
-    };
-    for (const auto& c : cases) {
-        const ToolRun r = runTool(c.args);
-        EXPECT_EQ(r.code, c.code) << ::testing::PrintToString(c.args);
-        EXPECT_THAT(r.out + r.err, HasSubstr(c.says)) << ::testing::PrintToString(c.args);
-    }
-    for (const char* bad : {"0", "-5", "12x", "", "2T", "1K", "3000G"})
-        EXPECT_EQ(runTool({"solve", walk, "--budget", bad}).code, 2) << bad;
-    // Without --budget the budget comes from the environment.
-    setenv("VORTAN_SOLVE_BUDGET", "64K", 1);
-    const ToolRun small = runTool({"solve", busy});
-    setenv("VORTAN_SOLVE_BUDGET", "lots", 1);
-    const ToolRun bad = runTool({"solve", busy});
-    unsetenv("VORTAN_SOLVE_BUDGET");
-    EXPECT_EQ(small.code, 3);
-    EXPECT_THAT(small.out, HasSubstr("the memory budget of 64 KiB was reached"));
-    EXPECT_EQ(bad.code, 2);
-    EXPECT_THAT(bad.err, HasSubstr("not 'lots'"));
 }
