@@ -1,8 +1,9 @@
-// Checks that the checked-in artwork is what the generator draws now where
-// no lettering is (fonts differ between machines), that the lettered status
-// panel leaves the game's painter room, and that the generator draws the
-// same pixels every run.
+// Checks that the checked-in artwork and desktop icons are what the generator
+// draws now, the same pixels every run (the artwork only where no lettering
+// is: fonts differ between machines), that the lettered status panel leaves
+// the game's painter room, and that each icon's SVG is the bitmaps' picture.
 #include "artwork.h"
+#include "vector_icon.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/image_compare.h"
 
@@ -10,12 +11,14 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <iterator>
 #include <set>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -25,6 +28,7 @@ using vortan::testing::readBytes;
 using vortan::testing::writeBytes;
 
 const QString kArtDir = QStringLiteral(VORTAN_SOURCE_DIR "/resources/game/");
+const QString kIconDir = QStringLiteral(VORTAN_SOURCE_DIR "/resources/icons/");
 
 void forEachPixel(const QImage& img, const QRect& rect, const std::function<void(QRgb)>& f)
 {
@@ -56,17 +60,12 @@ int distinctColours(const QImage& img)
 
 bool isWhite(QRgb p) { return qRed(p) >= 240 && qGreen(p) >= 240 && qBlue(p) >= 240; }
 
-QImage loadArt(const char* name)
-{
-    return QImage(kArtDir + QLatin1String(name)).convertToFormat(QImage::Format_RGB32);
-}
-
 // The panel is lettered in the artwork; the game draws each row's value
 // right of its label and, for a translation, letters anew from x 26 and
 // covers the old label with plate from inside the plate's right rim.
 TEST(CheckedInArt, PanelLabelsLeaveRoomForTheValuesOnPlatesThatHoldThem)
 {
-    const QImage s = loadArt("sprites.png");
+    const QImage s = QImage(kArtDir + "sprites.png").convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(s.size(), QSize(800, 600));
     for (int top : {120, 170, 220, 270, 320, 370, 419}) {
         SCOPED_TRACE(testing::Message() << "row " << top);
@@ -81,9 +80,10 @@ TEST(CheckedInArt, PanelLabelsLeaveRoomForTheValuesOnPlatesThatHoldThem)
     EXPECT_EQ(countIf(s, QRect(550, 450, 250, 150), isWhite), 0);
 }
 
-// The pictures are pinned where they carry no lettering, so each is only
-// checked to be sound: a deliberate regeneration is judged by eye.
-TEST(ArtGenerator, WritesEveryPictureAsDrawnEachRunAndTheCheckedInOnesAreCurrent)
+// The pictures and icons are pinned (the pictures where they carry no
+// lettering), so each is only checked to be sound: a deliberate regeneration
+// is judged by eye.
+TEST(ArtGenerator, WritesEveryPictureAndIconAsDrawnEachRunAndTheCheckedInOnesAreCurrent)
 {
     // Text is drawn with installed fonts, which need a GUI application.
     int argc = 1;
@@ -92,8 +92,9 @@ TEST(ArtGenerator, WritesEveryPictureAsDrawnEachRunAndTheCheckedInOnesAreCurrent
     QGuiApplication app(argc, argv);
     QTemporaryDir tmp;
     ASSERT_TRUE(tmp.isValid());
-    const QString folder = tmp.filePath("nested/art");
-    EXPECT_TRUE(artgen::writeArtwork(folder).isEmpty());
+    const QDir art(tmp.filePath("nested/art")), icons(tmp.filePath("a/b"));
+    EXPECT_TRUE(artgen::writeArtwork(art.path()).isEmpty());
+    EXPECT_TRUE(artgen::writeIcons(icons.path()).isEmpty());
     const struct {
         const char* name;
         QImage drawn;
@@ -105,15 +106,40 @@ TEST(ArtGenerator, WritesEveryPictureAsDrawnEachRunAndTheCheckedInOnesAreCurrent
     ASSERT_EQ(artgen::artworkFileNames().size(), int(std::size(pictures)));
     for (const auto& p : pictures) {
         SCOPED_TRACE(p.name);
-        EXPECT_EQ(QImage(QDir(folder).filePath(p.name)).convertToFormat(QImage::Format_ARGB32),
+        EXPECT_EQ(QImage(art.filePath(p.name)).convertToFormat(QImage::Format_ARGB32),
                   p.drawn.convertToFormat(QImage::Format_ARGB32));
         const QImage shipped(kArtDir + QLatin1String(p.name));
         EXPECT_EQ(pixelsApart(p.drawn, shipped, p.unlettered), 0) << "stale: run vortan-artgen";
         EXPECT_GT(distinctColours(shipped), 100) << "a flat fill";
     }
+    const std::pair<const char*, artgen::VectorIcon (*)(int)> programs[] = {{"game", artgen::gameVectorIcon},
+                                                                            {"designer", artgen::designerVectorIcon}};
+    for (const auto& [program, vectorIcon] : programs) {
+        for (int size : artgen::iconSizes()) {
+            const QString name = QStringLiteral("%1-%2.png").arg(QLatin1String(program)).arg(size);
+            SCOPED_TRACE(name.toStdString());
+            const QImage checkedIn(kIconDir + name);
+            ASSERT_EQ(checkedIn.size(), QSize(size, size));
+            EXPECT_TRUE(checkedIn.hasAlphaChannel());
+            EXPECT_EQ(pixelsApart(checkedIn, QImage(icons.filePath(name))), 0);
+        }
+        // The SVG is well formed and holds the same shapes as the bitmaps.
+        SCOPED_TRACE(program);
+        const QString svg = QLatin1String(program) + QLatin1String(".svg");
+        EXPECT_EQ(readBytes(icons.filePath(svg)), readBytes(kIconDir + svg));
+        const artgen::VectorIcon icon = vectorIcon(0);
+        QXmlStreamReader xml(artgen::iconSvg(icon));
+        int paths = 0;
+        while (!xml.atEnd())
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("path"))
+                ++paths;
+        EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+        EXPECT_EQ(paths, int(icon.shapes.size()));
+    }
     // A plain file where the folder should be is left alone.
     writeBytes(tmp.filePath("blocker"), "x");
     EXPECT_EQ(artgen::writeArtwork(tmp.filePath("blocker/art")), artgen::artworkFileNames());
+    EXPECT_EQ(artgen::writeIcons(tmp.filePath("blocker/icons")), artgen::iconFileNames());
     EXPECT_EQ(readBytes(tmp.filePath("blocker")), "x");
 }
 
