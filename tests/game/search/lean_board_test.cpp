@@ -83,7 +83,7 @@ TEST(LeanMove, MatchesTheEnginesSweepOnThousandsOfRandomBoards) {
     for (int e = 0; e < 8; ++e) EXPECT_GT(events[e], 20) << "event slot " << e;
 }
 
-// (Two Your boxes are refused through the solve command, in solver_test.)
+// (Two Your boxes are refused through the solve command, in board_tool_test.)
 TEST(LeanMove, RefusesOverfullBoards) {
     PlayBoard full;
     full.init(kGridSize, kGridSize);

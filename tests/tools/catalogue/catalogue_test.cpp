@@ -1,6 +1,7 @@
 // The shipped boards: each well formed, won by its kept line with time and
-// moves to spare, and harder along the series (mirrored where so named); the
-// demo won by its recorded moves; the solutions file read back.
+// moves to spare, and harder along the series (mirrored where so named), the
+// hint along a sample of those lines; the demo won by its recorded moves; the
+// solutions file read back.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -14,6 +15,7 @@
 #include "catalogue.h"
 #include "game/engine/effects.h"
 #include "game/engine/game_rules.h"
+#include "game/runs/records.h"
 #include "solver.h"
 #include "tests/support/test_folder.h"
 
@@ -49,6 +51,7 @@ TEST(Catalogue, EveryBoardIsWellFormedAndWonWithTimeToSpareHarderAlongItsSeries)
     const auto solutions = ReadSolutions(std::string(VORTAN_SOURCE_DIR) + "/tools/catalogue/solutions.txt");
     std::set<std::string> names;
     double versionMean[kCatalogueVersions] = {};
+    int boards = 0;
     for (int v = 0; v < kCatalogueVersions; ++v)
         for (int s = 0; s < kSeriesCount; ++s) {
             int previous = 0;
@@ -78,6 +81,18 @@ TEST(Catalogue, EveryBoardIsWellFormedAndWonWithTimeToSpareHarderAlongItsSeries)
                     EXPECT_LT(static_cast<int>(b.timeLimit), length);
                     EXPECT_LT(static_cast<int>(b.moveLimit), length);
                 }
+                // On one line of twenty every third hint is on a shortest
+                // line: playing it (and its tick) leaves a win one move shorter.
+                const bool sampled = boards++ % 20 == 0;
+                for (int k = 0; sampled && k < length; k += 3) {
+                    const CZembrikDoc at = ReplayMoves(doc, line.substr(0, 2 * k)).doc;
+                    const HintResult h = FindHint(at);
+                    ASSERT_EQ(h.status, SolveStatus::Won) << "after " << k << ": " << h.message;
+                    EXPECT_EQ(h.movesToWin, length - k) << "after " << k;
+                    const std::string hinted = std::string(1, "-UDLR"[static_cast<int>(h.move)]) + "T";
+                    const ReplayResult after = ReplayMoves(at, hinted);
+                    EXPECT_TRUE(length - k == 1 ? after.won() : SolveDocument(after.doc).length == length - k - 1) << k;
+                }
             }
         }
     EXPECT_GT(versionMean[1], versionMean[0] * 1.3) << "Brenno is not harder than Alvor";
@@ -86,14 +101,13 @@ TEST(Catalogue, EveryBoardIsWellFormedAndWonWithTimeToSpareHarderAlongItsSeries)
 }
 
 TEST(Catalogue, TheDemoIsWonByItsRecordedMovesOneASecond) {
-    const std::string bytes = vortan::testing::slurp(kData + "demomoves.dat");
-    ASSERT_EQ(bytes.size(), 2u * kDemoMoveCount);
+    std::int32_t moves[kDemoMoveCount];
+    ASSERT_TRUE(ReadDemoMovesFile(kData + "demomoves.dat", moves));
     // As the Demo command plays it: the entries go into the document, one per tick.
     CZembrikDoc doc = LoadedDocument(readShipped("demogame.dat"));
     for (int i = 0; i < kDemoMoveCount; ++i) {
-        const int entry = static_cast<unsigned char>(bytes[2 * i]) | static_cast<unsigned char>(bytes[2 * i + 1]) << 8;
-        EXPECT_TRUE(entry <= 4 || i == 150) << i;
-        doc.SetDemoMove(i, entry);
+        EXPECT_TRUE(moves[i] <= 4 || i == 150) << i;
+        doc.SetDemoMove(i, moves[i]);
     }
     NullEffects fx;
     GameRules rules(doc, fx);

@@ -1,7 +1,7 @@
 // The search as the board tool uses it: shortest wins checked against every
 // line of play through the real rules, the limits that lengthen or forbid a
-// win, and the budgets that stop it. (The solve and hint commands are
-// tested with the board tool's others.)
+// win, the budgets that stop it, and the hint on an ended game. (The solve
+// and hint commands are tested with the board tool's others.)
 #include <gtest/gtest.h>
 
 #include <random>
@@ -127,9 +127,16 @@ TEST(SolverSearch, TwoThreadsSearchTheSamePositionsAsOne) {
     }
 }
 
-TEST(SolverSearch, StoredCountsAreTheGamesCounts) {
+// (Hints along the shipped boards' kept lines are checked with the catalogue.)
+TEST(SolverSearch, StartsFromTheGamesOwnCountsAndHintsNothingOnceItHasEnded) {
     // A stored Star count of 2 with one Star on the board cannot be won.
     CZembrikDoc doc = LoadedDocument(drawn({"#S#", "#Y#"}));
     doc.starBoxCount = 2;
     EXPECT_EQ(SolveDocument(doc).status, SolveStatus::NoWin);
+    const BoardDefinition b = drawn({"#S#", "#Y#", "#H#"});
+    for (const char* end : {"DT", "UT"}) {  // lost on the Hot box, won on the Star
+        const CZembrikDoc over = ReplayMoves(LoadedDocument(b), end).doc;
+        ASSERT_EQ(over.gameState(), GameState::GameOver) << end;
+        EXPECT_EQ(FindHint(over).status, SolveStatus::NoWin) << end;
+    }
 }
