@@ -13,14 +13,11 @@
 
 using namespace vortan;
 
-// Scratch files of this process's own, written again for every input.
-static std::string scratch(const char* name) {
-    return "/tmp/vortan-fuzz-" + std::to_string(getpid()) + "-" + name;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
-    const std::string in = scratch("in.dat"), out = scratch("out.dat");
+    // Scratch files of this process's own, written again for every input.
+    const std::string scratch = "/tmp/vortan-fuzz-" + std::to_string(getpid());
+    const std::string in = scratch + "-in.dat", out = scratch + "-out.dat";
     std::ofstream(in, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data + 1),
                                                                  static_cast<std::streamsize>(size - 1));
     switch (data[0] % 3) {

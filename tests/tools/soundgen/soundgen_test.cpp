@@ -29,19 +29,14 @@ Bytes readFile(const fs::path& path)
 // The sample at byte `at` of a 16-bit wave.
 int sample(const Bytes& wav, std::size_t at) { return std::int16_t(wav[at] | wav[at + 1] << 8); }
 
-void be32(Bytes& b, std::uint32_t v)
-{
-    for (int s = 24; s >= 0; s -= 8)
-        b.push_back(std::uint8_t(v >> s));
-}
-
 Bytes midiFile(int format, int tracks, int division, const std::vector<Bytes>& bodies)
 {
     Bytes b = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, std::uint8_t(format), 0, std::uint8_t(tracks),
                std::uint8_t(division >> 8), std::uint8_t(division)};
     for (const Bytes& body : bodies) {
-        b.insert(b.end(), {'M', 'T', 'r', 'k'});
-        be32(b, std::uint32_t(body.size()));
+        const std::uint32_t n = std::uint32_t(body.size());
+        b.insert(b.end(), {'M', 'T', 'r', 'k', std::uint8_t(n >> 24), std::uint8_t(n >> 16), std::uint8_t(n >> 8),
+                           std::uint8_t(n)});
         b.insert(b.end(), body.begin(), body.end());
     }
     return b;
