@@ -156,14 +156,9 @@ TEST_F(DesignerWindow, ToolsStatusBarCellReportAndDataDialogs) {
               (QStringList{"Region:\tRed\nBox:\tNumber\nNumber:\tSeven", "Region:\t\nBox:\t\nNumber:\t"}));
     EXPECT_FALSE(doc()->IsModified());
 
-    // The cell under the pointer, followed through an edit.
-    QTest::mouseMove(view(), cellPixel(7, 2));
-    EXPECT_EQ(QStringLiteral("Cell 7, 2: Red, Number, Seven"), frame->cellStatus()->text());
-    leftClick(cellPixel(7, 2));
-    EXPECT_EQ(QStringLiteral("Cell 7, 2: Yellow, Star, NA"), frame->cellStatus()->text());
-
-    // The data dialogs stay open on what a board file cannot hold. Limits:
-    // the file keeps 16 bits, so a larger value is refused, not cut.
+    // The data dialogs, on a board with no step yet, stay open on what a
+    // board file cannot hold. Limits: the file keeps 16 bits, so a larger
+    // value is refused, not cut.
     answer.dialog<CLimitsDlg>([](CLimitsDlg* d) {
         fill(d, "edit1005", QStringLiteral("70000"));
         press(d, "button1");
@@ -193,6 +188,12 @@ TEST_F(DesignerWindow, ToolsStatusBarCellReportAndDataDialogs) {
     modal([&] { command(32789); }, 1);
     EXPECT_EQ("Caf\xe9 \x80", board().gameName);
     EXPECT_EQ("Line one\r\nLine two", board().openingMessage);
+
+    // The cell under the pointer, followed through an edit.
+    QTest::mouseMove(view(), cellPixel(7, 2));
+    EXPECT_EQ(QStringLiteral("Cell 7, 2: Red, Number, Seven"), frame->cellStatus()->text());
+    leftClick(cellPixel(7, 2));
+    EXPECT_EQ(QStringLiteral("Cell 7, 2: Yellow, Star, NA"), frame->cellStatus()->text());
 }
 
 TEST_F(DesignerWindow, FileCommandsAskThroughTheWindowsDialogsAndPrint) {
