@@ -112,7 +112,7 @@ protected:
 
 }  // namespace
 
-TEST_F(DesignerWindow, AClickPaintsTheCellUnderThePointerAtAnyWindowSize) {
+TEST_F(DesignerWindow, ClicksAtAnyWindowSizeFileCommandsAndPrinting) {
     tools(R(RegionCode::Yellow), kToolOff);
     // Outside the active area: nothing at all, not even the modified flag.
     modal([&] { for (QPoint p : {QPoint(1, 100), QPoint(441, 100), QPoint(600, 300)}) leftClick(p); });
@@ -136,6 +136,45 @@ TEST_F(DesignerWindow, AClickPaintsTheCellUnderThePointerAtAnyWindowSize) {
     EXPECT_EQ(RegionCode::Yellow, region(7, 9));
     EXPECT_EQ(RegionCode::White, region(8, 9));
     EXPECT_EQ(RegionCode::White, region(7, 10));
+
+    // A name typed without ".dat" gets it, so that Open's filter shows it;
+    // the title and the recent files at the foot of the File menu follow.
+    const QString typed = dir.path() + "/noextension";
+    answer.file(typed);
+    modal([&] { command(57603); });  // Save on a board without a file asks for a name
+    EXPECT_TRUE(QFileInfo::exists(typed + ".dat"));
+    EXPECT_EQ(QStringLiteral("noextension.dat[*] \u2014 Vortan Designer"), frame->windowTitle());
+    emit frame->menuBar()->actions().first()->menu()->aboutToShow();
+    EXPECT_EQ(QStringLiteral("&1 noextension.dat"), frame->action(57616)->text());
+
+    // Closing asks; Cancel keeps the window.
+    doc()->SetModifiedFlag(true);
+    answer.box(QMessageBox::Cancel);
+    modal([&] { EXPECT_FALSE(frame->close()); });
+    EXPECT_TRUE(frame->isVisible());
+
+    // `vortan-designer FILE` opens FILE (options are not files) and draws
+    // it; what the File commands have to say is a box over the window.
+    BoardDefinition other;
+    other.Cell(4, 5) = BoardCell{RegionCode::Green, BoxCode::Your, 0};
+    vortan::testing::writeBytes(dir.path() + "/other.dat", EncodeBoard(other));
+    frame->openFromArguments({QStringLiteral("--style"), dir.path() + "/other.dat"});
+    EXPECT_EQ(tile("111-box-your.png"), view()->image().copy(3 + 80, 3 + 100, 16, 16));
+    vortan::testing::writeBytes(dir.path() + "/cut.dat", EncodeBoard(other).substr(0, 1500));
+    EXPECT_EQ(modal([&] { frame->openFromArguments({dir.path() + "/cut.dat"}); }, 1),
+              QStringList{"Unexpected file format."});
+
+    // Printing: the grid's picture makes the page much larger than a blank one.
+    qint64 size[2] = {};
+    for (bool board : {false, true}) {
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("page.pdf"));
+        if (board) view()->printBoard(&printer);
+        else QPainter(&printer).end();
+        size[board] = QFileInfo(dir.filePath("page.pdf")).size();
+    }
+    EXPECT_GT(size[true], 2 * size[false]);
 }
 
 TEST_F(DesignerWindow, ToolsStatusBarCellReportAndDataDialogs) {
@@ -194,47 +233,6 @@ TEST_F(DesignerWindow, ToolsStatusBarCellReportAndDataDialogs) {
     EXPECT_EQ(QStringLiteral("Cell 7, 2: Red, Number, Seven"), frame->cellStatus()->text());
     leftClick(cellPixel(7, 2));
     EXPECT_EQ(QStringLiteral("Cell 7, 2: Yellow, Star, NA"), frame->cellStatus()->text());
-}
-
-TEST_F(DesignerWindow, FileCommandsAskThroughTheWindowsDialogsAndPrint) {
-    // A name typed without ".dat" gets it, so that Open's filter shows it;
-    // the title and the recent files at the foot of the File menu follow.
-    const QString typed = dir.path() + "/noextension";
-    answer.file(typed);
-    modal([&] { command(57603); });  // Save on a new board asks for a name
-    EXPECT_TRUE(QFileInfo::exists(typed + ".dat"));
-    EXPECT_EQ(QStringLiteral("noextension.dat[*] \u2014 Vortan Designer"), frame->windowTitle());
-    emit frame->menuBar()->actions().first()->menu()->aboutToShow();
-    EXPECT_EQ(QStringLiteral("&1 noextension.dat"), frame->action(57616)->text());
-
-    // Closing asks; Cancel keeps the window.
-    doc()->SetModifiedFlag(true);
-    answer.box(QMessageBox::Cancel);
-    modal([&] { EXPECT_FALSE(frame->close()); });
-    EXPECT_TRUE(frame->isVisible());
-
-    // `vortan-designer FILE` opens FILE (options are not files) and draws
-    // it; what the File commands have to say is a box over the window.
-    BoardDefinition other;
-    other.Cell(4, 5) = BoardCell{RegionCode::Green, BoxCode::Your, 0};
-    vortan::testing::writeBytes(dir.path() + "/other.dat", EncodeBoard(other));
-    frame->openFromArguments({QStringLiteral("--style"), dir.path() + "/other.dat"});
-    EXPECT_EQ(tile("111-box-your.png"), view()->image().copy(3 + 80, 3 + 100, 16, 16));
-    vortan::testing::writeBytes(dir.path() + "/cut.dat", EncodeBoard(other).substr(0, 1500));
-    EXPECT_EQ(modal([&] { frame->openFromArguments({dir.path() + "/cut.dat"}); }, 1),
-              QStringList{"Unexpected file format."});
-
-    // Printing: the grid's picture makes the page much larger than a blank one.
-    qint64 size[2] = {};
-    for (bool board : {false, true}) {
-        QPrinter printer;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(dir.filePath("page.pdf"));
-        if (board) view()->printBoard(&printer);
-        else QPainter(&printer).end();
-        size[board] = QFileInfo(dir.filePath("page.pdf")).size();
-    }
-    EXPECT_GT(size[true], 2 * size[false]);
 }
 
 TEST_F(DesignerWindow, DragsStrokesAndPastes) {
