@@ -112,7 +112,7 @@ protected:
 
 }  // namespace
 
-TEST_F(DesignerWindow, AClickPaintsTheCellUnderThePointerAtAnyWindowSize) {
+TEST_F(DesignerWindow, ClicksAtAnyWindowSizeFileCommandsAndPrinting) {
     tools(R(RegionCode::Yellow), kToolOff);
     // Outside the active area: nothing at all, not even the modified flag.
     modal([&] { for (QPoint p : {QPoint(1, 100), QPoint(441, 100), QPoint(600, 300)}) leftClick(p); });
@@ -136,9 +136,48 @@ TEST_F(DesignerWindow, AClickPaintsTheCellUnderThePointerAtAnyWindowSize) {
     EXPECT_EQ(RegionCode::Yellow, region(7, 9));
     EXPECT_EQ(RegionCode::White, region(8, 9));
     EXPECT_EQ(RegionCode::White, region(7, 10));
+
+    // A name typed without ".dat" gets it, so that Open's filter shows it;
+    // the title and the recent files at the foot of the File menu follow.
+    const QString typed = dir.path() + "/noextension";
+    answer.file(typed);
+    modal([&] { command(57603); });  // Save on a board without a file asks for a name
+    EXPECT_TRUE(QFileInfo::exists(typed + ".dat"));
+    EXPECT_EQ(QStringLiteral("noextension.dat[*] \u2014 Vortan Designer"), frame->windowTitle());
+    emit frame->menuBar()->actions().first()->menu()->aboutToShow();
+    EXPECT_EQ(QStringLiteral("&1 noextension.dat"), frame->action(57616)->text());
+
+    // Closing asks; Cancel keeps the window.
+    doc()->SetModifiedFlag(true);
+    answer.box(QMessageBox::Cancel);
+    modal([&] { EXPECT_FALSE(frame->close()); });
+    EXPECT_TRUE(frame->isVisible());
+
+    // `vortan-designer FILE` opens FILE (options are not files) and draws
+    // it; what the File commands have to say is a box over the window.
+    BoardDefinition other;
+    other.Cell(4, 5) = BoardCell{RegionCode::Green, BoxCode::Your, 0};
+    vortan::testing::writeBytes(dir.path() + "/other.dat", EncodeBoard(other));
+    frame->openFromArguments({QStringLiteral("--style"), dir.path() + "/other.dat"});
+    EXPECT_EQ(tile("111-box-your.png"), view()->image().copy(3 + 80, 3 + 100, 16, 16));
+    vortan::testing::writeBytes(dir.path() + "/cut.dat", EncodeBoard(other).substr(0, 1500));
+    EXPECT_EQ(modal([&] { frame->openFromArguments({dir.path() + "/cut.dat"}); }, 1),
+              QStringList{"Unexpected file format."});
+
+    // Printing: the grid's picture makes the page much larger than a blank one.
+    qint64 size[2] = {};
+    for (bool board : {false, true}) {
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("page.pdf"));
+        if (board) view()->printBoard(&printer);
+        else QPainter(&printer).end();
+        size[board] = QFileInfo(dir.filePath("page.pdf")).size();
+    }
+    EXPECT_GT(size[true], 2 * size[false]);
 }
 
-TEST_F(DesignerWindow, ToolsAndTheCellUnderThePointerInTheStatusBarAndTheRightClickReport) {
+TEST_F(DesignerWindow, ToolsStatusBarCellReportAndDataDialogs) {
     // The tool bars and the menus hold the same actions.
     QTest::mouseClick(frame->regionBar()->widgetForAction(frame->action(32772)), Qt::LeftButton);  // Yellow
     command(32783);  // Boxes > Star from the menu
@@ -156,15 +195,9 @@ TEST_F(DesignerWindow, ToolsAndTheCellUnderThePointerInTheStatusBarAndTheRightCl
               (QStringList{"Region:\tRed\nBox:\tNumber\nNumber:\tSeven", "Region:\t\nBox:\t\nNumber:\t"}));
     EXPECT_FALSE(doc()->IsModified());
 
-    // The cell under the pointer, followed through an edit.
-    QTest::mouseMove(view(), cellPixel(7, 2));
-    EXPECT_EQ(QStringLiteral("Cell 7, 2: Red, Number, Seven"), frame->cellStatus()->text());
-    leftClick(cellPixel(7, 2));
-    EXPECT_EQ(QStringLiteral("Cell 7, 2: Yellow, Star, NA"), frame->cellStatus()->text());
-}
-
-TEST_F(DesignerWindow, DataDialogsStayOpenOnWhatABoardFileCannotHold) {
-    // Limits: the file keeps 16 bits, so a larger value is refused, not cut.
+    // The data dialogs, on a board with no step yet, stay open on what a
+    // board file cannot hold. Limits: the file keeps 16 bits, so a larger
+    // value is refused, not cut.
     answer.dialog<CLimitsDlg>([](CLimitsDlg* d) {
         fill(d, "edit1005", QStringLiteral("70000"));
         press(d, "button1");
@@ -194,39 +227,15 @@ TEST_F(DesignerWindow, DataDialogsStayOpenOnWhatABoardFileCannotHold) {
     modal([&] { command(32789); }, 1);
     EXPECT_EQ("Caf\xe9 \x80", board().gameName);
     EXPECT_EQ("Line one\r\nLine two", board().openingMessage);
+
+    // The cell under the pointer, followed through an edit.
+    QTest::mouseMove(view(), cellPixel(7, 2));
+    EXPECT_EQ(QStringLiteral("Cell 7, 2: Red, Number, Seven"), frame->cellStatus()->text());
+    leftClick(cellPixel(7, 2));
+    EXPECT_EQ(QStringLiteral("Cell 7, 2: Yellow, Star, NA"), frame->cellStatus()->text());
 }
 
-TEST_F(DesignerWindow, FileCommandsAskThroughTheWindowsDialogs) {
-    // A name typed without ".dat" gets it, so that Open's filter shows it;
-    // the title and the recent files at the foot of the File menu follow.
-    const QString typed = dir.path() + "/noextension";
-    answer.file(typed);
-    modal([&] { command(57603); });  // Save on a new board asks for a name
-    EXPECT_TRUE(QFileInfo::exists(typed + ".dat"));
-    EXPECT_EQ(QStringLiteral("noextension.dat[*] \u2014 Vortan Designer"), frame->windowTitle());
-    emit frame->menuBar()->actions().first()->menu()->aboutToShow();
-    EXPECT_EQ(QStringLiteral("&1 noextension.dat"), frame->action(57616)->text());
-
-    // Closing asks; Cancel keeps the window.
-    doc()->SetModifiedFlag(true);
-    EXPECT_TRUE(frame->isWindowModified());
-    answer.box(QMessageBox::Cancel);
-    modal([&] { EXPECT_FALSE(frame->close()); });
-    EXPECT_TRUE(frame->isVisible());
-
-    // `vortan-designer FILE` opens FILE (options are not files) and draws
-    // it; what the File commands have to say is a box over the window.
-    BoardDefinition other;
-    other.Cell(4, 5) = BoardCell{RegionCode::Green, BoxCode::Your, 0};
-    vortan::testing::writeBytes(dir.path() + "/other.dat", EncodeBoard(other));
-    frame->openFromArguments({QStringLiteral("--style"), dir.path() + "/other.dat"});
-    EXPECT_EQ(tile("111-box-your.png"), view()->image().copy(3 + 80, 3 + 100, 16, 16));
-    vortan::testing::writeBytes(dir.path() + "/cut.dat", EncodeBoard(other).substr(0, 1500));
-    EXPECT_EQ(modal([&] { frame->openFromArguments({dir.path() + "/cut.dat"}); }, 1),
-              QStringList{"Unexpected file format."});
-}
-
-TEST_F(DesignerWindow, ADragPaintsEveryCellOnItsWayAndOneUndoRestoresThem) {
+TEST_F(DesignerWindow, DragsStrokesAndPastes) {
     // A quick movement that skips cells, the diagonal included.
     tools(R(RegionCode::Red), kToolOff);
     drag(QPoint(3, 10), QPoint(9, 16));
@@ -259,9 +268,8 @@ TEST_F(DesignerWindow, ADragPaintsEveryCellOnItsWayAndOneUndoRestoresThem) {
     EXPECT_EQ(RegionCode::White, region(2, 18));
     EXPECT_FALSE(undo()->canUndo());
     EXPECT_FALSE(doc()->IsModified());
-}
 
-TEST_F(DesignerWindow, AStrokeSaysWhatItRefusedAndEmptiedOnceAtItsEnd) {
+    // A stroke says once, at its end, what it refused and what it emptied.
     board().Cell(2, 7).box = BoxCode::Star;
     board().Cell(3, 7).box = BoxCode::Hot;
     tools(R(RegionCode::Blue), B(BoxCode::Star));
@@ -269,9 +277,8 @@ TEST_F(DesignerWindow, AStrokeSaysWhatItRefusedAndEmptiedOnceAtItsEnd) {
               QStringList{"3 cells of 3 were refused:\nThis Box can't be placed in this region\n\n"
                           "2 cells lost their box:\nThe Blue Region will delete\n any box in this spot"});
     EXPECT_EQ(0, board().CountBoxes(BoxCode::Star));
-}
 
-TEST_F(DesignerWindow, CopyAndPasteARectangleThroughThePlacementRules) {
+    // A rectangle copied and pasted.
     board().Cell(3, 3) = BoardCell{RegionCode::Red, BoxCode::Star, 0};
     board().Cell(3, 4) = BoardCell{RegionCode::Orange, BoxCode::Hot, 0};
     board().Cell(4, 3) = BoardCell{RegionCode::Yellow, BoxCode::Your, 0};
@@ -288,7 +295,7 @@ TEST_F(DesignerWindow, CopyAndPasteARectangleThroughThePlacementRules) {
     EXPECT_EQ((BoardCell{RegionCode::Orange, BoxCode::Hot, 0}), board().Cell(20, 11));
     key(Qt::Key_Z);  // one step for the whole paste
     EXPECT_EQ(BoxCode::Empty, board().Cell(20, 10).box);
-    EXPECT_EQ(0, undo()->index());
+    EXPECT_EQ(1, undo()->index());
 
     // Filling with the Number tool asks once; the number goes on one cell.
     drag(QPoint(6, 18), QPoint(8, 18), {}, Qt::ShiftModifier);
@@ -300,18 +307,4 @@ TEST_F(DesignerWindow, CopyAndPasteARectangleThroughThePlacementRules) {
     EXPECT_EQ(modal([&] { key(Qt::Key_F); }, 1),
               QStringList{"2 cells of 3 were refused:\nThat Number box already exists"});
     EXPECT_EQ((BoardCell{RegionCode::White, BoxCode::Number, 5}), board().Cell(6, 18));
-}
-
-TEST_F(DesignerWindow, PrintsTheBoard) {
-    // The grid's picture makes the page much larger than a blank one.
-    qint64 size[2] = {};
-    for (bool board : {false, true}) {
-        QPrinter printer;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(dir.filePath("page.pdf"));
-        if (board) view()->printBoard(&printer);
-        else QPainter(&printer).end();
-        size[board] = QFileInfo(dir.filePath("page.pdf")).size();
-    }
-    EXPECT_GT(size[true], 2 * size[false]);
 }

@@ -110,7 +110,22 @@ TEST_F(FileCommands, TheSaveQuestionGoesOnStopsOrSavesFirst) {
     EXPECT_TRUE(host.messages.isEmpty());
 }
 
-TEST_F(FileCommands, AFailedSaveKeepsTheOldFileAndTheModifiedFlag) {
+TEST_F(FileCommands, GoodDamagedHostileAndEmptyFilesAndFailedSaves) {
+    // A good file is read and saved back byte for byte.
+    BoardDefinition made;
+    made.gameName = "Opened";
+    made.Cell(4, 5) = BoardCell{RegionCode::Green, BoxCode::Your, 0};
+    const std::string good = EncodeBoard(made);
+    writeBytes(at("good.dat"), good);
+
+    host.paths = {at("good.dat")};
+    doc.OnFileOpen();
+    EXPECT_EQ(doc.board().gameName, "Opened");
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_TRUE(doc.OnFileSave());
+    EXPECT_EQ(readBytes(at("good.dat")), good);  // the same bytes back
+
+    // A failed save keeps the old file and the modified flag.
     const QString path = at("keep.dat");
     ASSERT_TRUE(doc.savePath(path));
     const std::string before = readBytes(path);
@@ -125,21 +140,6 @@ TEST_F(FileCommands, AFailedSaveKeepsTheOldFileAndTheModifiedFlag) {
 
     EXPECT_FALSE(doc.savePath(at("missing/folder/x.dat")));
     EXPECT_EQ(host.messages.value(1), "Cannot create " + at("missing/folder/x.dat") + ".\nInvalid filename.");
-}
-
-TEST_F(FileCommands, GoodDamagedHostileAndEmptyFiles) {
-    BoardDefinition made;
-    made.gameName = "Opened";
-    made.Cell(4, 5) = BoardCell{RegionCode::Green, BoxCode::Your, 0};
-    const std::string good = EncodeBoard(made);
-    writeBytes(at("good.dat"), good);
-
-    host.paths = {at("good.dat")};
-    doc.OnFileOpen();
-    EXPECT_EQ(doc.board().gameName, "Opened");
-    EXPECT_FALSE(doc.IsModified());
-    EXPECT_TRUE(doc.OnFileSave());
-    EXPECT_EQ(readBytes(at("good.dat")), good);  // the same bytes back
 
     // Cut short, another version text, a huge string length: a message,
     // cleared cells, still modified, and no file name, so Save asks for one

@@ -31,7 +31,7 @@ BoardDefinition oneMoveBoard() {
 }
 }  // namespace
 
-TEST(TestBoard, ReportsTheSolversAnswerWithoutTouchingTheBoard) {
+TEST(TestBoard, ReportsTheSolversAnswerOrWhatMakesAGameImpossible) {
     vortan::testing::testApp();
     BoardDefinition b = oneMoveBoard();
     b.starBoxCount = 7;  // stale: the tester must not recount the document's board
@@ -46,14 +46,12 @@ TEST(TestBoard, ReportsTheSolversAnswerWithoutTouchingTheBoard) {
     b.Cell(9, 9) = {RegionCode::Yellow, BoxCode::Your, 0};
     r = runBoardTest(b, nullptr, kSolver);
     EXPECT_TRUE(r.kind == BoardTestResult::NoWin || r.kind == BoardTestResult::BudgetHit) << r.detail.toStdString();
-}
 
-TEST(TestBoard, NamesTheCauseWhenNoRealGameCanBePlayed) {
-    vortan::testing::testApp();
-    // Found before any search: the solver is not even needed. A new board
-    // lacks both a Your box and anything to take.
-    BoardDefinition b;
-    BoardTestResult r = runBoardTest(b, nullptr, kNoSolver);
+    // What makes a real game impossible is found before any search: the
+    // solver is not even needed. A new board lacks both a Your box and
+    // anything to take.
+    b = BoardDefinition();
+    r = runBoardTest(b, nullptr, kNoSolver);
     EXPECT_EQ(r.kind, BoardTestResult::Unplayable);
     const QString causes = boardTestReport(r);
     EXPECT_TRUE(causes.contains(QStringLiteral("no Your box")) && causes.contains(QStringLiteral("no Star box")));

@@ -36,19 +36,18 @@ void check(const CZembrikDoc& doc, Watch& w) {
                 soak::fail("cell code out of range at " + std::to_string(x) + "," + std::to_string(y));
             boxes += c.box != 0;
         }
-    if (doc.loadGeneration != w.generation) {
-        w = Watch{doc.loadGeneration, boxes, doc.numberOfLives, doc.starBoxCount, doc.numberBoxCount,
-                  b.nextNumber()};
-        return;
+    Watch now{doc.loadGeneration, boxes, doc.numberOfLives, doc.starBoxCount, doc.numberBoxCount, b.nextNumber()};
+    if (now.generation == w.generation) {
+        if (now.lives == -3) now.lives = w.lives;  // the marker, not a count
+        if (now.boxes > w.boxes)
+            soak::fail("boxes appeared: " + std::to_string(w.boxes) + " -> " + std::to_string(now.boxes));
+        if (now.lives > w.lives) soak::fail("lives grew");
+        if (now.stars > w.stars || now.numbers > w.numbers) soak::fail("box counts grew");
+        if (now.nextNumber < w.nextNumber) soak::fail("next number went back");
     }
-    if (boxes > w.boxes) soak::fail("boxes appeared: " + std::to_string(w.boxes) + " -> " + std::to_string(boxes));
-    if (doc.numberOfLives != -3 && doc.numberOfLives > w.lives) soak::fail("lives grew");
-    if (doc.starBoxCount > w.stars || doc.numberBoxCount > w.numbers) soak::fail("box counts grew");
-    if (b.nextNumber() < w.nextNumber) soak::fail("next number went back");
     if (doc.timeLeft < -4 || doc.movesLeft < -4 || doc.numberBoxTimeLeft < -4 || doc.starBoxTimeLeft < -4)
         soak::fail("a countdown holds an unknown marker");
-    w = Watch{w.generation, boxes, doc.numberOfLives == -3 ? w.lives : doc.numberOfLives, doc.starBoxCount,
-              doc.numberBoxCount, b.nextNumber()};
+    w = now;
 }
 
 }  // namespace

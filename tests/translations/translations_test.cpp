@@ -70,13 +70,11 @@ QStringList untranslatedTexts(QWidget* window) {
     }
     // A text may be one translation, or lines that are each one (a list
     // put together from translated pieces).
-    auto linesTranslated = [](const QString& t) {
-        const QStringList lines = t.split(QLatin1Char('\n'));
-        return lines.size() > 1 && std::all_of(lines.begin(), lines.end(), isPseudoTranslated);
-    };
     QStringList left;
-    for (const QString& t : texts)
-        if (!isPseudoTranslated(t) && !linesTranslated(t)) left << t;
+    for (const QString& t : texts) {
+        const QStringList lines = t.split(QLatin1Char('\n'));
+        if (!isPseudoTranslated(t) && !std::all_of(lines.begin(), lines.end(), isPseudoTranslated)) left << t;
+    }
     return left;
 }
 
@@ -103,8 +101,8 @@ protected:
 };
 
 // One after another, each replacing the last; a language without
-// translations keeps the source texts.
-TEST_F(Translations, MenusAndDialogsOfBothProgramsInTheLocalesLanguage) {
+// translations keeps the source texts, in the menus as on the panel.
+TEST_F(Translations, MenusDialogsAndPanelOfBothProgramsInTheLocalesLanguage) {
     const struct {
         QLocale::Language language;
         // The game's first menu and Options dialog, the designer's first
@@ -113,25 +111,6 @@ TEST_F(Translations, MenusAndDialogsOfBothProgramsInTheLocalesLanguage) {
     } languages[] = {{QLocale::German, {"&Spiel", "Optionen", "&Datei", "Abbrechen"}},
                      {QLocale::French, {"&Partie", "Options", "&Fichier", "Annuler"}},
                      {QLocale::Italian, {"&Game", "Options Menu", "&File", "Cancel"}}};
-    for (const auto& l : languages) {
-        SCOPED_TRACE(QLocale::languageToString(l.language).toStdString());
-        QLocale::setDefault(QLocale(l.language));
-        EXPECT_EQ(vortan::installTranslations(QLocale()), l.language != QLocale::Italian);
-        vortan::initApplication();
-        vortan::CMainFrame game;
-        game.view()->clock().stop();
-        std::vector<std::string> seen{game.menuBar()->actions().front()->text().toStdString()};
-        throughModals(1, [&](QWidget* w) { seen.push_back(w->windowTitle().toStdString()); },
-                      [&] { game.commandAction(vortan::kCmdOptions)->trigger(); });
-        vortan::designer::CMainFrame designer;
-        seen.push_back(designer.menuBar()->actions().front()->text().toStdString());
-        QMessageBox box(QMessageBox::NoIcon, QString(), QString(), QMessageBox::Cancel);
-        seen.push_back(box.button(QMessageBox::Cancel)->text().toStdString());
-        EXPECT_EQ(seen, l.texts);
-    }
-}
-
-TEST_F(Translations, PanelLabelsAreLetteredInTheLanguage) {
     vortan::CZembrikDoc doc;
     doc.openRun();  // no board: only the panel matters
     auto panels = [&doc] {
@@ -144,50 +123,55 @@ TEST_F(Translations, PanelLabelsAreLetteredInTheLanguage) {
         return std::make_pair(once, composer.image());
     };
     const auto english = panels();
-    vortan::installTranslations(QLocale(QLocale::German));
-    const auto german = panels();
-    // The Lives row: a new label, the plate right of it untouched.
-    EXPECT_NE(english.first.copy(20, 165, 80, 30), german.first.copy(20, 165, 80, 30));
-    EXPECT_EQ(english.first.copy(200, 165, 40, 30), german.first.copy(200, 165, 40, 30));
-    EXPECT_NE(english.second.copy(40, 330, 160, 60), german.second.copy(40, 330, 160, 60));
-    EXPECT_EQ(english.second.copy(400, 330, 80, 60), german.second.copy(400, 330, 80, 60));
+    for (const auto& l : languages) {
+        SCOPED_TRACE(QLocale::languageToString(l.language).toStdString());
+        QLocale::setDefault(QLocale(l.language));
+        const bool translated = l.language != QLocale::Italian;
+        EXPECT_EQ(vortan::installTranslations(QLocale()), translated);
+        vortan::initApplication();
+        vortan::CMainFrame game;
+        game.view()->clock().stop();
+        std::vector<std::string> seen{game.menuBar()->actions().front()->text().toStdString()};
+        throughModals(1, [&](QWidget* w) { seen.push_back(w->windowTitle().toStdString()); },
+                      [&] { game.commandAction(vortan::kCmdOptions)->trigger(); });
+        vortan::designer::CMainFrame designer;
+        seen.push_back(designer.menuBar()->actions().front()->text().toStdString());
+        QMessageBox box(QMessageBox::NoIcon, QString(), QString(), QMessageBox::Cancel);
+        seen.push_back(box.button(QMessageBox::Cancel)->text().toStdString());
+        EXPECT_EQ(seen, l.texts);
+
+        // The Lives row: a label of the language, the plate right of it untouched.
+        const auto [once, twice] = panels();
+        EXPECT_EQ(translated, english.first.copy(20, 165, 80, 30) != once.copy(20, 165, 80, 30));
+        EXPECT_EQ(english.first.copy(200, 165, 40, 30), once.copy(200, 165, 40, 30));
+        EXPECT_EQ(translated, english.second.copy(40, 330, 160, 60) != twice.copy(40, 330, 160, 60));
+        EXPECT_EQ(english.second.copy(400, 330, 80, 60), twice.copy(400, 330, 80, 60));
+    }
 }
 
-// ---- the pseudo-translation --------------------------------------------------
-
-class PseudoTranslation : public Translations {
-protected:
-    void SetUp() override {
-        Translations::SetUp();
-        ASSERT_TRUE(pseudo_.load(QStringLiteral(VORTAN_PSEUDO_QM)));
-        QCoreApplication::installTranslator(&pseudo_);
-    }
-    void TearDown() override {
-        QCoreApplication::removeTranslator(&pseudo_);
-        EXPECT_TRUE(left_.isEmpty()) << left_.join('\n').toStdString();
-    }
+// The walk reads through a pseudo-translation that brackets every text.
+TEST_F(Translations, PseudoTranslationReachesEveryTextOfBothPrograms) {
+    QTranslator pseudo;  // removes itself when it goes
+    ASSERT_TRUE(pseudo.load(QStringLiteral(VORTAN_PSEUDO_QM)));
+    QCoreApplication::installTranslator(&pseudo);
     // Records the texts of a window left untranslated, with the window's class.
-    const std::function<void(QWidget*)> look = [this](QWidget* w) {
+    QStringList left;
+    const auto look = [&left](QWidget* w) {
         for (const QString& t : untranslatedTexts(w))
-            left_ << w->metaObject()->className() + QStringLiteral(": ") + t;
+            left << w->metaObject()->className() + QStringLiteral(": ") + t;
     };
 
-    QTranslator pseudo_;
-    QStringList left_;
-};
-
-TEST_F(PseudoTranslation, EveryTextOfTheGame) {
-    vortan::CMainFrame frame;
-    frame.view()->clock().stop();
-    look(&frame);
+    vortan::CMainFrame game;
+    game.view()->clock().stop();
+    look(&game);
     for (int id : {vortan::kCmdPlay, vortan::kCmdOptions, vortan::kCmdWebLink, vortan::kCmdAppAbout,
                    vortan::kCmdRandomBoard, vortan::kCmdCopyBoardId, vortan::kCmdSaveBoardAs})
-        throughModals(1, look, [&] { frame.commandAction(id)->trigger(); });
+        throughModals(1, look, [&] { game.commandAction(id)->trigger(); });
     // The demo's board (none here) has the opening message, then the demo's own.
-    throughModals(2, look, [&] { frame.commandAction(vortan::kCmdDemo)->trigger(); });
-    frame.commandAction(vortan::kCmdEndGame)->trigger();
-    throughModals(1, look, [&] { frame.view()->openBoardFile(QStringLiteral("/no/such/board.dat")); });
-    vortan::CRunWindows& windows = frame.view()->runWindows();
+    throughModals(2, look, [&] { game.commandAction(vortan::kCmdDemo)->trigger(); });
+    game.commandAction(vortan::kCmdEndGame)->trigger();
+    throughModals(1, look, [&] { game.view()->openBoardFile(QStringLiteral("/no/such/board.dat")); });
+    vortan::CRunWindows& windows = game.view()->runWindows();
     throughModals(8, look, [&] {
         windows.showPause();
         windows.showGameWon();
@@ -197,23 +181,21 @@ TEST_F(PseudoTranslation, EveryTextOfTheGame) {
                                     vortan::kRecordingEndedMessage, vortan::kHintedWinMessage})
             windows.showMessage(message, "Demo. Message");
     });
-    frame.commandAction(vortan::kCmdHelpIndex)->trigger();
-    look(frame.findChild<vortan::HelpWindow*>());
+    game.commandAction(vortan::kCmdHelpIndex)->trigger();
+    look(game.findChild<vortan::HelpWindow*>());
     for (std::int32_t marker : {-1, -2, -3, -4})
         EXPECT_TRUE(isPseudoTranslated(vortan::CScreenComposer::panelValueText(marker))) << marker;
-}
 
-TEST_F(PseudoTranslation, EveryTextOfTheDesigner) {
-    vortan::designer::CMainFrame frame;
-    vortan::designer::CQuorvel1View* view = frame.view();
-    for (int id : {32789, 32790, 57664}) throughModals(1, look, [&] { frame.action(id)->trigger(); });
-    vortan::designer::CBoxNumberDlg number(&frame);
+    vortan::designer::CMainFrame designer;
+    vortan::designer::CQuorvel1View* view = designer.view();
+    for (int id : {32789, 32790, 57664}) throughModals(1, look, [&] { designer.action(id)->trigger(); });
+    vortan::designer::CBoxNumberDlg number(&designer);
     number.show();
     look(&number);
     // Qt's own file dialog, with our title and filters.
     vortan::testing::ModalAnswerer open;
     open.file(QString());
-    frame.action(57601)->trigger();
+    designer.action(57601)->trigger();
     open.stop();
     ASSERT_EQ(open.fileDialogs.size(), 1u);
     for (const QString& part : open.fileDialogs.front().split(QRegularExpression(QStringLiteral(" \\| |;"))))
@@ -231,12 +213,13 @@ TEST_F(PseudoTranslation, EveryTextOfTheDesigner) {
     throughModals(4, look, [&] {
         view->OnFillSelection();
         view->OnRButtonDown(QPoint(50, 50));
-        frame.action(32791)->trigger();
-        frame.action(57600)->trigger();
+        designer.action(32791)->trigger();
+        designer.action(57600)->trigger();
     });
-    frame.action(57666)->trigger();
-    look(frame.findChild<vortan::HelpWindow*>());
-    look(&frame);
+    designer.action(57666)->trigger();
+    look(designer.findChild<vortan::HelpWindow*>());
+    look(&designer);
+    EXPECT_TRUE(left.isEmpty()) << left.join('\n').toStdString();
 }
 
 }  // namespace
