@@ -223,6 +223,12 @@ for i in "${selected[@]}"; do
   echo "$label $result ($(( $(date +%s) - t0 ))s)"
 done
 
+# The last mutant of each program is still built into it: build them again
+# from the restored tree, so that no later test run uses a mutated program.
+if ! build_targets "${!needed[@]}"; then
+  cat "$work/build.log" >&2; echo "rebuilding the unmutated programs failed" >&2
+fi
+
 total=$((killed + survived))
 echo
 echo "Survived: ${survivors[*]:-none}"
