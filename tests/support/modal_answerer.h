@@ -134,7 +134,9 @@ private:
 
     void poll() {
         QWidget* w = QApplication::activeModalWidget();
-        if (!w || !w->isVisible()) return;
+        // Only once it holds the activation, as a user's answer always does:
+        // the window behind it sees the activation move before the answer.
+        if (!w || !w->isVisible() || !w->isActiveWindow()) return;
         // A dialog that is active again after a message box of its own has
         // closed is not a new modal window; one shown again after it was
         // hidden is.
