@@ -22,6 +22,17 @@ std::map<QString, std::future<QImage>>& pending() {
     static std::map<QString, std::future<QImage>> p;
     return p;
 }
+
+// A decoding still running when the application object goes would read
+// image plugins being unloaded: the object waits for them on its way out.
+void awaitPending() {
+    std::map<QString, std::future<QImage>> left;
+    {
+        const std::lock_guard<std::mutex> guard(lock());
+        left.swap(pending());
+    }
+    for (auto& [path, decoding] : left) decoding.wait();
+}
 }  // namespace
 
 void start(const QStringList& paths) {
@@ -29,6 +40,8 @@ void start(const QStringList& paths) {
     // still being made must not be read from another thread.
     if (!QCoreApplication::instance()) return;
     const std::lock_guard<std::mutex> guard(lock());
+    // Each application object forgets its routines once they have run.
+    qAddPostRoutine(awaitPending);
     for (const QString& path : paths)
         if (!pending().count(path)) pending()[path] = std::async(std::launch::async, decode, path);
 }
