@@ -18,23 +18,6 @@ TEST(BoardDefinition, ClearCellsWhitensEverythingButKeepsTextsAndValues) {
     EXPECT_EQ(b.timeLimit, 77u);
 }
 
-TEST(BoardDefinition, CountsAndNumberQueries) {
-    BoardDefinition b;
-    b.Cell(1, 1).box = BoxCode::Star;
-    b.Cell(2, 1).box = BoxCode::Star;
-    b.Cell(3, 1).box = BoxCode::Star;
-    for (std::uint32_t n : {1u, 2u, 5u}) b.Cell(static_cast<int>(n), 4) = {RegionCode::Yellow, BoxCode::Number, n};
-    EXPECT_FALSE(b.HasYourBox());
-    b.Cell(9, 9).box = BoxCode::Your;
-    EXPECT_TRUE(b.HasYourBox());
-    EXPECT_EQ(b.CountBoxes(BoxCode::Star), 3);
-    EXPECT_TRUE(b.IsNumberUsed(5));
-    EXPECT_FALSE(b.IsNumberUsed(4));
-    // A number on a cell without a Number box still counts as used.
-    b.Cell(10, 10).number = 4;
-    EXPECT_TRUE(b.IsNumberUsed(4));
-}
-
 TEST(BoardDrawing, ReadsAndDrawsTheSameCells) {
     BoardDefinition b;
     const std::vector<std::string> drawing = {"Y.S", "r,g", "Eo9", "fsX"};

@@ -19,6 +19,7 @@
 #include <string>
 
 #include "game/generate/rng.h"
+#include "tests/support/modal_answerer.h"
 
 namespace soak {
 
@@ -42,11 +43,7 @@ auto& pick(Random& random, const List& list) {
 inline void answerModal(QWidget* w, Random& random, const QStringList& files) {
     if (auto* fd = qobject_cast<QFileDialog*>(w)) {
         if (files.isEmpty() || random.chance(30)) return fd->reject();
-        const QFileInfo path(pick(random, files));
-        fd->setDirectory(path.absolutePath());
-        if (auto* name = fd->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) name->setText(path.fileName());
-        else fd->selectFile(path.filePath());
-        return static_cast<QDialog*>(fd)->accept();
+        return vortan::testing::chooseFile(fd, pick(random, files));
     }
     const auto radios = w->findChildren<QRadioButton*>();
     for (int i = random.below(4); i > 0 && !radios.isEmpty(); --i) {

@@ -24,6 +24,17 @@
 
 namespace vortan::testing {
 
+// Chooses `path` in an open file dialog. Typed into the name field, as a
+// user would; selectFile alone does not replace a name the dialog proposed.
+inline void chooseFile(QFileDialog* fd, const QString& path) {
+    fd->setDirectory(QFileInfo(path).absolutePath());
+    if (auto* name = fd->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+        name->setText(QFileInfo(path).fileName());
+    else
+        fd->selectFile(path);
+    static_cast<QDialog*>(fd)->accept();  // QFileDialog::accept, through the public base
+}
+
 struct ShownBox {
     QString title;
     QString text;  // a message box's text, or the labels of a dialog joined by '|'
@@ -81,18 +92,8 @@ public:
             auto* fd = qobject_cast<QFileDialog*>(w);
             if (!fd) return refuse(w, QStringLiteral("not a file dialog: "));
             fileDialogs.push_back(fd->windowTitle() + QStringLiteral(" | ") + fd->nameFilters().join(';'));
-            if (path.isEmpty()) {
-                fd->reject();
-                return;
-            }
-            // Typed into the name field, as a user would; selectFile alone
-            // does not replace a name the dialog proposed.
-            fd->setDirectory(QFileInfo(path).absolutePath());
-            if (auto* name = fd->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
-                name->setText(QFileInfo(path).fileName());
-            else
-                fd->selectFile(path);
-            static_cast<QDialog*>(fd)->accept();  // QFileDialog::accept, through the public base
+            if (path.isEmpty()) fd->reject();
+            else chooseFile(fd, path);
         });
     }
 

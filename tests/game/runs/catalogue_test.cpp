@@ -6,13 +6,9 @@
 
 using namespace vortan;
 
-TEST(Catalogue, BoardFileNames) {
-    EXPECT_EQ(boardFileName(0, 0, 0), "alvor1.dat");
-    EXPECT_EQ(boardFileName(0, 11, 9), "alvor120.dat");
-    EXPECT_EQ(boardFileName(0, 1, 2), "alvor13.dat");
-    EXPECT_EQ(boardFileName(1, 4, 0), "brenno41.dat");
-    EXPECT_EQ(boardFileName(9, 0, 0), "fennow1.dat");  // out of range: the last version
-}
+// In range, the names are the shipped boards' (the catalogue's own test
+// reads every one); out of range, the last version.
+TEST(Catalogue, BoardFileNamesOutOfRange) { EXPECT_EQ(boardFileName(9, 0, 0), "fennow1.dat"); }
 
 // Each series keeps its own last game, each version its own series and game.
 TEST(PlayGameDialog, SeriesAndVersionsRememberTheirSelection) {

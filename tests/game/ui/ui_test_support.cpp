@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include "board/board_drawing.h"
 #include "board/board_file.h"
 #include "game/ui/zembrik_view.h"
 #include "tests/support/modal_answerer.h"
@@ -30,21 +31,18 @@ QString testHome() {
 std::string homePath(const char* name) { return QFile::encodeName(QDir(testHome()).filePath(name)).toStdString(); }
 
 vortan::BoardDefinition plainBoard(int yx, int yy) {
-    using namespace vortan;
-    BoardDefinition b;
-    for (int x = 1; x < kGridSize - 1; ++x)
-        for (int y = 1; y < kGridSize - 1; ++y) b.Cell(x, y) = BoardCell{RegionCode::Yellow, BoxCode::Empty, 0};
-    b.Cell(yx, yy).box = BoxCode::Your;
     // A Star box walled in at the corner keeps the game from being won by
     // the first move.
-    b.Cell(20, 20).box = BoxCode::Star;
-    b.Cell(19, 20).region = RegionCode::Blue;
-    b.Cell(20, 19).region = RegionCode::Blue;
+    std::vector<std::string> rows(19, std::string(20, '.'));
+    rows[18][19] = '#';
+    rows.push_back(std::string(18, '.') + "#S");
+    rows[yy - 1][yx - 1] = 'Y';
+    vortan::BoardDefinition b;
+    vortan::drawOnBoard(b, rows);
     b.gameName = "Trial";
     b.timeLimit = 100;
     b.moveLimit = 200;
-    b.numberBoxTimeLimit = 0;
-    b.starBoxTimeLimit = 0;
+    b.numberBoxTimeLimit = b.starBoxTimeLimit = 0;
     b.numberOfLives = 3;
     return b;
 }
