@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -135,9 +136,7 @@ private:
 
     void poll() {
         QWidget* w = QApplication::activeModalWidget();
-        // Only once it holds the activation, as a user's answer always does:
-        // the window behind it sees the activation move before the answer.
-        if (!w || !w->isVisible() || !w->isActiveWindow()) return;
+        if (!w || !w->isVisible()) return;
         // A dialog that is active again after a message box of its own has
         // closed is not a new modal window; one shown again after it was
         // hidden is.
@@ -145,6 +144,20 @@ private:
                                       [](const QPointer<QWidget>& p) { return !p || !p->isVisible(); }),
                        handled_.end());
         if (std::find(handled_.begin(), handled_.end(), w) != handled_.end()) return;
+        // Only once it holds the activation, as a user's answer always does:
+        // the window behind it sees the activation move before the answer.
+        // One that never gets it cannot be typed into, and would hold the
+        // test until its time-out: after a while it is answered anyway, and
+        // reported.
+        if (!w->isActiveWindow()) {
+            if (w != inactive_) {
+                inactive_ = w;
+                inactiveFor_.start();
+            }
+            if (inactiveFor_.elapsed() < 3000) return;
+            unexpected.push_back(QStringLiteral("never active: %1 '%2'")
+                                     .arg(QString::fromLatin1(w->metaObject()->className()), w->windowTitle()));
+        }
         handled_.push_back(w);
         Handler h;
         if (!queue_.empty()) {
@@ -168,6 +181,8 @@ private:
 
     QTimer timer_;
     std::vector<QPointer<QWidget>> handled_;  // modal windows already given a handler
+    QPointer<QWidget> inactive_;              // a new modal window waiting for the activation, since
+    QElapsedTimer inactiveFor_;
     std::deque<Handler> queue_;
     int pending_ = 0;  // handlers given a window but not yet run
 };
