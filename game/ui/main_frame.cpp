@@ -190,6 +190,9 @@ void CMainFrame::changeEvent(QEvent* event) {
 void CMainFrame::pauseIfLeft() {
     const GameState s = doc_.gameState();
     if (s != GameState::Playing && s != GameState::DemoRecording) return;
+    // Closed: the window lost the keyboard as it went, and the program is
+    // ending; a pause would keep it running.
+    if (!isVisible()) return;
     if (!isMinimized() && QApplication::activeWindow() != nullptr) return;
     if (!UserSettings::pauseWhenLeft()) return;
     view_->runner().OnPause();

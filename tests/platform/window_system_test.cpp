@@ -1,7 +1,8 @@
 // What the window system sees, under a real X server: window titles
-// (_NET_WM_NAME) carry each window's own caption and nothing else. Run by
-// xvfb-run with the xcb platform; skipped anywhere else. (Pausing when the
-// window is left is the main window tests' business.)
+// (_NET_WM_NAME) carry each window's own caption and nothing else, and the
+// game window losing the keyboard as it closes is not taken for leaving it.
+// Run by xvfb-run with the xcb platform; skipped anywhere else. (Pausing when
+// the window is left is the main window tests' business.)
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
@@ -9,6 +10,7 @@
 #include <QProcess>
 #include <QTest>
 
+#include "board/board_file.h"
 #include "designer/main_frame.h"
 #include "designer/view.h"
 #include "game/ui/game_dialogs.h"
@@ -69,6 +71,25 @@ TEST_F(WindowSystem, GameWindowsCarryTheirOwnCaptions) {
     EXPECT_EQ(titleOfModal([&] { frame.view()->runWindows().showPause(); }), "Game Message");
     EXPECT_EQ(titleOfModal([&] { vortan::CGameLostDlg(&frame).exec(); }), "Game Message");
     EXPECT_EQ(titleOfModal([&] { frame.commandAction(vortan::kCmdOptions)->trigger(); }), "Options Menu");
+}
+
+// The window loses the keyboard as it goes: that is quitting, not leaving
+// the game, and no pause may come up to keep the program running.
+TEST_F(WindowSystem, ClosingTheGameWindowInAGameBringsNoPause) {
+    vortan::CMainFrame frame;
+    frame.view()->clock().stop();
+    vortan::BoardDefinition board;
+    board.Cell(5, 5).box = vortan::BoxCode::Your;
+    const std::string path = std::string(qgetenv("VORTAN_HOME").constData()) + "/closing.dat";
+    ASSERT_TRUE(vortan::WriteBoardFile(path, board));
+    ASSERT_EQ(frame.view()->openBoardFile(QString::fromStdString(path)), vortan::LoadResult::Loaded);
+    frame.show();
+    frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    ModalAnswerer answer;
+    frame.close();
+    QTest::qWait(300);
+    EXPECT_TRUE(answer.unexpected.empty()) << answer.unexpected.front().toStdString();
 }
 
 TEST_F(WindowSystem, DesignerMessagesCarryTheirOwnCaptions) {
