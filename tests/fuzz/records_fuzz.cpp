@@ -1,8 +1,6 @@
 // Fuzz target for the game's own files: the first byte picks the reader
 // ("Options.dat", a "HIScore" file, "demomoves.dat"), the rest is the file.
 // What was read is written back and read again, which must agree.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -15,9 +13,13 @@ using namespace vortan;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
-    // Scratch files of this process's own, written again for every input.
-    const std::string scratch = "/tmp/vortan-fuzz-" + std::to_string(getpid());
-    const std::string in = scratch + "-in.dat", out = scratch + "-out.dat";
+    // Scratch files in a folder of this process's own (a name another user
+    // cannot have put a link at), made once and written again for every input.
+    static const std::string scratch = [] {
+        char folder[] = "/tmp/vortan-fuzz-XXXXXX";
+        return std::string(mkdtemp(folder) ? folder : "/tmp");
+    }();
+    static const std::string in = scratch + "/in.dat", out = scratch + "/out.dat";
     std::ofstream(in, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data + 1),
                                                                  static_cast<std::streamsize>(size - 1));
     switch (data[0] % 3) {
