@@ -17,6 +17,7 @@
 #include "game/ui/main_frame.h"
 #include "game/ui/zembrik_view.h"
 #include "tests/support/modal_answerer.h"
+#include "tests/support/test_folder.h"
 #include "platform/application.h"
 
 using vortan::testing::ModalAnswerer;
@@ -80,7 +81,7 @@ TEST_F(WindowSystem, ClosingTheGameWindowInAGameBringsNoPause) {
     frame.view()->clock().stop();
     vortan::BoardDefinition board;
     board.Cell(5, 5).box = vortan::BoxCode::Your;
-    const std::string path = std::string(qgetenv("VORTAN_HOME").constData()) + "/closing.dat";
+    const std::string path = (vortan::testing::testFolder("window-system") / "closing.dat").string();
     ASSERT_TRUE(vortan::WriteBoardFile(path, board));
     ASSERT_EQ(frame.view()->openBoardFile(QString::fromStdString(path)), vortan::LoadResult::Loaded);
     frame.show();
