@@ -181,7 +181,8 @@ private:
 
     QTimer timer_;
     std::vector<QPointer<QWidget>> handled_;  // modal windows already given a handler
-    QPointer<QWidget> inactive_;              // a new modal window waiting for the activation, since
+    // A new modal window waiting for the activation, and since when.
+    QPointer<QWidget> inactive_;
     QElapsedTimer inactiveFor_;
     std::deque<Handler> queue_;
     int pending_ = 0;  // handlers given a window but not yet run

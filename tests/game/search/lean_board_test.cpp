@@ -1,7 +1,7 @@
 // The search's own move against the engine's PlayBoard: the same boxes (by
-// their key) and the same event after every move, on thousands of random boards with every
-// region, every box kind (codes outside the table too), Number boxes in and
-// out of turn, and moving areas smaller than the grid.
+// their key) and the same event after every move, on thousands of random
+// boards with every region, every box kind (codes outside the table too),
+// Number boxes in and out of turn, and moving areas smaller than the grid.
 #include <gtest/gtest.h>
 
 #include <algorithm>
