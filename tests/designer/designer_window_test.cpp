@@ -196,35 +196,44 @@ TEST_F(DesignerWindow, ToolsStatusBarCellReportAndDataDialogs) {
     EXPECT_FALSE(doc()->IsModified());
 
     // The data dialogs, on a board with no step yet, stay open on what a
-    // board file cannot hold. Limits: the file keeps 16 bits, so a larger
-    // value is refused, not cut.
-    answer.dialog<CLimitsDlg>([](CLimitsDlg* d) {
+    // board file cannot hold, the value untouched. Limits: the file keeps
+    // 16 bits, so a larger value is refused, not cut.
+    answer.dialog<CLimitsDlg>([this](CLimitsDlg* d) {
         fill(d, "edit1005", QStringLiteral("70000"));
         press(d, "button1");
         EXPECT_TRUE(d->isVisible());
+        EXPECT_EQ(150u, board().timeLimit);
         fill(d, "edit1005", QStringLiteral("65535"));
         press(d, "button1");
     });
-    modal([&] { command(32790); }, 1);
+    EXPECT_EQ(modal([&] { command(32790); }, 1), QStringList{"Please enter a number no larger than 65535."});
     EXPECT_EQ(65535u, board().timeLimit);
     command(57643);  // Edit > Undo: the values come back too
     EXPECT_EQ(150u, board().timeLimit);
 
-    // Initialize: a name outside the Windows code page is refused; in the
-    // message Ctrl+Enter starts a line and Enter confirms.
+    // Initialize: a name outside the Windows code page is refused, and the
+    // field holding it gets the focus; the message shows the file's line
+    // breaks as the field's own, and in it Ctrl+Enter starts a line and
+    // Enter confirms.
+    board().openingMessage = "one\r\ntwo";
     answer.dialog<CInitializeDlg>([](CInitializeDlg* d) {
-        fill(d, "edit1018", QString::fromUtf8("Caf\xc3\xa9 \xc4\x81"));
+        auto* name = d->findChild<QLineEdit*>(QStringLiteral("edit1018"));
+        auto* message = d->findChild<QPlainTextEdit*>(QStringLiteral("edit1002"));
+        EXPECT_EQ(QStringLiteral("one\ntwo"), message->toPlainText());
+        name->setText(QString::fromUtf8("Caf\xc3\xa9 \xc4\x81"));
         press(d, "button1");
         EXPECT_TRUE(d->isVisible());
-        fill(d, "edit1018", QString::fromUtf8("Caf\xc3\xa9 \xe2\x82\xac"));
-        auto* message = d->findChild<QPlainTextEdit*>(QStringLiteral("edit1002"));
+        EXPECT_EQ(name, d->focusWidget());
+        name->setText(QString::fromUtf8("Caf\xc3\xa9 \xe2\x82\xac"));
         message->setPlainText(QStringLiteral("Line one"));
         message->moveCursor(QTextCursor::End);
         QTest::keyClick(message, Qt::Key_Return, Qt::ControlModifier);
         message->insertPlainText(QStringLiteral("Line two"));
         QTest::keyClick(message, Qt::Key_Return);
     });
-    modal([&] { command(32789); }, 1);
+    const QStringList refused = modal([&] { command(32789); }, 1);
+    ASSERT_EQ(refused.size(), 1);
+    EXPECT_TRUE(refused[0].contains(QString::fromUtf8("\"\xc4\x81\""))) << refused[0].toStdString();
     EXPECT_EQ("Caf\xe9 \x80", board().gameName);
     EXPECT_EQ("Line one\r\nLine two", board().openingMessage);
 
