@@ -196,18 +196,32 @@ TEST_F(DesignerWindow, ToolsStatusBarCellReportAndDataDialogs) {
     EXPECT_FALSE(doc()->IsModified());
 
     // The data dialogs, on a board with no step yet, stay open on what a
-    // board file cannot hold, the value untouched. Limits: the file keeps
-    // 16 bits, so a larger value is refused, not cut.
+    // board file cannot hold, the value untouched. Limits: the fields are
+    // read in their own order (lives before time), the first refused one
+    // gets the focus with its text selected; the file keeps 16 bits, so a
+    // larger value is refused, not cut.
     answer.dialog<CLimitsDlg>([this](CLimitsDlg* d) {
+        const auto field = [d](const char* name) { return d->findChild<QLineEdit*>(QLatin1String(name)); };
         fill(d, "edit1005", QStringLiteral("70000"));
+        fill(d, "edit1009", QStringLiteral("x"));
+        press(d, "button1");
+        EXPECT_EQ(field("edit1009"), d->focusWidget());
+        EXPECT_EQ(QStringLiteral("x"), field("edit1009")->selectedText());
+        fill(d, "edit1009", QStringLiteral("2"));
         press(d, "button1");
         EXPECT_TRUE(d->isVisible());
+        EXPECT_EQ(field("edit1005"), d->focusWidget());
         EXPECT_EQ(150u, board().timeLimit);
         fill(d, "edit1005", QStringLiteral("65535"));
         press(d, "button1");
+        if (d->isVisible()) d->reject();  // refused: fail, not hang
     });
-    EXPECT_EQ(modal([&] { command(32790); }, 1), QStringList{"Please enter a number no larger than 65535."});
+    EXPECT_EQ(modal([&] { command(32790); }, 2), (QStringList{"Please enter a positive integer.",
+                                                             "Please enter a number no larger than 65535."}));
+    EXPECT_EQ(QMessageBox::Warning, answer.shown.back().icon);
+    EXPECT_EQ(QApplication::applicationDisplayName(), answer.shown.back().title);  // as the program names itself
     EXPECT_EQ(65535u, board().timeLimit);
+    EXPECT_EQ(2u, board().numberOfLives);
     command(57643);  // Edit > Undo: the values come back too
     EXPECT_EQ(150u, board().timeLimit);
 

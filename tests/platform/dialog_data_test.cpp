@@ -1,17 +1,11 @@
-// The dialogs' number-field reader, the validate-in-order exchange and the
-// conversion of board texts.
+// The dialogs' number-field readers and the conversion of board texts (the
+// exchange that uses them is tested through the designer's dialogs).
 #include <gtest/gtest.h>
-
-#include <QDialog>
-#include <QLineEdit>
 
 #include "platform/board_text.h"
 #include "platform/dialog_data.h"
-#include "tests/support/modal_answerer.h"
 
-using vortan::DialogDataExchange;
 using vortan::parseUnsignedField;
-using vortan::testing::ModalAnswerer;
 
 // A refused text leaves the value alone.
 TEST(NumberField, ReadsUnsignedNumbersAndRefusesTheRest) {
@@ -54,49 +48,6 @@ TEST(IntegerField, ReadsSignedNumbersAndRefusesTheRest) {
         EXPECT_EQ(vortan::parseIntegerField(QString::fromLatin1(c.text), v), c.ok) << c.text;
         EXPECT_EQ(v, c.ok ? c.value : 123) << c.text;
     }
-}
-
-class Exchange : public ::testing::Test {
-protected:
-    QApplication* app = vortan::testing::testApp();  // before the widgets
-    QDialog dialog;
-    ModalAnswerer answer;
-};
-
-TEST_F(Exchange, FirstRefusedFieldInOrderGetsTheMessageFocusAndSelection) {
-    auto* a = new QLineEdit(&dialog);
-    auto* b = new QLineEdit(&dialog);
-    auto* c = new QLineEdit(&dialog);
-    quint32 va = 1, vb = 2, vc = 3;
-    DialogDataExchange dde(&dialog, QStringLiteral("Caption"));
-    // Read in the order b, a, c.
-    dde.addUnsigned(b, &vb);
-    dde.addUnsigned(a, &va);
-    dde.addUnsigned(c, &vc);
-    dde.toFields();
-    EXPECT_EQ(QStringLiteral("1"), a->text());
-    dialog.show();
-
-    a->setText(QStringLiteral("x"));
-    b->setText(QStringLiteral("20"));
-    c->setText(QStringLiteral("abc"));
-    answer.box();
-    EXPECT_FALSE(dde.fromFields());
-    ASSERT_EQ(1u, answer.shown.size());
-    EXPECT_EQ(QStringLiteral("Please enter a positive integer."), answer.shown[0].text);
-    EXPECT_EQ(QStringLiteral("Caption"), answer.shown[0].title);
-    EXPECT_EQ(QMessageBox::Warning, answer.shown[0].icon);
-    EXPECT_EQ(20u, vb);  // read before the refusal
-    EXPECT_EQ(3u, vc);
-    EXPECT_EQ(a, dialog.focusWidget());
-    EXPECT_EQ(QStringLiteral("x"), a->selectedText());
-
-    a->setText(QStringLiteral("9"));
-    c->setText(QStringLiteral("4"));
-    EXPECT_TRUE(dde.fromFields());
-    EXPECT_EQ(9u, va);
-    EXPECT_EQ(4u, vc);
-    EXPECT_TRUE(answer.unexpected.empty());
 }
 
 TEST(BoardText, WindowsCodePageBothWaysAndEveryByteSurvives) {
