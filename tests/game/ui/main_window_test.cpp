@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QTextBrowser>
 #include <QTest>
 #include <algorithm>
 
@@ -173,6 +174,11 @@ TEST_F(MainWindow, HelpOpensTheGamesOwnPageAndTheDesignerCommandItsProgram) {
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
     EXPECT_TRUE(help->currentFile().endsWith("zembrik.html")) << help->currentFile().toStdString();
+    // Using Help: the same window, at its section.
+    command(kCmdHelpUsing);
+    EXPECT_EQ(frame->findChildren<HelpWindow*>(), QList<HelpWindow*>{help});
+    EXPECT_EQ(help->browser()->source().fragment(), "using-help");
+    EXPECT_TRUE(help->browser()->toPlainText().contains("Using Help"));
 
     // Without the designer the command is silent.
     const QDir home(uitest::testHome());
