@@ -11,7 +11,6 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
@@ -38,9 +37,8 @@ inline void chooseFile(QFileDialog* fd, const QString& path) {
 
 struct ShownBox {
     QString title;
-    QString text;  // a message box's text, or the labels of a dialog joined by '|'
+    QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QString name;  // the window's object name
 };
 
 class ModalAnswerer : public QObject {
@@ -63,27 +61,9 @@ public:
         return then([this, button](QWidget* w) {
             auto* mb = qobject_cast<QMessageBox*>(w);
             if (!mb) return refuse(w, QStringLiteral("not a message box: "));
-            shown.push_back(ShownBox{mb->windowTitle(), mb->text(), mb->icon(), mb->objectName()});
+            shown.push_back(ShownBox{mb->windowTitle(), mb->text(), mb->icon()});
             if (QAbstractButton* b = mb->button(button)) b->click();
             else mb->reject();
-        });
-    }
-
-    // Records any modal window, message box or dialog, and accepts it.
-    ModalAnswerer& accept() {
-        return then([this](QWidget* w) {
-            ShownBox seen{w->windowTitle(), {}, QMessageBox::NoIcon, w->objectName()};
-            if (auto* mb = qobject_cast<QMessageBox*>(w)) {
-                seen.text = mb->text();
-                seen.icon = mb->icon();
-            } else {
-                QStringList lines;
-                for (QLabel* l : w->findChildren<QLabel*>()) lines << l->text();
-                seen.text = lines.join('|');
-            }
-            shown.push_back(seen);
-            if (auto* d = qobject_cast<QDialog*>(w)) d->accept();
-            else w->close();
         });
     }
 
