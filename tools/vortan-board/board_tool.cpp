@@ -106,12 +106,18 @@ void writeGrid(JsonWriter& j, const char* name, const PlayBoard& board, bool num
     j.endArray();
 }
 
-int cmdPlay(const std::string& path, const std::string& moves, std::ostream& out, std::ostream& err) {
+// MOVES as play and hint take them: the replay's letters only.
+bool movesReadable(const std::string& moves, std::ostream& err) {
     for (char c : moves)
         if (c != 'U' && c != 'D' && c != 'L' && c != 'R' && c != 'T') {
             err << "vortan-board: MOVES may hold only U, D, L, R and T, not '" << c << "'\n";
-            return usage(err);
+            return false;
         }
+    return true;
+}
+
+int cmdPlay(const std::string& path, const std::string& moves, std::ostream& out, std::ostream& err) {
+    if (!movesReadable(moves, err)) return usage(err);
     BoardDefinition check;
     if (!readForTool(path, check, err)) return 1;
 
@@ -251,11 +257,7 @@ int cmdSolve(const std::string& path, const std::vector<std::string>& options, s
 // Plays MOVES as the game would, then asks the search for the next move.
 int cmdHint(const std::string& path, const std::string& moves, const std::vector<std::string>& options,
             std::ostream& out, std::ostream& err) {
-    for (char c : moves)
-        if (c != 'U' && c != 'D' && c != 'L' && c != 'R' && c != 'T') {
-            err << "vortan-board: MOVES may hold only U, D, L, R and T, not '" << c << "'\n";
-            return usage(err);
-        }
+    if (!movesReadable(moves, err)) return usage(err);
     SolveOptions so;
     if (!parseSearchOptions(options, so, err)) return usage(err);
     CZembrikDoc doc;

@@ -120,7 +120,6 @@ TEST(BoardTool, EveryCommandAnswersAndRefusesBadArgumentsAndFiles) {
         {{"info", toolPath("missing.dat")}, 1, {"missing.dat"}},
         {{"info", shortFile}, 1, {"ends early"}},
         {{"info", wrong}, 1, {"wrong.dat"}},
-        {{"play", wrong, "U"}, 1, {"wrong.dat"}},
         {{"generate", "--difficulty", "Easy", x}, 2, {"usage"}},
         {{"generate", "--difficulty", "Tricky", "--seed", "1", x}, 2, {"usage"}},
         {{"generate", "--difficulty", "Easy", "--seed", "-1", x}, 2, {"usage"}},
@@ -134,8 +133,6 @@ TEST(BoardTool, EveryCommandAnswersAndRefusesBadArgumentsAndFiles) {
         {{"solve", walk + ".missing"}, 1, {"cannot open"}},
         {{"solve", savedBoard("two.dat", drawn({"Y.S.Y"}))}, 1, {"2 Your boxes; the search takes at most one"}},
         {{"hint", walk}, 2, {"usage"}},
-        {{"hint", walk, "UX"}, 2, {"usage"}},
-        {{"hint", walk, "U", "--budget", "nope"}, 2, {"usage"}},
         {{"hint", walk + ".missing", "U"}, 1, {"cannot open"}},
     };
     for (const auto& c : cases) {
