@@ -166,11 +166,16 @@ TEST(Rules, ABoardWithoutStarsOrNumbersIsWonByTheFirstMoveAndSoundsCanBeOff) {
     g.key(Direction::Left);  // keys after the end do nothing
     EXPECT_TRUE(g.fx.log.empty());
 
-    Game quiet(room({"S", "Y"}));
+    Game quiet(room({"S", "Y", "1"}));
     quiet.rules.OnSoundEffects();  // off: every other effect stays
     quiet.key(Direction::Up);
     EXPECT_TRUE(quiet.fx.sounds.empty());
-    EXPECT_THAT(quiet.fx.events(), ElementsAre("pickup 1 1", "music stop", "game won"));
+    EXPECT_THAT(quiet.fx.events(), ElementsAre("pickup 1 1"));
+    quiet.rules.OnSoundEffects();  // on again
+    quiet.key(Direction::Down);
+    quiet.key(Direction::Down);
+    EXPECT_THAT(quiet.fx.events(), ElementsAre("pickup 1 1", "sound ENUMBER", "pickup 1 3", "music stop",
+                                               "sound GEWON", "game won"));
 }
 
 TEST(Rules, PanelIsRedrawnAroundTheOutcomeOnlyWhenAnEndCheckCouldFire) {

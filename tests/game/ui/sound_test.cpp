@@ -1,5 +1,5 @@
-// Which wave and MIDI files the game asks for at its events, with the
-// Effects and Music switches on and off and the styles of the options file.
+// Which wave and MIDI files the game asks for at its events, in the styles
+// of the options file (the switches are the rules' business).
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -65,18 +65,6 @@ TEST_F(SoundTest, EachEventAsksForItsWaveInTheSoundStyle) {
         EXPECT_THAT(waves.played, ElementsAre(c.expected)) << c.expected;
         view.reset();
     }
-}
-
-TEST_F(SoundTest, EffectsOffTouchesNoWaveUntilSwitchedOnAgain) {
-    makeView();
-    open(meeting(BoxCode::Time));
-    view->OnSoundEffects();
-    key(Qt::Key_Right);
-    key(Qt::Key_Right);
-    EXPECT_TRUE(waves.played.empty());
-    view->OnSoundEffects();
-    view->runner().OnEndGame();
-    EXPECT_THAT(waves.played, ElementsAre("SDDEATH0.wav"));
 }
 
 // When the music restarts is the rules' business; here, which piece.
