@@ -13,7 +13,6 @@
 #include "board/board_file.h"
 #include "designer/main_frame.h"
 #include "designer/view.h"
-#include "game/ui/game_dialogs.h"
 #include "game/ui/main_frame.h"
 #include "game/ui/zembrik_view.h"
 #include "tests/support/modal_answerer.h"
@@ -70,8 +69,6 @@ TEST_F(WindowSystem, GameWindowsCarryTheirOwnCaptions) {
     EXPECT_EQ(titleOfModal([&] { frame.view()->runWindows().showMessage("Have Fun!", "Opening Message"); }),
               "Opening Message");
     EXPECT_EQ(titleOfModal([&] { frame.view()->runWindows().showPause(); }), "Game Message");
-    EXPECT_EQ(titleOfModal([&] { vortan::CGameLostDlg(&frame).exec(); }), "Game Message");
-    EXPECT_EQ(titleOfModal([&] { frame.commandAction(vortan::kCmdOptions)->trigger(); }), "Options Menu");
 }
 
 // The window loses the keyboard as it goes: that is quitting, not leaving

@@ -22,12 +22,6 @@ BoardDefinition named(const std::string& name, const std::vector<std::string>& r
 }
 }  // namespace
 
-TEST(Load, ANewDocumentShowsNothingAvailable) {
-    CZembrikDoc doc;
-    EXPECT_EQ(doc.gameState(), GameState::Idle);
-    for (std::int32_t v : {doc.numberOfLives, doc.timeLeft, doc.score}) EXPECT_EQ(v, kNotAvailable);
-}
-
 TEST(Load, ZeroLimitsAreSwitchedOffAndCountdownsStart) {
     BoardDefinition b = room({"S"});
     b.timeLimit = 90;
