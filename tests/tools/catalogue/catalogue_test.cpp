@@ -1,12 +1,9 @@
 // The shipped boards: each well formed, won by its kept line with time and
 // moves to spare, and harder along the series (mirrored where so named), the
-// hint along a sample of those lines; the demo won by its recorded moves; the
-// solutions file read back.
+// hint along a sample of those lines; the demo won by its recorded moves.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <map>
 #include <set>
 #include <string>
 
@@ -17,7 +14,6 @@
 #include "game/engine/game_rules.h"
 #include "game/runs/records.h"
 #include "solver.h"
-#include "tests/support/test_folder.h"
 
 using namespace vortan;
 
@@ -121,13 +117,4 @@ TEST(Catalogue, TheDemoIsWonByItsRecordedMovesOneASecond) {
     EXPECT_EQ(doc.gameState(), GameState::DemoOver);
     EXPECT_EQ(doc.gameOutcome, GameOutcome::Won);
     EXPECT_LE(ticks, 150);
-}
-
-TEST(Solutions, FileRoundTripAndBadLines) {
-    const std::string path = (vortan::testing::testFolder("solutions") / "solutions.txt").string();
-    const std::map<std::string, std::string> written = {{"a1.dat", "UTRT"}, {"b2.dat", "LT"}};
-    ASSERT_TRUE(WriteSolutions(path, written));
-    std::ofstream(path, std::ios::app) << "broken-line-without-fields\n\n# a comment\n";
-    EXPECT_EQ(ReadSolutions(path), written);
-    EXPECT_TRUE(ReadSolutions(path + ".missing").empty());
 }
