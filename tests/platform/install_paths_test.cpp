@@ -53,7 +53,7 @@ protected:
     QTemporaryDir tmp;
 };
 
-TEST_F(InstallPaths, VortanHomeHoldsEveryFile) {
+TEST_F(InstallPaths, VortanHomeHoldsEveryFileAndHelpPagesItHas) {
     ScopedEnv home("VORTAN_HOME", at("home"));
     EXPECT_EQ(installPath("alvor1.dat"), at("home/alvor1.dat"));
     EXPECT_EQ(installPath("C:\\Program Files\\Vortan 2.3\\G0.MID"), at("home/G0.MID"));
@@ -64,6 +64,13 @@ TEST_F(InstallPaths, VortanHomeHoldsEveryFile) {
     // Names cannot climb out of the folder.
     EXPECT_EQ(installPath("../../etc/passwd"), at("home/passwd"));
     EXPECT_EQ(installPath("C:\\Program Files\\Vortan 2.3\\..\\x.dat"), at("home/x.dat"));
+    // Help pages come from the build's data folder beside the programs, unless
+    // the folder has its own; only the page name is kept.
+    const QString built = QCoreApplication::applicationDirPath() + "/data/help/";
+    EXPECT_EQ(installPath("help/zembrik.html"), built + "zembrik.html");
+    touch(at("home/help/zembrik.html"));
+    EXPECT_EQ(installPath("help/zembrik.html"), at("home/help/zembrik.html"));
+    EXPECT_EQ(installPath("help/../../secret.html"), built + "secret.html");
 }
 
 TEST_F(InstallPaths, DataFoldersAreSearchedBuildThenInstallationThenXdg) {
@@ -115,16 +122,6 @@ TEST_F(InstallPaths, TheGamesOwnFilesGoToTheUsersFolderAndAreReadFromThereFirst)
     EXPECT_TRUE(isUserFile("HIScore0.dat"));
     EXPECT_TRUE(isUserFile("C:\\Program Files\\Vortan 2.3\\Options.dat"));
     EXPECT_FALSE(isUserFile("demogame.dat"));
-}
-
-TEST_F(InstallPaths, HelpPagesComeFromVortanHomeOrTheShippedData) {
-    ScopedEnv home("VORTAN_HOME", at("home"));
-    // The build's data folder beside the test programs holds the pages.
-    EXPECT_EQ(installPath("help/zembrik.html"), QCoreApplication::applicationDirPath() + "/data/help/zembrik.html");
-    touch(at("home/help/zembrik.html"));
-    EXPECT_EQ(installPath("help/zembrik.html"), at("home/help/zembrik.html"));
-    // Only the page name is kept.
-    EXPECT_EQ(installPath("help/../../secret.html"), QCoreApplication::applicationDirPath() + "/data/help/secret.html");
 }
 
 TEST_F(InstallPaths, OtherProgramsAreFoundBesideThenOnPath) {

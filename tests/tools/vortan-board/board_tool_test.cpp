@@ -112,6 +112,7 @@ TEST(BoardTool, EveryCommandAnswersAndRefusesBadArgumentsAndFiles) {
         {{"solve", busy, "--budget", "64K"}, 3, {"the memory budget of 64 KiB was reached"}},
         {{"hint", walk, "UT"}, 0, {"Up: a win in 2 moves.\n"}},
         {{"hint", walk, "UTUTUT"}, 3, {"the game is over: Won\n"}},
+        {{"hint", savedBoard("hot.dat", drawn({"#S#", "#Y#", "#H#"})), "DT"}, 3, {"the game is over: Lost\n"}},
         {{"hint", white, "UT"}, 3, {"No winning line from here.\n"}},
         {{}, 2, {"usage"}},
         {{"frobnicate", "x"}, 2, {"usage"}},
