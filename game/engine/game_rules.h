@@ -80,8 +80,12 @@ private:
     EndCause lossCause_ = EndCause::AllTaken;
 };
 
-// Plays one letter of a move line: U, D, L, R press that arrow key, T is one
-// timer tick. False (and nothing done) for any other letter.
+// The letters of a move line: U, D, L, R press that arrow key, T is one
+// timer tick.
+inline constexpr char kMoveLetters[] = "UDLRT";
+
+// Plays one letter of a move line. False (and nothing done) for a letter not
+// in kMoveLetters.
 bool playMoveLetter(GameRules& rules, char letter);
 
 }  // namespace vortan

@@ -106,14 +106,13 @@ void writeGrid(JsonWriter& j, const char* name, const PlayBoard& board, bool num
     j.endArray();
 }
 
-// MOVES as play and hint take them: the replay's letters only.
+// MOVES as play and hint take them: the replay's letters only, checked
+// before any is played.
 bool movesReadable(const std::string& moves, std::ostream& err) {
-    for (char c : moves)
-        if (c != 'U' && c != 'D' && c != 'L' && c != 'R' && c != 'T') {
-            err << "vortan-board: MOVES may hold only U, D, L, R and T, not '" << c << "'\n";
-            return false;
-        }
-    return true;
+    const std::size_t bad = moves.find_first_not_of(kMoveLetters);
+    if (bad == std::string::npos) return true;
+    err << "vortan-board: MOVES may hold only U, D, L, R and T, not '" << moves[bad] << "'\n";
+    return false;
 }
 
 int cmdPlay(const std::string& path, const std::string& moves, std::ostream& out, std::ostream& err) {
