@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // cannot have put a link at), made once and written again for every input.
     static const std::string scratch = [] {
         char folder[] = "/tmp/vortan-fuzz-XXXXXX";
-        return std::string(mkdtemp(folder) ? folder : "/tmp");
+        if (!mkdtemp(folder)) std::abort();  // never fall back to a shared, guessable name
+        return std::string(folder);
     }();
     static const std::string in = scratch + "/in.dat", out = scratch + "/out.dat";
     std::ofstream(in, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data + 1),
